@@ -1,0 +1,73 @@
+// The bisection search for the design thickness and the writing of its result into the state.
+#include "engine/design_thickness.h"
+
+#include <cmath>
+
+#include "units/conversion.h"
+#include "units/number_text.h"
+
+float EvaluateMix(const PreparedDesign& design, double h, DesignResult* rows) {
+  float damage = 0;
+  for (const MixAircraft& m : design.mix) {
+    const AircraftEvaluation e = EvaluateAircraft(design.inputs, m.data, m.passToCoverage, h);
+    if (rows) {
+      rows->sigmaWe[m.row] = e.sigmaWe;
+      rows->gearFactor[m.row] = e.gearFactor;
+      rows->wanderFactor[m.row] = e.wanderFactor;
+      rows->passToCoverage[m.row] = e.passToCoverage;
+      rows->allowableCoverages[m.row] = e.allowableCoverages;
+      rows->damageRatioPct[m.row] = e.damageRatioPct;
+    }
+    damage += e.damage;
+  }
+  return damage;
+}
+
+namespace {
+
+// The first mix aircraft whose stress or damage is not a finite number, or 0 when there is none.
+int UndefinedRow(const PreparedDesign& design, const DesignResult& rows) {
+  for (const MixAircraft& m : design.mix)
+    if (std::isnan(rows.damageRatioPct[m.row]) || !std::isfinite(rows.sigmaWe[m.row]) ||
+        std::isnan(rows.wanderFactor[m.row]))
+      return m.row;
+  return 0;
+}
+
+}  // namespace
+
+Outcome DesignThickness(ProgramState& state) {
+  const PreparedDesign design = PrepareDesign(state);
+  if (!design.outcome) return design.outcome;
+
+  DesignResult rows = state.designResult;  // rows outside the mix keep their old results
+  double h = kMaxThicknessIn, lower = 0, upper = 0;
+  float damage = 0;
+  for (int pass = 1;; ++pass) {
+    if (std::fabs(1.0f - damage) < kDamageTolerance) break;
+    if (pass >= kPassLimit) break;
+    if (damage > 1) {  // slab too thin
+      lower = h;
+      h = (h + upper) / 2;
+    } else if (damage < 1) {  // slab thicker than needed
+      upper = h;
+      h = (h + lower) / 2;
+    }
+    damage = EvaluateMix(design, h, &rows);
+    if (std::isnan(damage)) break;
+  }
+  if (const int row = UndefinedRow(design, rows))
+    return Outcome::Failure("Cannot design: the data of \"" + state.acdata[row][kFieldName] +
+                            "\" lead to a stress that cannot be computed. Check its values.");
+
+  rows.thicknessIn = h;
+  state.designResult = rows;
+  state.acdata = design.englishLibrary;
+  if (state.IsMetric()) {
+    state.lbh = FormatDecimals(h * kLengthFactor, 1);
+    ConvertLibraryFields(state.acdata, Conversion::kToMetric);
+  } else {
+    state.lbh = FormatDecimals(h, 1);
+  }
+  return Outcome::Success();
+}

@@ -1,0 +1,71 @@
+// The main window's whole state: library tables, traffic mix, unit flags, input texts, design result.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+inline constexpr int kMaxAircraft = 65;  // library rows and mix positions run 1..65
+inline constexpr int kFieldCount = 9;    // fields 1..9 of an aircraft record
+
+// Library fields of an aircraft record (index into an acdata row).
+enum Field : int {
+  kFieldName = 1,
+  kFieldGrossWeight = 2,
+  kFieldDepartures = 3,
+  kFieldGearLoadPct = 4,
+  kFieldTirePressure = 5,
+  kFieldWheelCount = 6,
+  kFieldDualSpacing = 7,
+  kFieldTandemSpacing = 8,
+  kFieldContactWidth = 9,
+};
+
+// Results of the last design, per library row (rows 0..65; only rows of the mix are written).
+struct DesignResult {
+  double thicknessIn = 0;  // design thickness, inches
+  std::array<float, kMaxAircraft + 1> sigmaWe{};           // Westergaard edge stress, psi
+  std::array<float, kMaxAircraft + 1> gearFactor{};        // Fg
+  std::array<float, kMaxAircraft + 1> wanderFactor{};      // F3
+  std::array<float, kMaxAircraft + 1> passToCoverage{};    // P/C
+  std::array<double, kMaxAircraft + 1> allowableCoverages{};
+  std::array<float, kMaxAircraft + 1> damageRatioPct{};    // percent
+};
+
+using LibraryRow = std::array<std::string, kFieldCount + 1>;
+using LibraryTable = std::array<LibraryRow, kMaxAircraft + 1>;
+
+struct ProgramState {
+  // Aircraft library (element 0 of every table is never used).
+  LibraryTable acdata{};
+  LibraryRow achead{};
+  int16_t account = 0;
+
+  // Traffic mix: position p holds a library row, 0 = empty; mix count is mixnext - 1.
+  std::array<int16_t, kMaxAircraft + 1> mixlist{};
+  int16_t mixnext = 0;
+
+  // Unit system: exactly one flag is 1.
+  int16_t EngFlag = 1;
+  int16_t SIFlag = 0;
+
+  // Texts of the material input boxes and the caption of the thickness label.
+  std::string TxtE = "4000000";
+  std::string TxtSc = "650";
+  std::string Txtk = "200";
+  std::string lbh;
+
+  // Unit labels beside the inputs and the thickness.
+  std::string LbunitE = "psi";
+  std::string LbunitSc = "psi";
+  std::string Lbunitk = "pci";
+  std::string Lbunith = "in";
+
+  // Unit word above grid column i - 1 (elements 3, 4 and 6 stay empty).
+  LibraryRow unitword{};
+
+  DesignResult designResult;
+
+  bool IsMetric() const { return EngFlag != 1 && SIFlag == 1; }
+  int MixCount() const;  // mixnext - 1, never below 0
+};

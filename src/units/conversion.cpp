@@ -1,0 +1,29 @@
+// Unit conversion of numbers and of the unit-bearing library fields.
+#include "units/conversion.h"
+
+#include "units/number_text.h"
+
+double Convert(double value, double factor, Conversion conversion) {
+  switch (conversion) {
+    case Conversion::kToMetric: return value * factor;
+    case Conversion::kToEnglish: return value / factor;
+    case Conversion::kRewrite: return value;
+  }
+  return value;
+}
+
+void ConvertLibraryFields(LibraryTable& acdata, Conversion conversion) {
+  struct UnitField {
+    int field;
+    double factor;
+  };
+  static constexpr UnitField kUnitFields[] = {
+      {kFieldGrossWeight, kForceFactor}, {kFieldTirePressure, kStressFactor}, {kFieldDualSpacing, kLengthFactor},
+      {kFieldTandemSpacing, kLengthFactor}, {kFieldContactWidth, kLengthFactor},
+  };
+  for (int row = 1; row <= kMaxAircraft; ++row)
+    for (const UnitField& u : kUnitFields) {
+      std::string& cell = acdata[row][u.field];
+      cell = NumberText(Convert(LeadingNumber(cell), u.factor, conversion));
+    }
+}

@@ -1,0 +1,82 @@
+// Edge stress, wander factor, pass-to-coverage ratio, coverages and damage of one aircraft.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/evaluate_aircraft.h"
+#include "engine/mdlR.h"
+
+namespace {
+
+TEST(FactorF3, MatchesTheWorkedCases) {
+  EXPECT_NEAR(FactorF3(650, 40, 0.15, 400, 12, 0.6f), 0.9276, 0.00005);
+  EXPECT_NEAR(FactorF3(650, 40, 0.15, 400, 12, 1.0f), 0.8964, 0.00005);
+  EXPECT_NEAR(FactorF3(700, 30, 0.3, 500, 14, 0.5f), 0.9275, 0.00005);
+}
+
+TEST(FactorF3, IsBelowOneEvenForAVeryNarrowTire) {
+  const double f3 = FactorF3(650, 40, 0.15, 400, 0.01, 1.0f);
+  EXPECT_LT(f3, 1.0);
+  EXPECT_GT(f3, 0.9);
+}
+
+TEST(FactorF3, CoveragesBeyondADoubleMeanNoDamageNotAFailure) {
+  // A stress far below the strength: every offset's coverages overflow to infinity.
+  const double f3 = FactorF3(650, 40, 0.15, 0.001f, 12, 1.0f);
+  EXPECT_FALSE(std::isnan(f3));
+}
+
+TEST(PassToCoverageRatio, SingleAndDualWheels) {
+  EXPECT_NEAR(PassToCoverageRatio(0, 10), 7.643, 0.0005);
+  EXPECT_NEAR(PassToCoverageRatio(0, 14), 5.459, 0.0005);
+  EXPECT_NEAR(PassToCoverageRatio(34, 14), 3.188, 0.0005);
+  // The two-wheel curve peaks between whole-inch positions.
+  EXPECT_NEAR(PassToCoverageRatio(35, 14), 3.218, 0.0005);
+}
+
+TEST(WestergaardEdgeStress, MatchesTheWorkedCases) {
+  EXPECT_NEAR(RadiusOfRelativeStiffness(12, 4000000, 0.15, 200), 41.43, 0.005);
+  EXPECT_NEAR(ContactRadius(100000 * 50.0 / 2 / 100, 200), 6.309, 0.0005);
+  EXPECT_NEAR(WestergaardEdgeStress(12, 4000000, 0.15, 200, 100000, 50, 200, 2), 930.6, 0.05);
+  EXPECT_NEAR(ContactRadius(60000 * 50.0 / 1 / 100, 200), 6.912, 0.0005);
+  EXPECT_NEAR(WestergaardEdgeStress(12, 4000000, 0.15, 200, 60000, 50, 200, 1), 533.5, 0.05);
+}
+
+TEST(AllowableCoverages, MatchesTheWorkedCases) {
+  EXPECT_NEAR(AllowableCoverages(650, 400), 3207, 0.5);
+  EXPECT_NEAR(AllowableCoverages(650, 650), 24.48, 0.005);
+  EXPECT_TRUE(std::isinf(AllowableCoverages(650, 1e-3)));
+}
+
+TEST(EvaluateAircraft, StoresEachStepAndItsDamage) {
+  const DesignInputs in{4000000, 650, 200, 0.15};
+  const AircraftData dual{100000, 1200, 50, 200, 2, 34, 0, 14};
+  const AircraftEvaluation e = EvaluateAircraft(in, dual, 12);
+  EXPECT_NEAR(e.sigmaWe, 930.6, 0.05);
+  EXPECT_NEAR(e.passToCoverage, 3.188, 0.0005);
+  const double stress = static_cast<double>(e.sigmaWe) * 0.75 * e.gearFactor * e.wanderFactor;
+  EXPECT_EQ(e.allowableCoverages, AllowableCoverages(650, stress));
+  const float ratio = static_cast<float>(1200 * 20 / static_cast<double>(e.passToCoverage) / e.allowableCoverages * 100);
+  EXPECT_EQ(e.damageRatioPct, ratio);
+  EXPECT_EQ(e.damage, ratio / 100.0f);
+}
+
+TEST(EvaluateAircraft, NoDeparturesDoNoDamage) {
+  const DesignInputs in{4000000, 650, 200, 0.15};
+  const AircraftData idle{100000, 0, 50, 200, 2, 34, 0, 14};
+  for (double h : {4.0, 12.0, 29.0}) {
+    const AircraftEvaluation e = EvaluateAircraft(in, idle, h);
+    EXPECT_EQ(e.damageRatioPct, 0.0f);
+    EXPECT_EQ(e.damage, 0.0f);
+  }
+}
+
+TEST(EvaluateAircraft, AStressFarBelowTheStrengthIsUnlimitedWithNoDamage) {
+  const DesignInputs in{4000000, 650, 200, 0.15};
+  const AircraftData light{100, 1200, 50, 200, 1, 0, 0, 5};
+  const AircraftEvaluation e = EvaluateAircraft(in, light, 29.9);
+  EXPECT_TRUE(std::isinf(e.allowableCoverages));
+  EXPECT_EQ(e.damage, 0.0f);
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+// Text forms of numbers: number text, leading-number reading, number test, fixed and E formats.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "units/decimal_form.h"
+#include "units/number_text.h"
+
+namespace {
+
+TEST(NumberText, ShortestDecimalWithFifteenSignificantDigits) {
+  EXPECT_EQ(NumberText(650 * 6.89), "4478.5");
+  EXPECT_EQ(NumberText(4000000 * 6.89), "27560000");
+  EXPECT_EQ(NumberText(75000 * 0.00445), "333.75");
+  EXPECT_EQ(NumberText(200 * 0.271), "54.2");
+  EXPECT_EQ(NumberText(200 * 6.89), "1378");
+  EXPECT_EQ(NumberText(0.1 + 0.2), "0.3");
+  EXPECT_EQ(NumberText(-0.0), "0");
+  EXPECT_EQ(NumberText(-12.5), "-12.5");
+  EXPECT_EQ(NumberText(1e20), "1E+20");
+}
+
+TEST(SingleText, SevenDigitsAndENotationFromTenMillion) {
+  EXPECT_EQ(SingleText(500000), "500000");
+  EXPECT_EQ(SingleText(8000000), "8000000");
+  EXPECT_EQ(SingleText(55120000), "5.512E+07");
+  EXPECT_EQ(SingleText(100000000), "1E+08");
+  EXPECT_EQ(SingleText(13.55f), "13.55");
+  EXPECT_EQ(SingleText(189.7f), "189.7");
+  EXPECT_EQ(SingleText(0), "0");
+}
+
+TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
+  EXPECT_EQ(LeadingNumber("12abc"), 12);
+  EXPECT_EQ(LeadingNumber("abc"), 0);
+  EXPECT_EQ(LeadingNumber(" 14.5"), 14.5);
+  EXPECT_EQ(LeadingNumber(""), 0);
+  EXPECT_EQ(LeadingNumber("1e3"), 1000);
+  EXPECT_EQ(LeadingNumber("1e"), 1);
+  EXPECT_EQ(LeadingNumber("-.5x"), -0.5);
+  EXPECT_EQ(LeadingNumber("2.5.3"), 2.5);
+  EXPECT_EQ(LeadingNumber("1,000"), 1);
+  EXPECT_EQ(LeadingNumber("inf"), 0);
+  EXPECT_EQ(LeadingNumber("NaN"), 0);
+  EXPECT_EQ(LeadingNumber("0x10"), 0);
+  EXPECT_TRUE(std::isinf(LeadingNumber("1e400")));
+  EXPECT_EQ(LeadingNumber("1e-400"), 0);
+}
+
+TEST(IsNumber, AcceptsOnlyAWholeFiniteNumberBetweenBlanks) {
+  for (const char* yes : {"4000000", " 650 ", "-5", "+1.5", ".5", "5.", "1e3", "1E-3", "-0"})
+    EXPECT_TRUE(IsNumber(yes)) << yes;
+  for (const char* no : {"", "   ", "abc", "12x", "1e", "1e400", "inf", "NaN", "1,5", "0x10", "--1", ".", "1 2"})
+    EXPECT_FALSE(IsNumber(no)) << no;
+}
+
+TEST(FormatDecimals, RoundsTheFifteenDigitFormHalfAwayFromZero) {
+  EXPECT_EQ(FormatDecimals(12.35, 1), "12.4");
+  EXPECT_EQ(FormatDecimals(11.25, 1), "11.3");
+  EXPECT_EQ(FormatDecimals(22.5 * 2.54, 1), "57.2");
+  EXPECT_EQ(FormatDecimals(30.0 / (1 << 19), 1), "0.0");
+  EXPECT_EQ(FormatDecimals(29.99994, 1), "30.0");
+  EXPECT_EQ(FormatDecimals(0.06, 1), "0.1");
+  EXPECT_EQ(FormatDecimals(14.5, 2), "14.50");
+  EXPECT_EQ(FormatDecimals(174900.6, 0), "174901");
+  EXPECT_EQ(FormatDecimals(-0.04, 1), "0.0");
+  EXPECT_EQ(FormatDecimals(99.96, 1), "100.0");
+}
+
+TEST(DecimalFormats, ThreeDigitsAndScientific) {
+  EXPECT_EQ(FormatFixed(ToDecimalForm(45.2, 7), 0, 3), "045");
+  EXPECT_EQ(FormatFixed(ToDecimalForm(930.6, 7), 0, 3), "931");
+  EXPECT_EQ(FormatFixed(ToDecimalForm(1234.4, 7), 0, 3), "1234");
+  EXPECT_EQ(FormatScientific(ToDecimalForm(1200, 15), 2), "1.20E+03");
+  EXPECT_EQ(FormatScientific(ToDecimalForm(0.5, 15), 2), "5.00E-01");
+  EXPECT_EQ(FormatScientific(ToDecimalForm(99999999, 15), 2), "1.00E+08");
+  EXPECT_EQ(FormatScientific(ToDecimalForm(0, 15), 2), "0.00E+00");
+  EXPECT_EQ(FormatScientific(ToDecimalForm(1.005e-120, 15), 2), "1.01E-120");
+}
+
+}  // namespace
