@@ -26,16 +26,19 @@ float EvaluateRidgeModel(const RidgeModel& model, float p1, float p2) {
     case RidgeModel::Inputs::kQuotient: x[2] = quotient; break;
   }
 
+  // Absent inputs, unused ridges and zero coefficients add exact zeros to their sums: they are skipped.
+  const int inputCount = model.inputs == RidgeModel::Inputs::kProductQuotient ? 4 : 3;
   double result = model.b0;
   for (int i = 0; i < RidgeModel::kMaxRidges; ++i) {
+    if (model.weight[i] == 0) continue;
     // Each product and term is formed in double; each partial sum is held in single precision.
     float y = 0;
-    for (int j = 0; j < RidgeModel::kMaxInputs; ++j)
-      y = static_cast<float>(y + static_cast<double>(model.direction[i][j]) * x[j]);
+    for (int j = 0; j < inputCount; ++j) y = static_cast<float>(y + static_cast<double>(model.direction[i][j]) * x[j]);
     const auto& piece = y > model.knot[i] ? model.upperPiece[i] : model.lowerPiece[i];
-    float z = 0;
-    for (int k = 0; k < RidgeModel::kTerms; ++k)
-      z = static_cast<float>(z + static_cast<double>(piece[k]) * std::pow(static_cast<double>(y), k));
+    float z = static_cast<float>(piece[0]);  // Y^0 = 1, also for Y = 0
+    if (piece[1] != 0) z = static_cast<float>(z + static_cast<double>(piece[1]) * y);
+    for (int k = 2; k < RidgeModel::kTerms; ++k)
+      if (piece[k] != 0) z = static_cast<float>(z + static_cast<double>(piece[k]) * std::pow(static_cast<double>(y), k));
     result += static_cast<double>(model.weight[i]) * z;
   }
   return static_cast<float>(result);
