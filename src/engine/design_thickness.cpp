@@ -36,7 +36,7 @@ int UndefinedRow(const PreparedDesign& design, const DesignResult& rows) {
 
 }  // namespace
 
-Outcome DesignThickness(ProgramState& state) {
+Outcome DesignThickness(ProgramState& state, PreparedDesign* used) {
   const PreparedDesign design = PrepareDesign(state);
   if (!design.outcome) return design.outcome;
 
@@ -69,5 +69,6 @@ Outcome DesignThickness(ProgramState& state) {
   } else {
     state.lbh = FormatDecimals(h, 1);
   }
+  if (used) *used = design;
   return Outcome::Success();
 }

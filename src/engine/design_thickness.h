@@ -38,4 +38,6 @@ float EvaluateMix(const PreparedDesign& design, double h, DesignResult* rows = n
 // Designs the thickness for the state's inputs and mix: on success writes designResult and the
 // caption lbh (in the unit in force) and leaves the library rewritten as number text. On failure
 // (a value the design cannot compute with) returns the reason and leaves the state unchanged.
-Outcome DesignThickness(ProgramState& state);
+// When `used` is given it receives the English inputs and mix the search computed with, so that an
+// analysis of this design sees exactly its numbers even after the library went back to metric.
+Outcome DesignThickness(ProgramState& state, PreparedDesign* used = nullptr);
