@@ -1,0 +1,26 @@
+// The typical ranges of the material inputs and of a changed aircraft value, as the input checks use them.
+#pragma once
+
+// A typical range: a value outside it is offered the violated limit, compared in single precision.
+struct InputRange {
+  const char* name;  // the word the check's messages show
+  float min;
+  float max;
+};
+
+// The three material inputs, checked in this order: E, Sc, k.
+struct DesignInputRanges {
+  InputRange e, sc, k;
+};
+
+// English units: psi, psi, pci.
+inline constexpr DesignInputRanges kEnglishInputRanges = {{"E", 500000, 8000000}, {"Sc", 500, 1000}, {"k", 50, 700}};
+// Metric units: the English limits x 6.89 (kPa) and x 0.271 (kPa/mm).
+inline constexpr DesignInputRanges kMetricInputRanges = {
+    {"E", 3445000, 55120000}, {"Sc", 3445, 6890}, {"k", 13.55f, 189.7f}};
+// A value typed into the change-data dialog, any field.
+inline constexpr InputRange kChangeDataRange = {"This", 0, 100000000};
+
+inline const DesignInputRanges& InputRangesFor(bool metric) {
+  return metric ? kMetricInputRanges : kEnglishInputRanges;
+}

@@ -1,0 +1,159 @@
+// The input data file reader: header lines, unit marker, input texts and ReadMixRows.
+#include "project/input_file_reader.h"
+
+#include <array>
+#include <cmath>
+#include <string_view>
+#include <vector>
+
+#include "aircraft/unit_words.h"
+#include "project/input_file_writer.h"
+#include "project/text_file.h"
+#include "state/initial_state.h"
+#include "units/conversion.h"
+#include "units/number_text.h"
+#include "units/unit_switch.h"
+
+namespace {
+
+constexpr int kHeaderLines = 8;  // title, marker, empty, E, Sc, k, empty, "***Aircraft"
+constexpr int kBlockFields = kFieldContactWidth - kFieldGrossWeight + 1;  // fields 2..9
+
+// Lines ended by CR LF or LF alone; a line end after the last line does not start another line.
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (end != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return lines;
+}
+
+// What a file's mix section holds, kept apart from the state until the whole section has been read.
+struct MixBlock {
+  int row = 0;
+  std::array<std::string, kBlockFields> fields;
+};
+
+class MixRowsReader {
+ public:
+  MixRowsReader(const std::vector<std::string>& lines, const std::string& path) : lines_(lines), path_(path) {}
+
+  // ReadMixRows: the count on line 9, then one block of nine lines per mix position.
+  Outcome ReadMixRows(std::vector<MixBlock>& blocks) {
+    next_ = kHeaderLines;
+    double count = 0;
+    if (Outcome o = ReadNumber("the number of aircraft", count); !o) return o;
+    // The mix counter is the count plus 1, rounded halves to even; a count below 0 is an empty mix.
+    const double mixCount = std::nearbyint(count + 1) - 1;
+    if (mixCount > kMaxAircraft) return Fail(next_, "holds a mix of more than 65 aircraft");
+    std::array<bool, kMaxAircraft + 1> named{};
+    for (int p = 1; p <= mixCount; ++p) {
+      MixBlock block;
+      double row = 0;
+      if (Outcome o = ReadNumber("the library row of aircraft " + std::to_string(p), row); !o) return o;
+      row = std::nearbyint(row);
+      if (row < 1 || row > kMaxAircraft)
+        return Fail(next_, "names library row " + NumberText(row) + "; rows run from 1 to 65");
+      block.row = static_cast<int>(row);
+      if (named[block.row]) return Fail(next_, "names library row " + std::to_string(block.row) + " a second time");
+      named[block.row] = true;
+      for (std::string& field : block.fields) {
+        if (next_ >= lines_.size()) return Fail(next_, "ends inside the data of aircraft " + std::to_string(p));
+        field = lines_[next_++];
+      }
+      blocks.push_back(std::move(block));
+    }
+    return Outcome::Success();
+  }
+
+ private:
+  // A number line: the whole line, blanks aside, must be a number.
+  Outcome ReadNumber(const std::string& what, double& value) {
+    if (next_ >= lines_.size()) return Fail(next_, "ends where " + what + " should follow");
+    const std::string& line = lines_[next_++];
+    if (!IsNumber(line)) return Fail(next_ - 1, "should hold " + what + ", not \"" + line + "\"");
+    value = LeadingNumber(line);
+    return Outcome::Success();
+  }
+
+  Outcome Fail(std::size_t lineIndex, const std::string& problem) const {
+    return Outcome::Failure("The input data file \"" + path_ + "\" cannot be read: line " +
+                            std::to_string(lineIndex + 1) + " " + problem + ". Nothing was taken from it.");
+  }
+
+  const std::vector<std::string>& lines_;
+  const std::string& path_;
+  std::size_t next_ = 0;
+};
+
+// Line 2: only the exact markers count; an unknown marker leaves the English system of the reset.
+void ApplyMarker(ProgramState& state, const std::string& marker) {
+  if (marker == kMetricMarker) {
+    state.EngFlag = 0;
+    state.SIFlag = 1;
+    SetUnitLabels(state, true);
+    // The re-read library is English; the file's inputs are already metric and are not converted.
+    ConvertLibraryFields(state.acdata, Conversion::kToMetric);
+  } else if (marker == kEnglishMarker) {
+    state.EngFlag = 1;
+    state.SIFlag = 0;
+  }
+  SetUnitWords(state);
+}
+
+void ApplyMix(ProgramState& state, const std::vector<MixBlock>& blocks) {
+  state.mixlist.fill(0);
+  int p = 0;
+  for (const MixBlock& block : blocks) {
+    state.mixlist[++p] = static_cast<int16_t>(block.row);
+    for (int f = 0; f < kBlockFields; ++f) state.acdata[block.row][kFieldGrossWeight + f] = block.fields[f];
+  }
+  state.mixnext = static_cast<int16_t>(p + 1);
+}
+
+InputFileResult Result(ReadStatus status, std::string message) { return {status, std::move(message)}; }
+
+}  // namespace
+
+Outcome ResetForRead(ProgramState& state, const std::string& libraryPath) {
+  const Outcome library = InitializeState(state, libraryPath);
+  state.mixlist.fill(0);
+  state.mixnext = 1;
+  SetUnitWords(state);
+  return library;
+}
+
+InputFileResult ReadInputText(ProgramState& state, const std::string& text, const std::string& path) {
+  const std::vector<std::string> lines = SplitLines(text);
+  if (lines.size() < static_cast<std::size_t>(kHeaderLines))
+    return Result(ReadStatus::kFailed, "The input data file \"" + path + "\" cannot be read: it ends after line " +
+                                           std::to_string(lines.size()) + ", before \"" + kAircraftMarker +
+                                           "\". Nothing was taken from it.");
+  std::vector<MixBlock> blocks;
+  const bool aircraftSection = lines[7] == kAircraftMarker;
+  if (aircraftSection) {
+    if (Outcome o = MixRowsReader(lines, path).ReadMixRows(blocks); !o) return Result(ReadStatus::kFailed, o.message);
+  }
+  ApplyMarker(state, lines[1]);
+  state.TxtE = lines[3];
+  state.TxtSc = lines[4];
+  state.Txtk = lines[5];
+  if (!aircraftSection) return Result(ReadStatus::kIncorrectInputFile, "Incorrect Input File!");
+  ApplyMix(state, blocks);
+  return Result(ReadStatus::kLoaded, path + "  Loaded!");
+}
+
+InputFileResult ReadInputFile(ProgramState& state, const std::string& path) {
+  std::string text;
+  if (Outcome o = ReadTextFile(path, kMaxInputFileBytes, text); !o) return Result(ReadStatus::kFailed, o.message);
+  return ReadInputText(state, text, path);
+}
+
+InputFileResult LoadInputFile(ProgramState& state, const std::string& path, const std::string& libraryPath) {
+  if (Outcome o = ResetForRead(state, libraryPath); !o) return Result(ReadStatus::kFailed, o.message);
+  return ReadInputFile(state, path);
+}

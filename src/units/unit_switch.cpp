@@ -1,0 +1,50 @@
+// The unit switch on the program state.
+#include "units/unit_switch.h"
+
+#include <cmath>
+#include <string>
+
+#include "aircraft/unit_words.h"
+#include "units/conversion.h"
+#include "units/number_text.h"
+
+namespace {
+
+// Converts a text that is wholly a number; any other text (empty included) stays as it is, since
+// the switch has no value to put in its place.
+void ConvertText(std::string& text, double factor, Conversion conversion, int captionDecimals = -1) {
+  if (!IsNumber(text)) return;
+  const double value = Convert(LeadingNumber(text), factor, conversion);
+  if (!std::isfinite(value)) return;
+  text = captionDecimals < 0 ? NumberText(value) : FormatDecimals(value, captionDecimals);
+}
+
+void Switch(ProgramState& state, bool toMetric) {
+  const bool convert = toMetric ? state.EngFlag == 1 : state.SIFlag == 1;
+  const Conversion conversion = toMetric ? Conversion::kToMetric : Conversion::kToEnglish;
+  if (convert) {
+    ConvertText(state.TxtE, kStressFactor, conversion);
+    ConvertText(state.TxtSc, kStressFactor, conversion);
+    ConvertText(state.Txtk, kSubgradeFactor, conversion);
+    // The thickness goes from its displayed one-decimal caption, not the design's full value.
+    ConvertText(state.lbh, kLengthFactor, conversion, 1);
+    ConvertLibraryFields(state.acdata, conversion);
+  }
+  SetUnitLabels(state, toMetric);
+  state.EngFlag = toMetric ? 0 : 1;
+  state.SIFlag = toMetric ? 1 : 0;
+  SetUnitWords(state);
+}
+
+}  // namespace
+
+void ConvertToMetric(ProgramState& state) { Switch(state, true); }
+
+void ConvertToEnglish(ProgramState& state) { Switch(state, false); }
+
+void SetUnitLabels(ProgramState& state, bool metric) {
+  state.LbunitE = metric ? "kPa" : "psi";
+  state.LbunitSc = metric ? "kPa" : "psi";
+  state.Lbunitk = metric ? "kPa/mm" : "pci";
+  state.Lbunith = metric ? "cm" : "in";
+}

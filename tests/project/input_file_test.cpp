@@ -1,0 +1,223 @@
+// The input data file: exact bytes, round trips, markers, and what a faulty file leaves behind.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "golden/example_states.h"
+#include "golden/golden_file.h"
+#include "project/input_file_reader.h"
+#include "project/input_file_writer.h"
+#include "support/test_state.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kHeader =
+    "RIPADES-Rigid Airfield Pavement Design by the Westergaard Edge Stress Method\r\n"
+    "****ENG****\r\n\r\n4000000\r\n650\r\n200\r\n\r\n***Aircraft\r\n";
+
+std::string FileText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class InputFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() /
+             (std::string("ripades_inp_") + testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  // Reads text into state after the reset of "&Read Data From File..."; the E box held "typed E".
+  InputFileResult Read(const std::string& text, ProgramState& state) {
+    state.TxtE = "typed E";
+    EXPECT_TRUE(ResetForRead(state, RIPADES_LIBRARY_PATH).ok);
+    return ReadInputText(state, text, "test.inp");
+  }
+
+  fs::path folder;
+};
+
+TEST_F(InputFileTest, AnEmptyMixWritesACountOfZeroAndNothingAfterIt) {
+  ProgramState state = StateWithLibrary();
+  EXPECT_EQ(InputFileText(state), std::string(kHeader) + " 0 \r\n");
+  state.mixnext = 0;  // the counter before the first activation
+  EXPECT_EQ(InputFileText(state), std::string(kHeader) + " 0 \r\n");
+  EXPECT_EQ(IntegerNumberLine(-1), "-1 ");
+}
+
+TEST_F(InputFileTest, GoldenFileHoldsMarkerInputsAndNineLineBlocks) {
+  ProgramState state = EnglishMixedFleet();
+  state.acdata[state.mixlist[2]][kFieldTirePressure] = "209.5 psi";  // fields are written verbatim
+  state.TxtE = " 4e6 ";
+  ExpectMatchesGolden("tests/golden/input_english.inp", InputFileText(state));
+}
+
+TEST_F(InputFileTest, RoundTripsGiveTheSameTextsInEnglishAndMetric) {
+  for (ProgramState written : {EnglishMixedFleet(), MetricRegional()}) {
+    written.acdata[written.mixlist[1]][kFieldWheelCount] = "2.5";
+    const fs::path path = folder / "round.inp";
+    ASSERT_TRUE(WriteInputFile(written, path.string()).ok);
+    ProgramState read;
+    read.lbh = "16.4";
+    const InputFileResult result = LoadInputFile(read, path.string(), RIPADES_LIBRARY_PATH);
+    ASSERT_EQ(result.status, ReadStatus::kLoaded) << result.message;
+    EXPECT_EQ(result.message, path.string() + "  Loaded!");
+    EXPECT_EQ(read.IsMetric(), written.IsMetric());
+    EXPECT_EQ(read.TxtE + read.TxtSc + read.Txtk, written.TxtE + written.TxtSc + written.Txtk);
+    EXPECT_EQ(read.Lbunitk, written.Lbunitk);
+    EXPECT_EQ(read.unitword[kFieldGrossWeight], written.IsMetric() ? "kN" : "lb");
+    EXPECT_EQ(read.mixlist, written.mixlist);
+    EXPECT_EQ(read.mixnext, written.mixnext);
+    EXPECT_EQ(read.acdata, written.acdata);  // mix rows from the file, the others converted alike
+    EXPECT_EQ(read.lbh, "16.4");
+    EXPECT_EQ(InputFileText(read), FileText(path));
+  }
+}
+
+TEST_F(InputFileTest, LineFeedEndsAreReadLikeCarriageReturnLineFeed) {
+  std::string text = InputFileText(EnglishMixedFleet());
+  std::string lf;
+  for (char c : text)
+    if (c != '\r') lf += c;
+  ProgramState crlfState, lfState;
+  ASSERT_EQ(Read(text, crlfState).status, ReadStatus::kLoaded);
+  ASSERT_EQ(Read(lf, lfState).status, ReadStatus::kLoaded);
+  EXPECT_EQ(lfState.acdata, crlfState.acdata);
+  EXPECT_EQ(lfState.mixlist, crlfState.mixlist);
+}
+
+TEST_F(InputFileTest, OnlyAnExactMarkerChangesTheUnitSystem) {
+  ProgramState state;
+  std::string text = InputFileText(MetricRegional());
+  text.replace(text.find("****SI****"), 10, "****SI**** ");
+  ASSERT_EQ(Read(text, state).status, ReadStatus::kLoaded);
+  EXPECT_EQ(state.EngFlag, 1);
+  EXPECT_EQ(state.Lbunith, "in");
+  EXPECT_EQ(state.TxtE, "27560000");  // the inputs are taken as they stand, never converted
+
+  ProgramState metric;
+  ASSERT_EQ(Read(InputFileText(MetricRegional()), metric).status, ReadStatus::kLoaded);
+  EXPECT_EQ(metric.SIFlag, 1);
+  EXPECT_EQ(metric.TxtE, "27560000");
+  EXPECT_EQ(metric.acdata[1][kFieldGrossWeight], "55.625");  // not in the file: the library converted
+}
+
+TEST_F(InputFileTest, AWrongSectionMarkerIsReportedAfterTheInputsWereReplaced) {
+  std::string text = InputFileText(MetricRegional());
+  text.replace(text.find("***Aircraft"), 11, "***aircraft");
+  ProgramState state;
+  const InputFileResult result = Read(text, state);
+  EXPECT_EQ(result.status, ReadStatus::kIncorrectInputFile);
+  EXPECT_EQ(result.message, "Incorrect Input File!");
+  EXPECT_EQ(state.TxtSc, "4478.5");
+  EXPECT_EQ(state.SIFlag, 1);
+  EXPECT_EQ(state.MixCount(), 0);
+}
+
+TEST_F(InputFileTest, ARowBeyondTheLibraryGetsTheFieldsButNoName) {
+  ProgramState state;
+  const InputFileResult result =
+      Read(std::string(kHeader) + " 1 \r\n 60 \r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n", state);
+  ASSERT_EQ(result.status, ReadStatus::kLoaded);
+  EXPECT_GT(60, state.account);
+  EXPECT_EQ(state.mixlist[1], 60);
+  EXPECT_EQ(state.acdata[60][kFieldName], "");
+  EXPECT_EQ(state.acdata[60][kFieldContactWidth], "8");
+}
+
+TEST_F(InputFileTest, CountsAndRowsRoundHalvesToEven) {
+  const std::string block = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n";
+  struct Case {
+    std::string mix;
+    int count;
+    int firstRow;
+  };
+  for (const Case& c : {Case{" 0.5 \r\n 2.5 \r\n" + block, 1, 2},  // mixnext 1.5 -> 2
+                        Case{" 1.5 \r\n 3.5 \r\n" + block, 1, 4},  // mixnext 2.5 -> 2
+                        Case{"-3\r\n", 0, 0}, Case{" 0 \r\n", 0, 0}}) {
+    ProgramState state;
+    ASSERT_EQ(Read(kHeader + c.mix, state).status, ReadStatus::kLoaded) << c.mix;
+    EXPECT_EQ(state.MixCount(), c.count) << c.mix;
+    EXPECT_EQ(state.mixlist[1], c.firstRow) << c.mix;
+    EXPECT_EQ(state.mixnext, c.count + 1);
+  }
+}
+
+TEST_F(InputFileTest, AFaultyFileAppliesNothingAndLeavesTheResetState) {
+  const std::string block = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n";
+  for (const std::string& text : {
+           std::string(kHeader).substr(0, 40),                 // ends before line 8
+           std::string(kHeader),                               // no count line
+           std::string(kHeader) + " two \r\n",                 // count holds no number
+           std::string(kHeader) + " 66 \r\n",                  // more than 65 aircraft
+           std::string(kHeader) + " 2 \r\n 5 \r\n" + block,    // ends before the second block
+           std::string(kHeader) + " 1 \r\n 5 \r\n1\r\n2\r\n",  // ends inside a block
+           std::string(kHeader) + " 1 \r\n 0 \r\n" + block,    // row 0
+           std::string(kHeader) + " 1 \r\n 66 \r\n" + block,   // row past 65
+           std::string(kHeader) + " 1 \r\n 1e9 \r\n" + block,
+           std::string(kHeader) + " 2 \r\n 5 \r\n" + block + " 5 \r\n" + block,  // a row named twice
+       }) {
+    ProgramState state;
+    const InputFileResult result = Read(text, state);
+    EXPECT_EQ(result.status, ReadStatus::kFailed) << text;
+    EXPECT_NE(result.message.find("test.inp"), std::string::npos) << result.message;
+    EXPECT_EQ(state.mixnext, 1);
+    EXPECT_EQ(state.mixlist[1], 0);
+    EXPECT_EQ(state.TxtE, "typed E");
+    EXPECT_EQ(state.acdata[5], StateWithLibrary().acdata[5]);
+  }
+}
+
+TEST_F(InputFileTest, AMissingFileOrLibraryIsReported) {
+  ProgramState state;
+  const std::string missing = (folder / "none.inp").string();
+  InputFileResult result = LoadInputFile(state, missing, RIPADES_LIBRARY_PATH);
+  EXPECT_EQ(result.status, ReadStatus::kFailed);
+  EXPECT_NE(result.message.find(missing), std::string::npos);
+  ASSERT_TRUE(WriteInputFile(EnglishMixedFleet(), (folder / "a.inp").string()).ok);
+  result = LoadInputFile(state, (folder / "a.inp").string(), (folder / "fly.dll").string());
+  EXPECT_EQ(result.status, ReadStatus::kFailed);
+  EXPECT_NE(result.message.find("fly.dll"), std::string::npos);
+}
+
+TEST_F(InputFileTest, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile) {
+  const ProgramState state = EnglishMixedFleet();
+  const fs::path target = folder / "design.inp";
+  { std::ofstream(target, std::ios::binary) << "old"; }
+  ASSERT_TRUE(WriteInputFile(state, target.string()).ok);
+  EXPECT_EQ(FileText(target), InputFileText(state));
+
+  const fs::path occupied = folder / "occupied.inp";  // a folder where the file should go
+  fs::create_directory(occupied);
+  { std::ofstream(occupied / "kept.txt") << "kept"; }
+  const Outcome saved = WriteInputFile(state, occupied.string());
+  EXPECT_FALSE(saved.ok);
+  EXPECT_NE(saved.message.find("occupied.inp"), std::string::npos);
+  EXPECT_EQ(FileText(occupied / "kept.txt"), "kept");
+  EXPECT_FALSE(WriteInputFile(state, (folder / "missing" / "x.inp").string()).ok);
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++entries;
+  EXPECT_EQ(entries, 2);  // design.inp and occupied.inp only
+}
+
+TEST_F(InputFileTest, GoldenExamplesAreWhatTheWriterWritesAndReadBack) {
+  for (const ExampleFile& example : kExampleFiles) {
+    const ProgramState state = example.build();
+    ExpectMatchesGolden(example.path, InputFileText(state));
+    ProgramState read;
+    const InputFileResult result =
+        LoadInputFile(read, std::string(RIPADES_SOURCE_DIR) + "/" + example.path, RIPADES_LIBRARY_PATH);
+    EXPECT_EQ(result.status, ReadStatus::kLoaded) << result.message;
+    EXPECT_EQ(read.mixlist, state.mixlist);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,110 @@
+// The unit switch: inputs, thickness caption, library fields, labels, flags and grid unit words.
+#include "units/unit_switch.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_state.h"
+
+namespace {
+
+class UnitSwitchTest : public testing::Test {
+ protected:
+  ProgramState state = StateWithLibrary();
+  int b737 = RowNamed(state, "B737-800");
+};
+
+TEST_F(UnitSwitchTest, InitialInputsGoToMetricAndComeBack) {
+  ConvertToMetric(state);
+  EXPECT_EQ(state.TxtE, "27560000");
+  EXPECT_EQ(state.TxtSc, "4478.5");
+  EXPECT_EQ(state.Txtk, "54.2");
+  EXPECT_EQ(state.LbunitE + state.LbunitSc + state.Lbunitk + state.Lbunith, "kPakPakPa/mmcm");
+  EXPECT_EQ(state.EngFlag, 0);
+  EXPECT_EQ(state.SIFlag, 1);
+  EXPECT_EQ(state.unitword[kFieldGrossWeight], "kN");
+  EXPECT_EQ(state.unitword[kFieldContactWidth], "cm");
+
+  ConvertToEnglish(state);
+  EXPECT_EQ(state.TxtE, "4000000");
+  EXPECT_EQ(state.TxtSc, "650");
+  EXPECT_EQ(state.Txtk, "200");
+  EXPECT_EQ(state.LbunitE + state.LbunitSc + state.Lbunitk + state.Lbunith, "psipsipciin");
+  EXPECT_EQ(state.EngFlag, 1);
+  EXPECT_EQ(state.SIFlag, 0);
+  EXPECT_EQ(state.unitword[kFieldTirePressure], "psi");
+  EXPECT_EQ(state.unitword[kFieldDualSpacing], "in.");
+}
+
+TEST_F(UnitSwitchTest, LibraryFieldsConvertWithTheirFactorsAndOthersStay) {
+  LibraryRow& row = state.acdata[b737];
+  row[kFieldGrossWeight] = "75000";
+  row[kFieldTirePressure] = "200";
+  row[kFieldDualSpacing] = "12x";
+  row[kFieldTandemSpacing] = "abc";
+  SetMix(state, {b737});
+  const LibraryRow before = row;
+  ConvertToMetric(state);
+  EXPECT_EQ(row[kFieldGrossWeight], "333.75");
+  EXPECT_EQ(row[kFieldTirePressure], "1378");
+  EXPECT_EQ(row[kFieldDualSpacing], "30.48");
+  EXPECT_EQ(row[kFieldTandemSpacing], "0");
+  EXPECT_EQ(row[kFieldContactWidth], "29.718");  // 11.7 in
+  for (int f : {kFieldName, kFieldDepartures, kFieldGearLoadPct, kFieldWheelCount}) EXPECT_EQ(row[f], before[f]);
+  EXPECT_EQ(state.mixlist[1], b737);
+  EXPECT_EQ(state.mixnext, 2);
+  ConvertToEnglish(state);
+  EXPECT_EQ(row[kFieldGrossWeight], "75000");
+  EXPECT_EQ(row[kFieldTirePressure], "200");
+}
+
+TEST_F(UnitSwitchTest, ThicknessConvertsFromItsDisplayedCaption) {
+  struct Case {
+    bool startMetric;
+    const char* caption;
+    const char* switched;
+    const char* back;
+  };
+  for (const Case& c :
+       {Case{false, "12.3", "31.2", "12.3"}, Case{true, "31.1", "12.2", "31.0"}, Case{false, "", "", ""}}) {
+    ProgramState s = state;
+    if (c.startMetric) ConvertToMetric(s);
+    s.lbh = c.caption;
+    if (c.startMetric)
+      ConvertToEnglish(s);
+    else
+      ConvertToMetric(s);
+    EXPECT_EQ(s.lbh, c.switched) << c.caption;
+    if (c.startMetric)
+      ConvertToMetric(s);
+    else
+      ConvertToEnglish(s);
+    EXPECT_EQ(s.lbh, c.back) << c.caption;
+  }
+}
+
+TEST_F(UnitSwitchTest, TextsThatAreNoNumberStayAndTheRestConverts) {
+  state.TxtE = "abc";
+  state.TxtSc = "";
+  state.lbh = "12.3 in";
+  ConvertToMetric(state);
+  EXPECT_EQ(state.TxtE, "abc");
+  EXPECT_EQ(state.TxtSc, "");
+  EXPECT_EQ(state.lbh, "12.3 in");
+  EXPECT_EQ(state.Txtk, "54.2");
+  EXPECT_EQ(state.acdata[b737][kFieldGrossWeight], "778.305");
+  EXPECT_EQ(state.SIFlag, 1);
+}
+
+TEST_F(UnitSwitchTest, ASwitchToTheSystemInForceConvertsNothing) {
+  const ProgramState before = state;
+  ConvertToEnglish(state);
+  EXPECT_EQ(state.TxtE, before.TxtE);
+  EXPECT_EQ(state.acdata, before.acdata);
+  ConvertToMetric(state);
+  const ProgramState metric = state;
+  ConvertToMetric(state);
+  EXPECT_EQ(state.TxtSc, metric.TxtSc);
+  EXPECT_EQ(state.acdata, metric.acdata);
+}
+
+}  // namespace
