@@ -1,0 +1,49 @@
+// The modal message box through which the program tells the user things and asks questions.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "state/program_title.h"
+
+// Style words of the boxes the program shows: the button set, the icon and the default button.
+enum MsgBoxStyle : int {
+  kMsgOk = 0,                      // OK
+  kMsgYesNo = 4,                   // Yes, No
+  kMsgCancelTryAgainContinue = 6,  // Cancel, Try Again, Continue (the callers ignore which)
+  kMsgYesNoCancelQuestion = 35,    // Yes, No, Cancel with the question icon
+  kMsgOkSecondDefault = 256,       // names a second button as default; with one button it is plain OK
+};
+
+// The button the user pressed.
+enum class MsgBoxAnswer { kOk, kCancel, kYes, kNo, kTryAgain, kContinue };
+
+// The buttons of a style, left to right; an unknown style shows OK only.
+inline std::vector<MsgBoxAnswer> MsgBoxButtons(int style) {
+  switch (style) {
+    case kMsgYesNo:
+      return {MsgBoxAnswer::kYes, MsgBoxAnswer::kNo};
+    case kMsgCancelTryAgainContinue:
+      return {MsgBoxAnswer::kCancel, MsgBoxAnswer::kTryAgain, MsgBoxAnswer::kContinue};
+    case kMsgYesNoCancelQuestion:
+      return {MsgBoxAnswer::kYes, MsgBoxAnswer::kNo, MsgBoxAnswer::kCancel};
+    default:
+      return {MsgBoxAnswer::kOk};
+  }
+}
+
+inline bool MsgBoxHasQuestionIcon(int style) { return style == kMsgYesNoCancelQuestion; }
+
+class MessageBox {
+ public:
+  virtual ~MessageBox() = default;
+
+  // Shows the text exactly as given and waits for the answer; the program's windows take no other
+  // input meanwhile. A box given no title carries the application's title.
+  MsgBoxAnswer MsgBox(const std::string& text, int style = kMsgOk, const std::string& title = {}) {
+    return Show(text, style, title.empty() ? std::string(kApplicationTitle) : title);
+  }
+
+ protected:
+  virtual MsgBoxAnswer Show(const std::string& text, int style, const std::string& title) = 0;
+};

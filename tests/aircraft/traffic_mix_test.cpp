@@ -1,0 +1,181 @@
+// Building the traffic mix, changing a value of a mix aircraft, and the text of the grid's cells.
+#include "aircraft/traffic_mix.h"
+
+#include <gtest/gtest.h>
+
+#include "aircraft/change_data.h"
+#include "aircraft/unit_words.h"
+#include "support/scripted_services.h"
+#include "support/test_state.h"
+
+namespace {
+
+using A = MsgBoxAnswer;
+
+std::vector<int> Mix(const ProgramState& state) {
+  return std::vector<int>(state.mixlist.begin() + 1, state.mixlist.end());
+}
+
+std::vector<int> Positions(std::initializer_list<int> rows) {
+  std::vector<int> mix(rows);
+  mix.resize(kMaxAircraft, 0);
+  return mix;
+}
+
+class TrafficMixTest : public testing::Test {
+ protected:
+  ProgramState state = StateWithLibrary();
+  ScriptedMessageBox box;
+  int selrow = 0;
+};
+
+TEST_F(TrafficMixTest, AddAppendsEachAircraftOnce) {
+  EXPECT_TRUE(AddToMix(state, 4));
+  EXPECT_FALSE(AddToMix(state, 4));
+  EXPECT_FALSE(AddToMix(state, 0));
+  EXPECT_FALSE(AddToMix(state, 66));
+  EXPECT_TRUE(AddToMix(state, 2));
+  EXPECT_EQ(Mix(state), Positions({4, 2}));
+  EXPECT_EQ(state.mixnext, 3);
+}
+
+TEST_F(TrafficMixTest, AnEmptyMixCountedZeroStartsAtPositionOne) {
+  state.mixnext = 0;
+  EXPECT_TRUE(AddToMix(state, 7));
+  EXPECT_EQ(Mix(state), Positions({7}));
+  EXPECT_EQ(state.mixnext, 2);
+}
+
+TEST_F(TrafficMixTest, RemovingTheMiddleOfThreeClosesTheGap) {
+  SetMix(state, {5, 6, 7});
+  selrow = 3;
+  EXPECT_TRUE(RemoveFromMix(state, selrow, box));
+  EXPECT_EQ(Mix(state), Positions({5, 7}));
+  EXPECT_EQ(state.mixnext, 3);
+  EXPECT_EQ(selrow, 0);
+  EXPECT_TRUE(box.asked.empty());
+}
+
+TEST_F(TrafficMixTest, RemovingTheOnlyAircraftEmptiesTheMix) {
+  SetMix(state, {5});
+  selrow = 2;
+  EXPECT_TRUE(RemoveFromMix(state, selrow, box));
+  EXPECT_EQ(Mix(state), Positions({}));
+  EXPECT_EQ(state.mixnext, 1);
+  EXPECT_TRUE(AddToMix(state, 5));
+  EXPECT_EQ(state.mixlist[1], 5);
+}
+
+TEST_F(TrafficMixTest, RemoveWithoutAnAircraftRowAsksForOneAndChangesNothing) {
+  SetMix(state, {5, 6});
+  for (int row : {0, 1, 4}) {
+    selrow = row;
+    box.Answer({A::kTryAgain});
+    EXPECT_FALSE(RemoveFromMix(state, selrow, box));
+    EXPECT_EQ(Mix(state), Positions({5, 6}));
+    EXPECT_EQ(box.Last().text, "Please Select the aircarft that you want to delete!");
+    EXPECT_EQ(box.Last().style, 6);
+    EXPECT_EQ(box.Last().title, "RIPADES");
+  }
+  EXPECT_EQ(box.asked.size(), 3u);
+}
+
+TEST_F(TrafficMixTest, RemoveAllThenRemoveDoesNothing) {
+  SetMix(state, {5, 6});
+  selrow = 2;
+  RemoveAllFromMix(state, selrow);
+  EXPECT_EQ(Mix(state), Positions({}));
+  EXPECT_EQ(state.mixnext, 1);
+  EXPECT_EQ(selrow, 0);
+  selrow = 2;  // a stale row: the grid holds no aircraft
+  EXPECT_FALSE(RemoveFromMix(state, selrow, box));
+  EXPECT_TRUE(box.asked.empty());
+}
+
+TEST_F(TrafficMixTest, AFullMixTakesBackTheAircraftItLost) {
+  for (int r = 1; r <= kMaxAircraft; ++r) EXPECT_TRUE(AddToMix(state, r));
+  EXPECT_EQ(state.mixnext, 66);
+  selrow = 66;  // the 65th aircraft
+  EXPECT_TRUE(RemoveFromMix(state, selrow, box));
+  EXPECT_EQ(state.mixnext, 65);
+  EXPECT_EQ(state.mixlist[65], 0);
+  EXPECT_TRUE(AddToMix(state, 65));
+  EXPECT_EQ(state.mixlist[65], 65);
+}
+
+TEST_F(TrafficMixTest, StoreCellValueWritesNumberTextOnlyInsideTheMix) {
+  SetMix(state, {5, 6});
+  EXPECT_TRUE(StoreCellValue(state, 2, 5, 2.5));
+  EXPECT_EQ(state.acdata[6][kFieldWheelCount], "2.5");
+  EXPECT_TRUE(StoreCellValue(state, 1, 4, 1e3));
+  EXPECT_EQ(state.acdata[5][kFieldTirePressure], "1000");
+  const LibraryTable before = state.acdata;
+  EXPECT_FALSE(StoreCellValue(state, 3, 4, 1));  // an empty position
+  EXPECT_FALSE(StoreCellValue(state, 0, 4, 1));
+  EXPECT_FALSE(StoreCellValue(state, 1, 0, 1));  // the name
+  EXPECT_FALSE(StoreCellValue(state, 1, 9, 1));  // beyond the fields
+  EXPECT_EQ(state.acdata, before);
+}
+
+TEST(MixCellText, FormatsNumbersOfTheUnitColumnsAndShowsTheRestAsStored) {
+  LibraryTable acdata{};
+  acdata[3] = {"", "Heavy, Dual", "75000.6", "1200.50", "47.5", "14.5", "2.5", "12abc", "0", "11.7"};
+  const char* shown[] = {"Heavy, Dual", "75001", "1200.50", "47.5", "14.50", "2.5", "12abc", "0.00", "11.70"};
+  for (int c = 0; c < kGridColumns; ++c) EXPECT_EQ(MixCellText(acdata, 3, c), shown[c]) << c;
+  acdata[3][kFieldTirePressure] = "1E3";
+  EXPECT_EQ(MixCellText(acdata, 3, 4), "1000.00");
+  EXPECT_EQ(MixCellText(acdata, 0, 1), "");
+  EXPECT_EQ(MixCellText(acdata, 66, 1), "");
+}
+
+class ChangeDataTest : public TrafficMixTest {
+ protected:
+  int b737 = RowNamed(state, "B737-800");
+  void SetUp() override {
+    SetUnitWords(state);
+    SetMix(state, {1, b737});
+  }
+};
+
+TEST_F(ChangeDataTest, ADoubleClickOnAValueRecordsTheChange) {
+  const std::optional<CellEdit> edit = BeginCellEdit(state, 3, 4);
+  ASSERT_TRUE(edit);
+  EXPECT_EQ(edit->editrow, 2);
+  EXPECT_EQ(edit->editcol, 4);
+  EXPECT_EQ(edit->prompt, "Please input the new Tire Pressure data of B737-800");
+  EXPECT_EQ(edit->tempdata, "204");
+  EXPECT_EQ(edit->unit, "psi");
+}
+
+TEST_F(ChangeDataTest, HeadingsNamesAndRowsBelowTheMixCannotBeChanged) {
+  for (auto [row, column] : {std::pair{0, 3}, {1, 3}, {2, 0}, {3, 0}, {4, 3}, {2, 9}})
+    EXPECT_FALSE(BeginCellEdit(state, row, column)) << row << "," << column;
+}
+
+TEST_F(ChangeDataTest, AnAcceptedValueIsStoredAsNumberText) {
+  const CellEdit edit = *BeginCellEdit(state, 3, 4);
+  std::string text = "1e3";
+  EXPECT_TRUE(AcceptCellEdit(state, edit, text, box));
+  EXPECT_EQ(state.acdata[b737][kFieldTirePressure], "1000");
+  EXPECT_EQ(MixCellText(state.acdata, b737, 4), "1000.00");
+
+  text = "3e8";
+  box.Answer({A::kYes});
+  EXPECT_TRUE(AcceptCellEdit(state, edit, text, box));
+  EXPECT_EQ(text, "1E+08");
+  EXPECT_EQ(state.acdata[b737][kFieldTirePressure], "100000000");
+}
+
+TEST_F(ChangeDataTest, ARejectedValueBringsBackTheOldText) {
+  const CellEdit edit = *BeginCellEdit(state, 3, 5);
+  const LibraryTable before = state.acdata;
+  for (const char* bad : {"-1", "abc", ""}) {
+    std::string text = bad;
+    EXPECT_FALSE(AcceptCellEdit(state, edit, text, box));
+    EXPECT_EQ(text, "2");
+    EXPECT_EQ(box.Last().text, "This is an invalid number; please try again!");
+  }
+  EXPECT_EQ(state.acdata, before);
+}
+
+}  // namespace
