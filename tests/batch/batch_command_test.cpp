@@ -1,0 +1,178 @@
+// ripades-batch run as a program: thickness lines, JSON, reports and exit statuses.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "engine/design_thickness.h"
+#include "project/input_file_reader.h"
+#include "report/design_report.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CommandResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string FileText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The arguments of a command line, each quoted for the shell.
+std::string Args(std::initializer_list<std::string> arguments) {
+  std::string line;
+  for (const std::string& a : arguments) {
+    line += " '";
+    line += a;
+    line += '\'';
+  }
+  return line;
+}
+
+std::string Example(const char* name) { return std::string(RIPADES_SOURCE_DIR) + "/examples/" + name; }
+
+// The example designed in the program state, as the window designs it.
+ProgramState DesignedExample(const std::string& path) {
+  ProgramState state;
+  EXPECT_EQ(LoadInputFile(state, path, RIPADES_LIBRARY_PATH).status, ReadStatus::kLoaded);
+  EXPECT_TRUE(DesignThickness(state).ok);
+  return state;
+}
+
+class BatchCommandTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() /
+             (std::string("ripades_batch_") + testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  CommandResult Run(const std::string& arguments) {
+    const fs::path errors = folder / "stderr.txt";
+    const std::string command = Args({RIPADES_BATCH_PATH}) + arguments + " 2>" + Args({errors.string()});
+    CommandResult result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return result;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.err = FileText(errors);
+    return result;
+  }
+
+  // An example's text with one line replaced, written into the test folder.
+  std::string Edited(const char* example, const std::string& from, const std::string& to) {
+    std::string text = FileText(Example(example));
+    text.replace(text.find(from), from.size(), to);
+    const fs::path path = folder / ("edited" + std::to_string(++edits) + ".inp");
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+  }
+
+  fs::path folder;
+  int edits = 0;
+};
+
+TEST_F(BatchCommandTest, ExamplesPrintTheThicknessOfTheStateLevelDesign) {
+  std::string arguments, expected;
+  for (const char* name : {"english_mixed_fleet.inp", "metric_regional.inp", "single_aircraft.inp"}) {
+    const ProgramState state = DesignedExample(Example(name));
+    arguments += Args({Example(name)});
+    expected += Example(name) + ": " + state.lbh + " " + state.Lbunith + "\n";
+  }
+  const CommandResult result = Run(arguments);
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, expected);
+  EXPECT_NE(result.out.find(" cm\n"), std::string::npos);
+  EXPECT_EQ(result.err, "");
+}
+
+TEST_F(BatchCommandTest, JsonHoldsTheResultsBitForBit) {
+  const std::string bad = Edited("single_aircraft.inp", "***Aircraft", "***Planes");
+  const CommandResult result = Run(Args({"--json", Example("metric_regional.inp"), bad}));
+  EXPECT_EQ(result.status, 1);
+  const QJsonArray files = QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).array();
+  ASSERT_EQ(files.size(), 2);
+  EXPECT_TRUE(files[1].toObject()["error"].toString().contains("Incorrect Input File!"));
+
+  const ProgramState state = DesignedExample(Example("metric_regional.inp"));
+  const QJsonObject design = files[0].toObject();
+  EXPECT_EQ(design["caption"].toString().toStdString(), state.lbh);
+  EXPECT_EQ(design["unit"].toString(), "cm");
+  EXPECT_EQ(design["thickness_in"].toDouble(), state.designResult.thicknessIn);
+  const QJsonArray aircraft = design["aircraft"].toArray();
+  ASSERT_EQ(aircraft.size(), state.MixCount());
+  const DesignResult& r = state.designResult;
+  for (int p = 1; p <= state.MixCount(); ++p) {
+    const QJsonObject a = aircraft[p - 1].toObject();
+    const int row = state.mixlist[p];
+    EXPECT_EQ(a["row"].toInt(), row);
+    EXPECT_EQ(a["name"].toString().toStdString(), state.acdata[row][kFieldName]);
+    EXPECT_EQ(a["sigma_we"].toDouble(), r.sigmaWe[row]);
+    EXPECT_EQ(a["fg"].toDouble(), r.gearFactor[row]);
+    EXPECT_EQ(a["f3"].toDouble(), r.wanderFactor[row]);
+    EXPECT_EQ(a["pc"].toDouble(), r.passToCoverage[row]);
+    EXPECT_EQ(a["allowable_coverages"].toDouble(), r.allowableCoverages[row]);
+    EXPECT_EQ(a["damage_ratio_pct"].toDouble(), r.damageRatioPct[row]);
+  }
+}
+
+TEST_F(BatchCommandTest, ReportsAreThoseOfPrintToFile) {
+  const std::string example = Example("english_mixed_fleet.inp");
+  std::string expected;
+  ASSERT_TRUE(BuildReport(DesignedExample(example), expected).ok);
+  const CommandResult toOutput = Run(Args({example, "--report", "-"}));
+  EXPECT_EQ(toOutput.status, 0) << toOutput.err;
+  EXPECT_EQ(toOutput.out, expected);
+
+  const fs::path reports = folder / "reports";
+  const CommandResult toFolder = Run(Args({"--report-dir", reports.string(), example, Example("single_aircraft.inp")}));
+  EXPECT_EQ(toFolder.status, 0) << toFolder.err;
+  EXPECT_EQ(FileText(reports / "english_mixed_fleet.txt"), expected);
+  EXPECT_TRUE(fs::exists(reports / "single_aircraft.txt"));
+}
+
+TEST_F(BatchCommandTest, FailuresGiveAMessageAndTheirExitStatusWithoutStoppingOthers) {
+  const std::string good = Example("single_aircraft.inp");
+  const std::string badE = Edited("english_mixed_fleet.inp", "\r\n4000000\r\n", "\r\n4 000 000\r\n");
+  const std::string truncated = Edited("single_aircraft.inp", "***Aircraft\r\n 1 \r\n", "***Aircraft\r\n 2 \r\n");
+  const std::string farE = Edited("english_mixed_fleet.inp", "\r\n4000000\r\n", "\r\n9000000\r\n");
+  struct Case {
+    std::string arguments;
+    int status;
+    std::string inError;
+  };
+  for (const Case& c : {
+           Case{Args({badE, good}), 2, badE + ": E \"4 000 000\" is an invalid number"},
+           Case{Args({truncated, good}), 1, "it ends before line 19, which should hold the library row of aircraft 2"},
+           Case{Args({(folder / "none.inp").string(), good}), 1, "none.inp\" cannot be opened"},
+           Case{Args({good, "--library", (folder / "fly.dll").string()}), 1, "fly.dll\" cannot be opened"},
+           Case{Args({farE}), 0, "warning: " + farE + ": E = 9000000 psi is not within the typical data range"},
+           Case{"", 64, "no input data file given"},
+           Case{Args({"--report", "-", good, good}), 64, "--report takes one input data file"},
+       }) {
+    const CommandResult result = Run(c.arguments);
+    EXPECT_EQ(result.status, c.status) << c.arguments << "\n" << result.err;
+    EXPECT_NE(result.err.find(c.inError), std::string::npos) << result.err;
+    const bool goodDesigned = c.arguments.find(good) != std::string::npos && c.status != 64 &&
+                              c.arguments.find("--library") == std::string::npos;
+    EXPECT_EQ(result.out.find(good + ": ") != std::string::npos, goodDesigned) << c.arguments << result.out;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,52 @@
+// Building the JSON array of a batch run with Qt's JSON classes.
+#include "batch_json.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+QJsonValue Number(double value) { return std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null); }
+
+QJsonArray AircraftResults(const ProgramState& state) {
+  const DesignResult& r = state.designResult;
+  QJsonArray aircraft;
+  for (int p = 1; p <= state.MixCount(); ++p) {
+    const int row = state.mixlist[p];
+    aircraft.append(QJsonObject{
+        {"row", row},
+        {"name", Text(state.acdata[row][kFieldName])},
+        {"sigma_we", Number(r.sigmaWe[row])},
+        {"fg", Number(r.gearFactor[row])},
+        {"f3", Number(r.wanderFactor[row])},
+        {"pc", Number(r.passToCoverage[row])},
+        {"allowable_coverages", Number(r.allowableCoverages[row])},
+        {"damage_ratio_pct", Number(r.damageRatioPct[row])},
+    });
+  }
+  return aircraft;
+}
+
+}  // namespace
+
+QByteArray DesignsToJson(const std::vector<BatchDesign>& designs) {
+  QJsonArray array;
+  for (const BatchDesign& d : designs) {
+    if (d.status != kBatchOk) {
+      array.append(QJsonObject{{"file", Text(d.file)}, {"error", Text(d.error)}});
+      continue;
+    }
+    array.append(QJsonObject{
+        {"file", Text(d.file)},
+        {"caption", Text(d.state.lbh)},
+        {"unit", Text(d.state.Lbunith)},
+        {"thickness_in", Number(d.state.designResult.thicknessIn)},
+        {"aircraft", AircraftResults(d.state)},
+    });
+  }
+  return QJsonDocument(array).toJson(QJsonDocument::Indented);
+}

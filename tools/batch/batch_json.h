@@ -1,0 +1,13 @@
+// The JSON form of a batch run's results.
+#pragma once
+
+#include <QByteArray>
+#include <vector>
+
+#include "batch_design.h"
+
+// One array with an object per input in order: file, caption, unit, thickness_in and the mix
+// aircraft's results, or file and error for an input that failed. Single-precision results are
+// written as the exact value of the float, every number as the shortest text that reads back to
+// the same value; an infinite value (allowable coverages beyond a double) is written as null.
+QByteArray DesignsToJson(const std::vector<BatchDesign>& designs);

@@ -1,0 +1,64 @@
+// The loop of ripades-batch over its input files.
+#include "batch_run.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "aircraft/library_reader.h"
+#include "report/design_report.h"
+
+namespace {
+
+constexpr const char* kPrefix = "ripades-batch: ";
+
+// Writes the file's report where the options ask; false (and the reason in the design) on failure.
+bool WriteReport(const BatchOptions& options, BatchDesign& design, std::ostream& out) {
+  Outcome written;
+  if (options.reportPath == "-") {
+    std::string text;
+    if ((written = BuildReport(design.state, text))) out << text;
+  } else if (!options.reportPath.empty()) {
+    written = PrintToFile(design.state, options.reportPath);
+  } else if (!options.reportFolder.empty()) {
+    std::error_code error;
+    std::filesystem::create_directories(options.reportFolder, error);
+    written = PrintToFile(design.state, ReportPathFor(options.reportFolder, design.file));
+  }
+  if (written) return true;
+  design.status = kBatchFailed;
+  design.error = design.file + ": " + written.message;
+  return false;
+}
+
+}  // namespace
+
+std::string UsageError(const BatchOptions& options) {
+  if (options.inputs.empty()) return "no input data file given";
+  if (!options.reportPath.empty() && !options.reportFolder.empty())
+    return "--report and --report-dir exclude each other";
+  if (!options.reportPath.empty() && options.inputs.size() > 1)
+    return "--report takes one input data file; use --report-dir for several";
+  return {};
+}
+
+BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
+  BatchRun run;
+  ProgramState probe;
+  if (const Outcome library = ReadLibrary(probe, options.libraryPath); !library) {
+    err << kPrefix << library.message << '\n';
+    run.status = kBatchFailed;
+    return run;
+  }
+  for (const std::string& input : options.inputs) {
+    BatchDesign design = DesignInputFile(input, options.libraryPath);
+    for (const std::string& warning : design.warnings) err << kPrefix << "warning: " << warning << '\n';
+    if (design.status == kBatchOk && WriteReport(options, design, out) && options.summaryLines &&
+        options.reportPath != "-")
+      out << SummaryLine(design) << '\n';
+    if (design.status != kBatchOk) err << kPrefix << design.error << '\n';
+    run.status = std::max(run.status, design.status);
+    run.designs.push_back(std::move(design));
+  }
+  return run;
+}

@@ -1,0 +1,29 @@
+// One run of ripades-batch over its input files, with the report output the command line asked for.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "batch_design.h"
+
+struct BatchOptions {
+  std::string libraryPath;
+  std::vector<std::string> inputs;
+  std::string reportPath;    // one input's report: a file, "-" for standard output, empty for none
+  std::string reportFolder;  // one "<name>.txt" per input; empty for none
+  bool summaryLines = true;  // one "<file>: <caption> <unit>" line per designed file on out
+};
+
+struct BatchRun {
+  BatchStatus status = kBatchOk;  // the largest status of the files (kBatchFailed for a bad library)
+  std::vector<BatchDesign> designs;
+};
+
+// The usage error of a set of options, or an empty text when they can run.
+std::string UsageError(const BatchOptions& options);
+
+// Checks the library, then designs every input in turn (one bad file does not stop the others) and
+// writes the asked reports. Summary lines and a report on "-" go to out; every warning and error is
+// one line on err, prefixed "ripades-batch: ".
+BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err);

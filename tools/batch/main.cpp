@@ -1,0 +1,70 @@
+// ripades-batch: designs input data files without the window and prints thickness, report or JSON.
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+#include <iostream>
+
+#include "aircraft/library_reader.h"
+#include "batch_json.h"
+#include "batch_run.h"
+
+namespace {
+
+std::vector<std::string> ToStrings(const QStringList& list) {
+  std::vector<std::string> strings;
+  for (const QString& s : list) strings.push_back(s.toStdString());
+  return strings;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName("ripades-batch");
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Designs the rigid pavement thickness of each input data file (.inp), read as the RIPADES window "
+      "reads it, and prints one line per file: the file, the design thickness and its unit.\n"
+      "Exit status: 0 all designed; 1 a file, the library, a design or a report failed; "
+      "2 E, Sc or k is not a number of 0 or more; 64 wrong command line.");
+  parser.addHelpOption();
+  const QCommandLineOption library("library", "The aircraft library (default: fly.dll beside this program).", "FILE");
+  const QCommandLineOption report(
+      "report", "Write the detailed report of the one input to FILE (- for standard output).", "FILE");
+  const QCommandLineOption reportDir("report-dir", "Write the report of each input to DIR/<name>.txt.", "DIR");
+  const QCommandLineOption json("json", "Print one JSON array with the results of every input instead of lines.");
+  parser.addOptions({library, report, reportDir, json});
+  parser.addPositionalArgument("INPUT.inp", "Input data files to design.", "INPUT.inp...");
+
+  if (!parser.parse(QCoreApplication::arguments())) {
+    std::cerr << "ripades-batch: " << parser.errorText().toStdString() << '\n';
+    return kBatchUsage;
+  }
+  if (parser.isSet("help")) parser.showHelp(kBatchOk);
+
+  BatchOptions options;
+  options.libraryPath = parser.isSet(library)
+                            ? parser.value(library).toStdString()
+                            : QDir(QCoreApplication::applicationDirPath()).filePath(kLibraryFileName).toStdString();
+  options.inputs = ToStrings(parser.positionalArguments());
+  options.reportPath = parser.value(report).toStdString();
+  options.reportFolder = parser.value(reportDir).toStdString();
+  options.summaryLines = !parser.isSet(json);
+  std::string usage = UsageError(options);
+  if (usage.empty() && parser.isSet(json) && options.reportPath == "-")
+    usage = "--json and --report - both need standard output";
+  if (!usage.empty()) {
+    std::cerr << "ripades-batch: " << usage << " (see --help)\n";
+    return kBatchUsage;
+  }
+
+  const BatchRun run = RunBatch(options, std::cout, std::cerr);
+  if (parser.isSet(json) && run.designs.size() == options.inputs.size()) {
+    const QByteArray text = DesignsToJson(run.designs);
+    std::cout.write(text.constData(), text.size());
+  }
+  std::cout.flush();
+  return run.status;
+}
