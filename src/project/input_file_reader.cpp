@@ -32,6 +32,10 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
+std::string ReadFailure(const std::string& path, const std::string& problem) {
+  return "The input data file \"" + path + "\" cannot be read: " + problem + ". Nothing was taken from it.";
+}
+
 // What a file's mix section holds, kept apart from the state until the whole section has been read.
 struct MixBlock {
   int row = 0;
@@ -62,7 +66,7 @@ class MixRowsReader {
       if (named[block.row]) return Fail(next_, "names library row " + std::to_string(block.row) + " a second time");
       named[block.row] = true;
       for (std::string& field : block.fields) {
-        if (next_ >= lines_.size()) return Fail(next_, "ends inside the data of aircraft " + std::to_string(p));
+        if (next_ >= lines_.size()) return Missing("the data of aircraft " + std::to_string(p));
         field = lines_[next_++];
       }
       blocks.push_back(std::move(block));
@@ -73,7 +77,7 @@ class MixRowsReader {
  private:
   // A number line: the whole line, blanks aside, must be a number.
   Outcome ReadNumber(const std::string& what, double& value) {
-    if (next_ >= lines_.size()) return Fail(next_, "ends where " + what + " should follow");
+    if (next_ >= lines_.size()) return Missing(what);
     const std::string& line = lines_[next_++];
     if (!IsNumber(line)) return Fail(next_ - 1, "should hold " + what + ", not \"" + line + "\"");
     value = LeadingNumber(line);
@@ -81,9 +85,12 @@ class MixRowsReader {
   }
 
   Outcome Fail(std::size_t lineIndex, const std::string& problem) const {
-    return Outcome::Failure("The input data file \"" + path_ + "\" cannot be read: line " +
-                            std::to_string(lineIndex + 1) + " " + problem + ". Nothing was taken from it.");
+    return Failure("line " + std::to_string(lineIndex + 1) + " " + problem);
   }
+  Outcome Missing(const std::string& what) const {
+    return Failure("it ends before line " + std::to_string(next_ + 1) + ", which should hold " + what);
+  }
+  Outcome Failure(const std::string& problem) const { return Outcome::Failure(ReadFailure(path_, problem)); }
 
   const std::vector<std::string>& lines_;
   const std::string& path_;
@@ -129,10 +136,10 @@ Outcome ResetForRead(ProgramState& state, const std::string& libraryPath) {
 
 InputFileResult ReadInputText(ProgramState& state, const std::string& text, const std::string& path) {
   const std::vector<std::string> lines = SplitLines(text);
-  if (lines.size() < static_cast<std::size_t>(kHeaderLines))
-    return Result(ReadStatus::kFailed, "The input data file \"" + path + "\" cannot be read: it ends after line " +
-                                           std::to_string(lines.size()) + ", before \"" + kAircraftMarker +
-                                           "\". Nothing was taken from it.");
+  if (lines.size() < static_cast<std::size_t>(kHeaderLines)) {
+    const std::string problem = "it ends after line " + std::to_string(lines.size()) + ", before \"***Aircraft\"";
+    return Result(ReadStatus::kFailed, ReadFailure(path, problem));
+  }
   std::vector<MixBlock> blocks;
   const bool aircraftSection = lines[7] == kAircraftMarker;
   if (aircraftSection) {
