@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "engine/design_thickness.h"
+#include "golden/test_files.h"
 #include "project/input_file_reader.h"
 #include "report/design_report.h"
 
@@ -23,13 +23,6 @@ struct CommandResult {
   std::string out;
   std::string err;
 };
-
-std::string FileText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // The arguments of a command line, each quoted for the shell.
 std::string Args(std::initializer_list<std::string> arguments) {
@@ -52,15 +45,8 @@ ProgramState DesignedExample(const std::string& path) {
   return state;
 }
 
-class BatchCommandTest : public testing::Test {
+class BatchCommandTest : public ScratchFolderTest {
  protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() /
-             (std::string("ripades_batch_") + testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
   CommandResult Run(const std::string& arguments) {
     const fs::path errors = folder / "stderr.txt";
     const std::string command = Args({RIPADES_BATCH_PATH}) + arguments + " 2>" + Args({errors.string()});
@@ -84,7 +70,6 @@ class BatchCommandTest : public testing::Test {
     return path.string();
   }
 
-  fs::path folder;
   int edits = 0;
 };
 

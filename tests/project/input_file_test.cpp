@@ -3,10 +3,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "golden/example_states.h"
-#include "golden/golden_file.h"
+#include "golden/test_files.h"
 #include "project/input_file_reader.h"
 #include "project/input_file_writer.h"
 #include "support/test_state.h"
@@ -19,30 +18,14 @@ constexpr const char* kHeader =
     "RIPADES-Rigid Airfield Pavement Design by the Westergaard Edge Stress Method\r\n"
     "****ENG****\r\n\r\n4000000\r\n650\r\n200\r\n\r\n***Aircraft\r\n";
 
-std::string FileText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-class InputFileTest : public testing::Test {
+class InputFileTest : public ScratchFolderTest {
  protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() /
-             (std::string("ripades_inp_") + testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
   // Reads text into state after the reset of "&Read Data From File..."; the E box held "typed E".
   InputFileResult Read(const std::string& text, ProgramState& state) {
     state.TxtE = "typed E";
     EXPECT_TRUE(ResetForRead(state, RIPADES_LIBRARY_PATH).ok);
     return ReadInputText(state, text, "test.inp");
   }
-
-  fs::path folder;
 };
 
 TEST_F(InputFileTest, AnEmptyMixWritesACountOfZeroAndNothingAfterIt) {

@@ -6,12 +6,11 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "engine/design_thickness.h"
 #include "golden/example_states.h"
-#include "golden/golden_file.h"
+#include "golden/test_files.h"
 
 namespace {
 
@@ -160,10 +159,7 @@ TEST_F(ReportRowTest, ARowWithoutResultsIsRefusedAndNoFileIsWritten) {
 TEST_F(ReportRowTest, PrintToFileWritesTheReportText) {
   const std::filesystem::path path = std::filesystem::temp_directory_path() / "ripades_report_test.txt";
   ASSERT_TRUE(PrintToFile(state, path.string()).ok);
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream written;
-  written << in.rdbuf();
-  EXPECT_EQ(written.str(), Report(state));
+  EXPECT_EQ(FileText(path), Report(state));
   std::filesystem::remove(path);
 }
 

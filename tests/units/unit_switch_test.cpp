@@ -14,25 +14,23 @@ class UnitSwitchTest : public testing::Test {
 };
 
 TEST_F(UnitSwitchTest, InitialInputsGoToMetricAndComeBack) {
-  ConvertToMetric(state);
-  EXPECT_EQ(state.TxtE, "27560000");
-  EXPECT_EQ(state.TxtSc, "4478.5");
-  EXPECT_EQ(state.Txtk, "54.2");
-  EXPECT_EQ(state.LbunitE + state.LbunitSc + state.Lbunitk + state.Lbunith, "kPakPakPa/mmcm");
-  EXPECT_EQ(state.EngFlag, 0);
-  EXPECT_EQ(state.SIFlag, 1);
-  EXPECT_EQ(state.unitword[kFieldGrossWeight], "kN");
-  EXPECT_EQ(state.unitword[kFieldContactWidth], "cm");
-
-  ConvertToEnglish(state);
-  EXPECT_EQ(state.TxtE, "4000000");
-  EXPECT_EQ(state.TxtSc, "650");
-  EXPECT_EQ(state.Txtk, "200");
-  EXPECT_EQ(state.LbunitE + state.LbunitSc + state.Lbunitk + state.Lbunith, "psipsipciin");
-  EXPECT_EQ(state.EngFlag, 1);
-  EXPECT_EQ(state.SIFlag, 0);
-  EXPECT_EQ(state.unitword[kFieldTirePressure], "psi");
-  EXPECT_EQ(state.unitword[kFieldDualSpacing], "in.");
+  struct Shown {
+    void (*convert)(ProgramState&);
+    const char *e, *sc, *k, *labels, *weightWord, *lengthWord;
+    int16_t engFlag;
+  };
+  for (const Shown& s : {Shown{ConvertToMetric, "27560000", "4478.5", "54.2", "kPa kPa kPa/mm cm", "kN", "cm", 0},
+                         Shown{ConvertToEnglish, "4000000", "650", "200", "psi psi pci in", "lb", "in.", 1}}) {
+    s.convert(state);
+    EXPECT_EQ(state.TxtE, s.e);
+    EXPECT_EQ(state.TxtSc, s.sc);
+    EXPECT_EQ(state.Txtk, s.k);
+    EXPECT_EQ(state.LbunitE + " " + state.LbunitSc + " " + state.Lbunitk + " " + state.Lbunith, s.labels);
+    EXPECT_EQ(state.unitword[kFieldGrossWeight], s.weightWord);
+    EXPECT_EQ(state.unitword[kFieldContactWidth], s.lengthWord);
+    EXPECT_EQ(state.EngFlag, s.engFlag);
+    EXPECT_EQ(state.SIFlag, 1 - s.engFlag);
+  }
 }
 
 TEST_F(UnitSwitchTest, LibraryFieldsConvertWithTheirFactorsAndOthersStay) {

@@ -1,0 +1,49 @@
+// Files in tests: reading a whole file, a scratch folder per test, and comparison with golden files.
+//
+// After an intended change, regenerate every golden file (and the examples) with
+//   RIPADES_UPDATE_GOLDEN=1 ctest --test-dir <build> -R Golden
+// and review the difference with git before committing it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+inline std::string FileText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// A test with an empty folder of its own, removed afterwards.
+class ScratchFolderTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder = std::filesystem::temp_directory_path() /
+             (std::string("ripades_") + testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "_" +
+              testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  std::filesystem::path folder;
+};
+
+// path is relative to the source tree, for example "tests/golden/report_english.txt".
+inline void ExpectMatchesGolden(const std::string& path, const std::string& text) {
+  const std::filesystem::path full = std::filesystem::path(RIPADES_SOURCE_DIR) / path;
+  const char* update = std::getenv("RIPADES_UPDATE_GOLDEN");
+  if (update && std::string(update) == "1") {
+    std::filesystem::create_directories(full.parent_path());
+    std::ofstream(full, std::ios::binary) << text;
+    GTEST_SKIP() << "rewrote " << path;
+  }
+  ASSERT_TRUE(std::filesystem::exists(full)) << path << " is missing; run with RIPADES_UPDATE_GOLDEN=1 to write it";
+  EXPECT_EQ(text, FileText(full)) << "differs from " << path;
+}
