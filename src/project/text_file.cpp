@@ -10,13 +10,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A name beside the target, made unlikely to meet another writer's by the clock and a counter.
+// A short name in the target's folder (so that the rename cannot cross file systems and a long target
+// name cannot make it too long), unlikely to meet another writer's by the clock and a counter.
 fs::path TemporaryPathFor(const fs::path& target) {
   static std::atomic<unsigned> counter{0};
   const auto ticks = fs::file_time_type::clock::now().time_since_epoch().count();
-  fs::path temporary = target;
-  temporary += ".tmp-" + std::to_string(ticks) + "-" + std::to_string(counter++);
-  return temporary;
+  return target.parent_path() / (".ripades-" + std::to_string(ticks) + "-" + std::to_string(counter++) + ".tmp");
 }
 
 }  // namespace

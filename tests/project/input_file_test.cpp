@@ -177,6 +177,7 @@ TEST_F(InputFileTest, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile) {
   { std::ofstream(target, std::ios::binary) << "old"; }
   ASSERT_TRUE(WriteInputFile(state, target.string()).ok);
   EXPECT_EQ(FileText(target), InputFileText(state));
+  EXPECT_TRUE(WriteInputFile(state, (folder / (std::string(240, 'a') + ".inp")).string()).ok);  // a long name
 
   const fs::path occupied = folder / "occupied.inp";  // a folder where the file should go
   fs::create_directory(occupied);
@@ -188,7 +189,7 @@ TEST_F(InputFileTest, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile) {
   EXPECT_FALSE(WriteInputFile(state, (folder / "missing" / "x.inp").string()).ok);
   int entries = 0;
   for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++entries;
-  EXPECT_EQ(entries, 2);  // design.inp and occupied.inp only
+  EXPECT_EQ(entries, 3);  // design.inp, the long name and occupied.inp: no temporary file is left
 }
 
 TEST_F(InputFileTest, GoldenExamplesAreWhatTheWriterWritesAndReadBack) {
