@@ -1,0 +1,73 @@
+// Damage of the mix at any thickness, the damage curve, shares and the life left.
+#include "analysis/mix_analysis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "units/conversion.h"
+#include "units/number_text.h"
+
+MixDamage EvaluateMixDamage(const PreparedDesign& design, double hIn) {
+  MixDamage mix;
+  mix.thicknessIn = hIn;
+  DesignResult rows{};
+  mix.damage = EvaluateMix(design, hIn, &rows);
+  for (const MixAircraft& m : design.mix) {
+    AircraftDamage a;
+    a.row = m.row;
+    a.name = design.englishLibrary[m.row][kFieldName];
+    a.damageRatioPct = rows.damageRatioPct[m.row];
+    a.edgeStress = rows.sigmaWe[m.row] * rows.gearFactor[m.row];
+    a.allowableCoverages = rows.allowableCoverages[m.row];
+    mix.aircraft.push_back(a);
+  }
+  return mix;
+}
+
+std::vector<CurvePoint> DamageCurve(const PreparedDesign& design, double designIn, bool metric, int points) {
+  const double from = std::clamp(designIn / 2, 0.0, kMaxThicknessIn);
+  const double to = std::clamp(designIn * 2, 0.0, kMaxThicknessIn);
+  std::vector<CurvePoint> curve;
+  for (int i = 0; i < points; ++i) {
+    const double h = points == 1 ? from : from + (to - from) * i / (points - 1);
+    if (h <= 0) continue;  // a slab of no thickness has no stiffness to evaluate
+    curve.push_back({metric ? h * kLengthFactor : h, EvaluateMix(design, h)});
+  }
+  return curve;
+}
+
+std::vector<AircraftShare> DamageShares(const MixDamage& mix) {
+  std::vector<AircraftShare> shares;
+  for (const AircraftDamage& a : mix.aircraft) {
+    const double percent = mix.damage > 0 ? a.damageRatioPct / 100.0 / mix.damage * 100 : 0;
+    shares.push_back({a.row, a.name, percent});
+  }
+  std::stable_sort(shares.begin(), shares.end(),
+                   [](const AircraftShare& x, const AircraftShare& y) { return x.percentOfDamage > y.percentOfDamage; });
+  return shares;
+}
+
+namespace {
+constexpr double kLongestLifeShownYears = 1000;
+}
+
+double RemainingLifeYears(double damage) { return kDesignLifeYears / damage; }
+
+std::string LifeText(double damage) {
+  const double years = RemainingLifeYears(damage);
+  if (!(years <= kLongestLifeShownYears)) return "more than 1000 years";
+  return FormatDecimals(years, 1) + " years";
+}
+
+Outcome ReadSlabThickness(const std::string& text, bool metric, double& thicknessIn) {
+  const char* limit = metric ? "76.2 cm" : "30 in";
+  const Outcome refused =
+      Outcome::Failure("The slab thickness must be a number above 0 and at most " + std::string(limit) + ".");
+  if (!IsNumber(text)) return refused;
+  const double shown = LeadingNumber(text);
+  const double inches = metric ? shown / kLengthFactor : shown;
+  // The limit is compared in the unit typed, so 76.2 cm is accepted although 76.2 / 2.54 rounds above 30.
+  if (!(shown > 0) || shown > (metric ? kMaxThicknessIn * kLengthFactor : kMaxThicknessIn)) return refused;
+  thicknessIn = std::min(inches, kMaxThicknessIn);
+  return Outcome::Success();
+}

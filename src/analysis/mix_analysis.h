@@ -1,0 +1,56 @@
+// Design insight beyond the report: damage at any thickness, the damage curve, each aircraft's share.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/design_thickness.h"
+#include "state/outcome.h"
+
+// One aircraft's part of the cumulative damage at a thickness.
+struct AircraftDamage {
+  int row = 0;
+  std::string name;
+  float damageRatioPct = 0;  // as a design stores it
+  float edgeStress = 0;      // sigma_we x Fg, psi, as the report prints it
+  double allowableCoverages = 0;
+};
+
+struct MixDamage {
+  double thicknessIn = 0;
+  float damage = 0;  // cumulative damage D, summed exactly as a design pass sums it
+  std::vector<AircraftDamage> aircraft;  // in mix order
+};
+
+// Evaluates the prepared mix at thickness h (in) with the arithmetic of a design pass; pure.
+MixDamage EvaluateMixDamage(const PreparedDesign& design, double hIn);
+
+struct CurvePoint {
+  double thickness = 0;  // in the unit in force (in or cm)
+  double damage = 0;
+};
+
+inline constexpr int kCurvePoints = 200;
+
+// D at kCurvePoints evenly spaced thicknesses from half to twice the design thickness, clamped to
+// (0, 30] in; thicknesses are given in centimetres when metric.
+std::vector<CurvePoint> DamageCurve(const PreparedDesign& design, double designIn, bool metric,
+                                    int points = kCurvePoints);
+
+struct AircraftShare {
+  int row = 0;
+  std::string name;
+  double percentOfDamage = 0;
+};
+
+// Each aircraft's share of D in percent, largest first (the governing aircraft leads); all 0 when D = 0.
+std::vector<AircraftShare> DamageShares(const MixDamage& mix);
+
+// Structural life left in years at damage D over the design life: 20 / D.
+double RemainingLifeYears(double damage);
+// "12.3 years", or "more than 1000 years" above that (no damage at all included).
+std::string LifeText(double damage);
+
+// Reads an existing slab thickness typed in the unit in force: a number above 0 and at most 30 in
+// (76.2 cm). On success `thicknessIn` holds it in inches; otherwise the outcome says what is wrong.
+Outcome ReadSlabThickness(const std::string& text, bool metric, double& thicknessIn);
