@@ -1,4 +1,4 @@
-// The batch check of the material inputs and the naming of report files.
+// The batch check of the material inputs: errors and warnings that name the input and the file.
 #include "batch_design.h"
 
 #include <gtest/gtest.h>
@@ -36,11 +36,6 @@ TEST(BatchInputCheck, RejectsNoNumbersAndWarnsOutsideTheTypicalRange) {
   ASSERT_EQ(check.warnings.size(), 1u);
   EXPECT_EQ(check.warnings[0],
             "dir/a.inp: k = 900 pci is not within the typical data range (50 to 700 pci); used as typed.");
-}
-
-TEST(BatchReportPath, IsTheInputNameWithTxtInTheReportFolder) {
-  EXPECT_EQ(ReportPathFor("out", "examples/mix.inp"), "out/mix.txt");
-  EXPECT_EQ(ReportPathFor("out/", "mix"), "out/mix.txt");
 }
 
 }  // namespace

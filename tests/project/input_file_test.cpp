@@ -159,18 +159,6 @@ TEST_F(InputFileTest, AFaultyFileAppliesNothingAndLeavesTheResetState) {
   }
 }
 
-TEST_F(InputFileTest, AMissingFileOrLibraryIsReported) {
-  ProgramState state;
-  const std::string missing = (folder / "none.inp").string();
-  InputFileResult result = LoadInputFile(state, missing, RIPADES_LIBRARY_PATH);
-  EXPECT_EQ(result.status, ReadStatus::kFailed);
-  EXPECT_NE(result.message.find(missing), std::string::npos);
-  ASSERT_TRUE(WriteInputFile(EnglishMixedFleet(), (folder / "a.inp").string()).ok);
-  result = LoadInputFile(state, (folder / "a.inp").string(), (folder / "fly.dll").string());
-  EXPECT_EQ(result.status, ReadStatus::kFailed);
-  EXPECT_NE(result.message.find("fly.dll"), std::string::npos);
-}
-
 TEST_F(InputFileTest, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile) {
   const ProgramState state = EnglishMixedFleet();
   const fs::path target = folder / "design.inp";

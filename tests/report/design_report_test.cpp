@@ -5,7 +5,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "engine/design_thickness.h"
@@ -154,13 +153,6 @@ TEST_F(ReportRowTest, ARowWithoutResultsIsRefusedAndNoFileIsWritten) {
   std::filesystem::remove(path);
   EXPECT_FALSE(PrintToFile(state, path.string()).ok);
   EXPECT_FALSE(std::filesystem::exists(path));
-}
-
-TEST_F(ReportRowTest, PrintToFileWritesTheReportText) {
-  const std::filesystem::path path = std::filesystem::temp_directory_path() / "ripades_report_test.txt";
-  ASSERT_TRUE(PrintToFile(state, path.string()).ok);
-  EXPECT_EQ(FileText(path), Report(state));
-  std::filesystem::remove(path);
 }
 
 }  // namespace
