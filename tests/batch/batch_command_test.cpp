@@ -9,10 +9,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "analysis/mix_analysis.h"
 #include "engine/design_thickness.h"
 #include "golden/test_files.h"
 #include "project/input_file_reader.h"
 #include "report/design_report.h"
+#include "units/number_text.h"
 
 namespace fs = std::filesystem;
 
@@ -158,6 +160,39 @@ TEST_F(BatchCommandTest, FailuresGiveAMessageAndTheirExitStatusWithoutStoppingOt
                               c.arguments.find("--library") == std::string::npos;
     EXPECT_EQ(result.out.find(good + ": ") != std::string::npos, goodDesigned) << c.arguments << result.out;
   }
+}
+
+TEST_F(BatchCommandTest, EvaluateGivesDamageAndLifeAtAThicknessInTheFilesUnit) {
+  const std::string example = Example("single_aircraft.inp");
+  const MixDamage expected = EvaluateMixDamage(PrepareDesign(DesignedExample(example)), 15);
+  const CommandResult text = Run(Args({"--evaluate", "15", example}));
+  EXPECT_EQ(text.status, 0) << text.err;
+  EXPECT_NE(text.out.find("\n  at 15 in: damage " + NumberText(expected.damage) + ", life " + LifeText(expected.damage)),
+            std::string::npos)
+      << text.out;
+  EXPECT_NE(text.out.find("    " + expected.aircraft.front().name + ": "), std::string::npos);
+
+  const CommandResult json = Run(Args({"--json", "--evaluate", "15", example}));
+  const QJsonObject evaluation =
+      QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).array()[0].toObject()["evaluation"].toObject();
+  EXPECT_EQ(evaluation["damage"].toDouble(), expected.damage);
+  EXPECT_EQ(evaluation["life_years"].toDouble(), 20 / static_cast<double>(expected.damage));
+  EXPECT_EQ(evaluation["aircraft"].toArray().size(), static_cast<qsizetype>(expected.aircraft.size()));
+
+  const CommandResult refused = Run(Args({"--evaluate", "31", example}));
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("at most 30 in"), std::string::npos);
+}
+
+TEST_F(BatchCommandTest, CurveWritesThePointsOfTheChart) {
+  const fs::path csv = folder / "curve.csv";
+  const CommandResult result = Run(Args({"--curve", csv.string(), Example("metric_regional.inp")}));
+  EXPECT_EQ(result.status, 0) << result.err;
+  const std::string text = FileText(csv);
+  EXPECT_EQ(text.rfind("thickness_cm,damage\n", 0), 0u);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), kCurvePoints + 1);
+  EXPECT_EQ(Run(Args({"--curve", csv.string(), Example("metric_regional.inp"), Example("single_aircraft.inp")})).status,
+            64);
 }
 
 }  // namespace

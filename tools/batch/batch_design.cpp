@@ -56,7 +56,7 @@ BatchDesign DesignInputFile(const std::string& file, const std::string& libraryP
     for (const std::string& e : check.errors) errors += (errors.empty() ? "" : " ") + e;
     return Failed(std::move(design), kBatchBadInput, errors);
   }
-  if (const Outcome designed = DesignThickness(design.state); !designed)
+  if (const Outcome designed = DesignThickness(design.state, &design.used); !designed)
     return Failed(std::move(design), kBatchFailed, file + ": " + designed.message);
   return design;
 }

@@ -1,9 +1,12 @@
 // The batch design of one input data file: read it as the window does, check the inputs, design.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "analysis/mix_analysis.h"
+#include "engine/design_thickness.h"
 #include "state/program_state.h"
 
 // Exit statuses of ripades-batch; a run ends with the largest status of its files.
@@ -31,6 +34,8 @@ struct BatchDesign {
   std::string error;  // when status is not kBatchOk
   std::vector<std::string> warnings;
   ProgramState state;  // after the design: thickness caption, unit, results
+  PreparedDesign used;  // the English inputs and mix the design computed with
+  std::optional<MixDamage> evaluation;  // the damage at the thickness asked with --evaluate
 };
 
 // Reads the file exactly as "&Read Data From File..." does (reset with the library, then the file),

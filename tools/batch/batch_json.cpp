@@ -31,6 +31,19 @@ QJsonArray AircraftResults(const ProgramState& state) {
   return aircraft;
 }
 
+QJsonObject Evaluation(const BatchDesign& d) {
+  const MixDamage& e = *d.evaluation;
+  QJsonArray aircraft;
+  for (const AircraftDamage& a : e.aircraft)
+    aircraft.append(QJsonObject{{"row", a.row}, {"name", Text(a.name)}, {"damage_ratio_pct", Number(a.damageRatioPct)}});
+  return QJsonObject{
+      {"thickness_in", Number(e.thicknessIn)},
+      {"damage", Number(e.damage)},
+      {"life_years", Number(RemainingLifeYears(e.damage))},
+      {"aircraft", aircraft},
+  };
+}
+
 }  // namespace
 
 QByteArray DesignsToJson(const std::vector<BatchDesign>& designs) {
@@ -40,13 +53,15 @@ QByteArray DesignsToJson(const std::vector<BatchDesign>& designs) {
       array.append(QJsonObject{{"file", Text(d.file)}, {"error", Text(d.error)}});
       continue;
     }
-    array.append(QJsonObject{
+    QJsonObject result{
         {"file", Text(d.file)},
         {"caption", Text(d.state.lbh)},
         {"unit", Text(d.state.Lbunith)},
         {"thickness_in", Number(d.state.designResult.thicknessIn)},
         {"aircraft", AircraftResults(d.state)},
-    });
+    };
+    if (d.evaluation) result["evaluation"] = Evaluation(d);
+    array.append(result);
   }
   return QJsonDocument(array).toJson(QJsonDocument::Indented);
 }

@@ -9,5 +9,7 @@
 // One array with an object per input in order: file, caption, unit, thickness_in and the mix
 // aircraft's results, or file and error for an input that failed. Single-precision results are
 // written as the exact value of the float, every number as the shortest text that reads back to
-// the same value; an infinite value (allowable coverages beyond a double) is written as null.
+// the same value; an infinite value (allowable coverages beyond a double, the life left with no
+// damage) is written as null. With --evaluate, "evaluation" holds thickness_in, damage, life_years
+// and the aircraft's damage ratios at that thickness.
 QByteArray DesignsToJson(const std::vector<BatchDesign>& designs);

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "aircraft/library_reader.h"
+#include "batch_analysis.h"
 #include "report/design_report.h"
 
 namespace {
@@ -31,6 +32,19 @@ bool WriteReport(const BatchOptions& options, BatchDesign& design, std::ostream&
   return false;
 }
 
+// The evaluation and the curve the options ask for; false (and the reason in the design) on failure.
+bool Analyse(const BatchOptions& options, BatchDesign& design) {
+  Outcome done;
+  BatchStatus failure = kBatchFailed;
+  if (!options.evaluateThickness.empty() && !(done = EvaluateAtThickness(design, options.evaluateThickness)))
+    failure = kBatchBadInput;
+  if (done && !options.curvePath.empty()) done = WriteCurveCsv(design, options.curvePath);
+  if (done) return true;
+  design.status = failure;
+  design.error = design.file + ": " + done.message;
+  return false;
+}
+
 }  // namespace
 
 std::string UsageError(const BatchOptions& options) {
@@ -39,6 +53,7 @@ std::string UsageError(const BatchOptions& options) {
     return "--report and --report-dir exclude each other";
   if (!options.reportPath.empty() && options.inputs.size() > 1)
     return "--report takes one input data file; use --report-dir for several";
+  if (!options.curvePath.empty() && options.inputs.size() > 1) return "--curve takes one input data file";
   return {};
 }
 
@@ -53,9 +68,12 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
   for (const std::string& input : options.inputs) {
     BatchDesign design = DesignInputFile(input, options.libraryPath);
     for (const std::string& warning : design.warnings) err << kPrefix << "warning: " << warning << '\n';
-    if (design.status == kBatchOk && WriteReport(options, design, out) && options.summaryLines &&
-        options.reportPath != "-")
+    if (design.status == kBatchOk && WriteReport(options, design, out) && Analyse(options, design) &&
+        options.summaryLines && options.reportPath != "-") {
       out << SummaryLine(design) << '\n';
+      if (design.evaluation)
+        WriteEvaluation(*design.evaluation, design.state.Lbunith, design.state.IsMetric(), out);
+    }
     if (design.status != kBatchOk) err << kPrefix << design.error << '\n';
     run.status = std::max(run.status, design.status);
     run.designs.push_back(std::move(design));

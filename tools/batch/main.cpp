@@ -35,7 +35,10 @@ int main(int argc, char* argv[]) {
       "report", "Write the detailed report of the one input to FILE (- for standard output).", "FILE");
   const QCommandLineOption reportDir("report-dir", "Write the report of each input to DIR/<name>.txt.", "DIR");
   const QCommandLineOption json("json", "Print one JSON array with the results of every input instead of lines.");
-  parser.addOptions({library, report, reportDir, json});
+  const QCommandLineOption evaluate(
+      "evaluate", "Also evaluate each design at slab thickness H (in the file's unit): damage, life left.", "H");
+  const QCommandLineOption curve("curve", "Write the damage curve of the one input to FILE.csv.", "FILE.csv");
+  parser.addOptions({library, report, reportDir, json, evaluate, curve});
   parser.addPositionalArgument("INPUT.inp", "Input data files to design.", "INPUT.inp...");
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -52,6 +55,8 @@ int main(int argc, char* argv[]) {
   options.reportPath = parser.value(report).toStdString();
   options.reportFolder = parser.value(reportDir).toStdString();
   options.summaryLines = !parser.isSet(json);
+  options.evaluateThickness = parser.value(evaluate).toStdString();
+  options.curvePath = parser.value(curve).toStdString();
   std::string usage = UsageError(options);
   if (usage.empty() && parser.isSet(json) && options.reportPath == "-")
     usage = "--json and --report - both need standard output";

@@ -1,0 +1,34 @@
+// Damage at a thickness and the damage curve for the batch command.
+#include "batch_analysis.h"
+
+#include <fstream>
+
+#include "batch_design.h"
+#include "units/conversion.h"
+#include "units/number_text.h"
+
+Outcome EvaluateAtThickness(BatchDesign& design, const std::string& thicknessText) {
+  double thicknessIn = 0;
+  const Outcome read = ReadSlabThickness(thicknessText, design.state.IsMetric(), thicknessIn);
+  if (read) design.evaluation = EvaluateMixDamage(design.used, thicknessIn);
+  return read;
+}
+
+void WriteEvaluation(const MixDamage& evaluation, const std::string& unit, bool metric, std::ostream& out) {
+  const double shown = metric ? evaluation.thicknessIn * kLengthFactor : evaluation.thicknessIn;
+  out << "  at " << NumberText(shown) << ' ' << unit << ": damage " << NumberText(evaluation.damage) << ", life "
+      << LifeText(evaluation.damage) << '\n';
+  for (const AircraftDamage& a : evaluation.aircraft)
+    out << "    " << a.name << ": " << FormatDecimals(a.damageRatioPct, 2) << " % damage ratio\n";
+}
+
+Outcome WriteCurveCsv(const BatchDesign& design, const std::string& path) {
+  const bool metric = design.state.IsMetric();
+  std::ofstream csv(path, std::ios::binary);
+  csv << "thickness_" << design.state.Lbunith << ",damage\n";
+  for (const CurvePoint& p : DamageCurve(design.used, design.state.designResult.thicknessIn, metric))
+    csv << NumberText(p.thickness) << ',' << NumberText(p.damage) << '\n';
+  csv.close();
+  if (!csv) return Outcome::Failure("the curve file \"" + path + "\" cannot be written");
+  return Outcome::Success();
+}

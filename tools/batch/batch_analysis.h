@@ -1,0 +1,22 @@
+// The analysis outputs of ripades-batch: damage and life at a given thickness, the damage curve.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "analysis/mix_analysis.h"
+#include "state/outcome.h"
+
+struct BatchDesign;
+
+// Evaluates the designed mix at the thickness typed in the file's unit system; the outcome refuses a
+// thickness that is not above 0 and at most 30 in (76.2 cm).
+Outcome EvaluateAtThickness(BatchDesign& design, const std::string& thicknessText);
+
+// Lines after a file's summary: "  at 14 in: damage 1.234, life 16.2 years", then one line per aircraft
+// "    B737-800: 45.6 % damage ratio".
+void WriteEvaluation(const MixDamage& evaluation, const std::string& unit, bool metric, std::ostream& out);
+
+// The damage curve of the design as CSV: a heading "thickness_<unit>,damage", then one point a line.
+Outcome WriteCurveCsv(const BatchDesign& design, const std::string& path);
