@@ -56,53 +56,6 @@ TEST_F(TrafficMixTest, RemovingTheMiddleOfThreeClosesTheGap) {
   EXPECT_TRUE(box.asked.empty());
 }
 
-TEST_F(TrafficMixTest, RemovingTheOnlyAircraftEmptiesTheMix) {
-  SetMix(state, {5});
-  selrow = 2;
-  EXPECT_TRUE(RemoveFromMix(state, selrow, box));
-  EXPECT_EQ(Mix(state), Positions({}));
-  EXPECT_EQ(state.mixnext, 1);
-  EXPECT_TRUE(AddToMix(state, 5));
-  EXPECT_EQ(state.mixlist[1], 5);
-}
-
-TEST_F(TrafficMixTest, RemoveWithoutAnAircraftRowAsksForOneAndChangesNothing) {
-  SetMix(state, {5, 6});
-  for (int row : {0, 1, 4}) {
-    selrow = row;
-    box.Answer({A::kTryAgain});
-    EXPECT_FALSE(RemoveFromMix(state, selrow, box));
-    EXPECT_EQ(Mix(state), Positions({5, 6}));
-    EXPECT_EQ(box.Last().text, "Please Select the aircarft that you want to delete!");
-    EXPECT_EQ(box.Last().style, 6);
-    EXPECT_EQ(box.Last().title, "RIPADES");
-  }
-  EXPECT_EQ(box.asked.size(), 3u);
-}
-
-TEST_F(TrafficMixTest, RemoveAllThenRemoveDoesNothing) {
-  SetMix(state, {5, 6});
-  selrow = 2;
-  RemoveAllFromMix(state, selrow);
-  EXPECT_EQ(Mix(state), Positions({}));
-  EXPECT_EQ(state.mixnext, 1);
-  EXPECT_EQ(selrow, 0);
-  selrow = 2;  // a stale row: the grid holds no aircraft
-  EXPECT_FALSE(RemoveFromMix(state, selrow, box));
-  EXPECT_TRUE(box.asked.empty());
-}
-
-TEST_F(TrafficMixTest, AFullMixTakesBackTheAircraftItLost) {
-  for (int r = 1; r <= kMaxAircraft; ++r) EXPECT_TRUE(AddToMix(state, r));
-  EXPECT_EQ(state.mixnext, 66);
-  selrow = 66;  // the 65th aircraft
-  EXPECT_TRUE(RemoveFromMix(state, selrow, box));
-  EXPECT_EQ(state.mixnext, 65);
-  EXPECT_EQ(state.mixlist[65], 0);
-  EXPECT_TRUE(AddToMix(state, 65));
-  EXPECT_EQ(state.mixlist[65], 65);
-}
-
 TEST_F(TrafficMixTest, StoreCellValueWritesNumberTextOnlyInsideTheMix) {
   SetMix(state, {5, 6});
   EXPECT_TRUE(StoreCellValue(state, 2, 5, 2.5));
@@ -137,16 +90,6 @@ class ChangeDataTest : public TrafficMixTest {
   }
 };
 
-TEST_F(ChangeDataTest, ADoubleClickOnAValueRecordsTheChange) {
-  const std::optional<CellEdit> edit = BeginCellEdit(state, 3, 4);
-  ASSERT_TRUE(edit);
-  EXPECT_EQ(edit->editrow, 2);
-  EXPECT_EQ(edit->editcol, 4);
-  EXPECT_EQ(edit->prompt, "Please input the new Tire Pressure data of B737-800");
-  EXPECT_EQ(edit->tempdata, "204");
-  EXPECT_EQ(edit->unit, "psi");
-}
-
 TEST_F(ChangeDataTest, HeadingsNamesAndRowsBelowTheMixCannotBeChanged) {
   for (auto [row, column] : {std::pair{0, 3}, {1, 3}, {2, 0}, {3, 0}, {4, 3}, {2, 9}})
     EXPECT_FALSE(BeginCellEdit(state, row, column)) << row << "," << column;
@@ -164,18 +107,6 @@ TEST_F(ChangeDataTest, AnAcceptedValueIsStoredAsNumberText) {
   EXPECT_TRUE(AcceptCellEdit(state, edit, text, box));
   EXPECT_EQ(text, "1E+08");
   EXPECT_EQ(state.acdata[b737][kFieldTirePressure], "100000000");
-}
-
-TEST_F(ChangeDataTest, ARejectedValueBringsBackTheOldText) {
-  const CellEdit edit = *BeginCellEdit(state, 3, 5);
-  const LibraryTable before = state.acdata;
-  for (const char* bad : {"-1", "abc", ""}) {
-    std::string text = bad;
-    EXPECT_FALSE(AcceptCellEdit(state, edit, text, box));
-    EXPECT_EQ(text, "2");
-    EXPECT_EQ(box.Last().text, "This is an invalid number; please try again!");
-  }
-  EXPECT_EQ(state.acdata, before);
 }
 
 }  // namespace

@@ -78,12 +78,6 @@ class CheckInputsAndDesignTest : public testing::Test {
   void SetUp() override { SetMix(state, {RowNamed(state, "B737-800"), RowNamed(state, "B777-300ER")}); }
 };
 
-TEST_F(CheckInputsAndDesignTest, InitialInputsDesignSilently) {
-  EXPECT_TRUE(CheckInputsAndDesign(state, true, box).ok);
-  EXPECT_TRUE(box.asked.empty());
-  EXPECT_EQ(state.lbh, "16.0");
-}
-
 TEST_F(CheckInputsAndDesignTest, EachBoxHoldsItsAnswerBeforeTheNextQuestion) {
   state.TxtE = "0";
   state.TxtSc = "5000";
@@ -112,20 +106,6 @@ TEST_F(CheckInputsAndDesignTest, AnInvalidInputStopsTheDesignAfterAllChecks) {
   }
 }
 
-TEST_F(CheckInputsAndDesignTest, AKeptValueIsDesignedWith) {
-  state.TxtE = "9000000";
-  box.Answer({A::kNo});
-  EXPECT_TRUE(CheckInputsAndDesign(state, true, box).ok);
-  EXPECT_EQ(state.TxtE, "9000000");
-  ProgramState expected = StateWithLibrary();
-  expected.mixlist = state.mixlist;
-  expected.mixnext = state.mixnext;
-  expected.TxtE = "9000000";
-  ASSERT_TRUE(DesignThickness(expected).ok);
-  EXPECT_EQ(state.lbh, expected.lbh);
-  EXPECT_EQ(state.designResult.thicknessIn, expected.designResult.thicknessIn);
-}
-
 TEST_F(CheckInputsAndDesignTest, RangesFollowTheEnglishCheckMark) {
   // English values checked against the metric ranges: Sc 650 is below 3445 kPa.
   box.Answer({A::kNo, A::kOk, A::kNo});
@@ -133,15 +113,6 @@ TEST_F(CheckInputsAndDesignTest, RangesFollowTheEnglishCheckMark) {
   ASSERT_FALSE(box.asked.empty());
   EXPECT_EQ(box.asked[0].text,
             "Sc is not within the typical data range( 3445,  6890). Accept the suggested minimum value?");
-}
-
-TEST_F(CheckInputsAndDesignTest, ADesignTheEngineCannotMakeIsReturnedAndLeavesTheThickness) {
-  state.acdata[state.mixlist[1]][kFieldGrossWeight] = "0";
-  state.lbh = "12.3";
-  const Outcome outcome = CheckInputsAndDesign(state, true, box);
-  EXPECT_FALSE(outcome.ok);
-  EXPECT_NE(outcome.message.find("gross weight"), std::string::npos);
-  EXPECT_EQ(state.lbh, "12.3");
 }
 
 }  // namespace

@@ -1,0 +1,100 @@
+// The main window's start-up, activation, closing and the state shown in its input controls.
+#include "ui/frm_aircraft.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+
+#include "aircraft/library_reader.h"
+#include "aircraft/traffic_mix.h"
+#include "state/initial_state.h"
+#include "state/program_title.h"
+#include "ui/frm_changedata.h"
+
+frmAircraft::frmAircraft(PlatformServices services, std::string programDirectory, QWidget* parent)
+    : QMainWindow(parent), services_(services), programDirectory_(std::move(programDirectory)) {
+  CreateControls();
+  CreateMenus();
+  ConnectHandlers();
+  Form_Initialize();
+  Form_Load();
+}
+
+frmAircraft::~frmAircraft() = default;
+
+void frmAircraft::Form_Initialize() {
+  Outcome library;
+  {
+    BusyScope busy(services_.busy);
+    library = InitializeState(state_, programDirectory_ + "/" + kLibraryFileName);
+  }
+  ShowTitleView();
+  ShowInputs();
+  // The window still opens, with the aircraft that were read.
+  if (!library) services_.messages.MsgBox(library.message, kMsgOk, kProgramName);
+}
+
+void frmAircraft::Form_Load() { ApplyLayout(false); }
+
+void frmAircraft::Form_Activate() {
+  Grid1->setColumnCount(kGridColumns);
+  if (state_.mixnext == 0) {
+    state_.mixnext = 1;
+    BuildGridHeader();
+  }
+  if (!aircraftListFilled_) {
+    FillAircraftList();
+    aircraftListFilled_ = true;
+  }
+}
+
+// Nothing is asked before closing yet: closing ends the program.
+bool frmAircraft::Form_Unload() { return false; }
+
+void frmAircraft::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+}
+
+void frmAircraft::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  ApplyLayout(true);
+}
+
+void frmAircraft::closeEvent(QCloseEvent* event) {
+  if (Form_Unload()) {
+    event->ignore();
+    return;
+  }
+  if (changeDialog) changeDialog->close();
+  event->accept();
+}
+
+void frmAircraft::FileExit_Click() { close(); }
+
+void frmAircraft::ShowInputs() {
+  // Only changed texts are replaced, so the cursor of a box the user is typing in stays put.
+  const auto setText = [](QLineEdit* box, const std::string& text) {
+    const QString wanted = QString::fromStdString(text);
+    if (box->text() != wanted) box->setText(wanted);
+  };
+  setText(TxtE, state_.TxtE);
+  setText(TxtSc, state_.TxtSc);
+  setText(Txtk, state_.Txtk);
+  lbh->setText(QString::fromStdString(state_.lbh));
+  LbunitE->setText(QString::fromStdString(state_.LbunitE));
+  LbunitSc->setText(QString::fromStdString(state_.LbunitSc));
+  Lbunitk->setText(QString::fromStdString(state_.Lbunitk));
+  Lbunith->setText(QString::fromStdString(state_.Lbunith));
+}
+
+// The commands below arrive with the unit switch, the input data file, the report and the about box.
+void frmAircraft::MetricOption_Click() {}
+void frmAircraft::EnglishOption_Click() {}
+void frmAircraft::FileLoad_Click() {}
+void frmAircraft::FileSave_Click() {}
+void frmAircraft::mnuPrintReport_Click() {}
+void frmAircraft::mnuReport_Click() {}
+void frmAircraft::cmdReport_Click() {}
+void frmAircraft::mnuAbout_Click() {}

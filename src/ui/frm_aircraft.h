@@ -1,0 +1,141 @@
+// The main window: title, aircraft and design views, the menu bar, start-up and closing.
+#pragma once
+
+#include <QMainWindow>
+#include <string>
+
+#include "services/platform_services.h"
+#include "state/program_state.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+class frmChangedata;
+
+using MixList = std::array<int16_t, kMaxAircraft + 1>;
+
+class frmAircraft : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The library is read from programDirectory/fly.dll; every message, dialog and the printer go
+  // through `services`.
+  frmAircraft(PlatformServices services, std::string programDirectory, QWidget* parent = nullptr);
+  ~frmAircraft() override;
+
+  // The program's state, for the commands that later windows and files add.
+  ProgramState& State() { return state_; }
+  // Copies the input texts, the thickness caption and the unit labels from the state into the controls.
+  void ShowInputs();
+
+  // Start-up and closing.
+  void Form_Initialize();
+  void Form_Load();
+  void Form_Activate();
+  bool Form_Unload();  // true cancels the closing
+
+  // Menu commands.
+  void mnuAircraft_Click();
+  void mnuPvmtStru_Click();
+  void FileExit_Click();
+  void mnuAbout_Click();
+  void MetricOption_Click();
+  void EnglishOption_Click();
+  void FileLoad_Click();
+  void FileSave_Click();
+  void mnuPrintReport_Click();
+  void mnuReport_Click();
+
+  // The design view.
+  void cmdDesign_Click();
+  void cmdReport_Click();
+
+  // The aircraft view and the traffic mix.
+  void cmdAdd_Click();
+  void ListAircraft_DblClick();
+  void cmdDel_Click();
+  void cmddelall_Click();
+  void Grid1_Click();
+  void Grid1_DblClick();
+  void BuildGridHeader();
+  // Rebuilds the mix rows; any change waiting in the change-data dialog is dropped with them.
+  void FillMixGrid(const MixList& list, int count);
+  void FillAircraftList();
+  int List_sel() const;
+  void ShowChangeDialog(const QString& prompt);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateDesignSection();
+  void CreateMenus();
+  void ConnectHandlers();
+  void ShowTitleView();
+  void ApplyLayout(bool resizing);
+  void SetGridCell(int row, int column, const std::string& text);
+
+  PlatformServices services_;
+  std::string programDirectory_;
+  ProgramState state_;
+  int selrow_ = 0;                   // grid row of the last click in the grid
+  bool aircraftListFilled_ = false;  // the list is filled once per run
+
+  // Controls, named as the program names them (and found by these names).
+  QPlainTextEdit* txtReports = nullptr;
+  QPushButton* cmddelall = nullptr;
+  QPushButton* cmdDel = nullptr;
+  QPushButton* cmdAdd = nullptr;
+  QFrame* Picture1 = nullptr;
+  QListWidget* ListAircraft = nullptr;
+  QTableWidget* Grid1 = nullptr;
+
+  QPushButton* cmdReport = nullptr;
+  QLineEdit* TxtSc = nullptr;
+  QPushButton* cmdDesign = nullptr;
+  QLineEdit* Txtk = nullptr;
+  QLineEdit* TxtE = nullptr;
+  QLabel* lbh = nullptr;
+  QLabel* Lbunitk = nullptr;
+  QLabel* Lbunith = nullptr;
+  QLabel* LbunitSc = nullptr;
+  QLabel* LbunitE = nullptr;
+  QLabel* lbSc = nullptr;
+  QLabel* Lbk = nullptr;
+  QLabel* LbSubgrade = nullptr;
+  QLabel* LbSoil = nullptr;
+  QLabel* LbThickness = nullptr;
+  QLabel* LbE = nullptr;
+  QLabel* LbPcc = nullptr;
+  QLabel* LbSlab = nullptr;
+  QLabel* LbTitle2 = nullptr;
+  QLabel* LbTitle1 = nullptr;
+
+  QMenu* File = nullptr;
+  QMenu* mnuDefaultOptions = nullptr;
+  QAction* MetricOption = nullptr;
+  QAction* EnglishOption = nullptr;
+  QAction* FileLoad = nullptr;
+  QAction* FileSave = nullptr;
+  QAction* mnuSaveReport = nullptr;
+  QAction* mnuPrintReport = nullptr;
+  QAction* FileExit = nullptr;
+  QAction* mnuAircraft = nullptr;
+  QAction* mnuPvmtStru = nullptr;
+  QMenu* mnuLink = nullptr;
+  QAction* mnuReport = nullptr;
+  QMenu* mnuHelp = nullptr;
+  QAction* mnuAbout = nullptr;
+
+  frmChangedata* changeDialog = nullptr;  // created at its first use, then only hidden
+};

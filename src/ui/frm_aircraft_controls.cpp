@@ -1,0 +1,172 @@
+// Building the main window's controls: the top-level controls, the design section inside Picture1.
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "state/program_title.h"
+#include "ui/access_keys.h"
+#include "ui/design_fonts.h"
+#include "ui/frm_aircraft.h"
+#include "ui/twips.h"
+
+namespace {
+
+const QColor kWindowGrey(192, 192, 192);
+const QColor kCyan(0, 255, 255);
+const QColor kLightYellow(255, 255, 192);
+const QColor kDarkBlue(0, 0, 192);
+
+// A control of the window: named as the program names it, placed at its design position in twips.
+template <class Control>
+Control* Make(QWidget* parent, const char* name, int left, int top, int width, int height) {
+  auto* control = new Control(parent);
+  control->setObjectName(name);
+  control->setGeometry(TwipsRect(left, top, width, height, parent));
+  return control;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top, int width, int height) {
+  auto* label = Make<QLabel>(parent, name, left, top, width, height);
+  label->setText(caption);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
+                        int height) {
+  auto* button = Make<QPushButton>(parent, name, left, top, width, height);
+  button->setText(caption);
+  return button;
+}
+
+void Paint(QWidget* widget, const QColor& background, QPalette::ColorRole role = QPalette::Window) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, background);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+void SetTextColor(QWidget* widget, const QColor& color) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, color);
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+void frmAircraft::CreateControls() {
+  setWindowTitle(kProgramName);
+  setFont(DesignFont("MS Sans Serif", 8.25));
+  auto* client = new QWidget(this);
+  client->setObjectName("client");
+  Paint(client, kWindowGrey);
+  setCentralWidget(client);
+
+  // Created bottommost first: a later control lies above an earlier one where they overlap.
+  Grid1 = Make<QTableWidget>(client, "Grid1", 2100, 360, 4995, 4155);
+  Grid1->horizontalHeader()->hide();
+  Grid1->verticalHeader()->hide();
+  Grid1->verticalHeader()->setMinimumSectionSize(1);
+  Grid1->verticalHeader()->setDefaultSectionSize(TwipsToPixels(255, Grid1));
+  Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  Grid1->setWordWrap(true);
+  Grid1->setRowCount(2);
+  Grid1->setColumnCount(2);
+  Grid1->installEventFilter(this);
+
+  ListAircraft = Make<QListWidget>(client, "ListAircraft", 120, 360, 1815, 4155);
+  ListAircraft->setSelectionMode(QAbstractItemView::SingleSelection);
+
+  Picture1 = Make<QFrame>(client, "Picture1", 0, 0, 7140, 5220);
+  Paint(Picture1, kCyan);
+  CreateDesignSection();
+
+  cmdAdd = MakeButton(client, "cmdAdd", tr("&Add"), 240, 4680, 1215, 375);
+  cmdDel = MakeButton(client, "cmdDel", tr("&Remove"), 2220, 4680, 1335, 375);
+  cmddelall = MakeButton(client, "cmddelall", tr("Remove A&LL"), 3780, 4680, 1335, 375);
+
+  txtReports = Make<QPlainTextEdit>(client, "txtReports", 0, 0, 7215, 5295);
+  txtReports->setFont(DesignFont("Fixedsys", 9));
+  txtReports->setLineWrapMode(QPlainTextEdit::NoWrap);
+  txtReports->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  txtReports->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  new ButtonAccessKeys(this, {cmdAdd, cmdDel, cmddelall});
+
+  setTabOrder(ListAircraft, Grid1);
+  setTabOrder(Grid1, cmdAdd);
+  setTabOrder(cmdAdd, cmdDel);
+  setTabOrder(cmdDel, cmddelall);
+}
+
+// The design view is a cross-section: the concrete slab with "PCC", E, Sc and the thickness above the
+// light-yellow subgrade with k; the title view's two labels lie at the bottom of the stack.
+void frmAircraft::CreateDesignSection() {
+  QWidget* p = Picture1;
+  const QColor buttonFace = palette().color(QPalette::Button);
+
+  LbTitle1 = MakeLabel(p, "LbTitle1", kProgramName, 720, 720, 5505, 1335);
+  LbTitle1->setFont(DesignFont("Times New Roman", 60, true, true));
+  LbTitle1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Paint(LbTitle1, kCyan);
+  SetTextColor(LbTitle1, kDarkBlue);
+  LbTitle2 = MakeLabel(p, "LbTitle2", kProgramTitle, 0, 2520, 6945, 1170);
+  LbTitle2->setFont(DesignFont("Times New Roman", 20.25, true, true));
+  LbTitle2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  LbTitle2->setWordWrap(true);
+  Paint(LbTitle2, kCyan);
+
+  LbSlab = MakeLabel(p, "LbSlab", {}, 720, 720, 5655, 1335);
+  Paint(LbSlab, buttonFace);
+  LbPcc = MakeLabel(p, "LbPcc", "PCC", 1320, 1200, 975, 375);
+  LbPcc->setFont(DesignFont("Times New Roman", 12));
+  Paint(LbPcc, buttonFace.darker(115));  // the colour of an active window border
+  LbE = MakeLabel(p, "LbE", "E", 2760, 840, 1575, 255);
+  LbE->setFont(DesignFont("Times New Roman", 9.75));
+  LbThickness = MakeLabel(p, "LbThickness", "Thickness", 5040, 840, 1215, 255);
+  LbSoil = MakeLabel(p, "LbSoil", {}, 720, 2040, 5655, 1095);
+  Paint(LbSoil, kLightYellow);
+  LbSubgrade = MakeLabel(p, "LbSubgrade", "Subgrade", 1320, 2520, 1215, 495);
+  LbSubgrade->setFont(DesignFont("Times New Roman", 12));
+  Paint(LbSubgrade, kLightYellow);
+  Lbk = MakeLabel(p, "Lbk", "k", 2760, 2160, 1575, 375);
+  Paint(Lbk, kLightYellow);
+  lbSc = MakeLabel(p, "lbSc", "Sc", 3840, 840, 975, 375);
+
+  const QFont unitFont = DesignFont("Courier", 9.75);
+  LbunitE = MakeLabel(p, "LbunitE", {}, 2760, 1680, 855, 255);
+  LbunitSc = MakeLabel(p, "LbunitSc", {}, 3900, 1680, 855, 255);
+  Lbunith = MakeLabel(p, "Lbunith", {}, 5040, 1680, 855, 255);
+  Lbunitk = MakeLabel(p, "Lbunitk", {}, 2760, 2880, 855, 255);
+  Paint(Lbunitk, kLightYellow);
+  for (QLabel* unit : {LbunitE, LbunitSc, Lbunith, Lbunitk}) unit->setFont(unitFont);
+
+  lbh = MakeLabel(p, "lbh", {}, 5040, 1200, 855, 375);
+  lbh->setFont(DesignFont("Courier", 12));
+  lbh->setFrameStyle(QFrame::Box | QFrame::Plain);
+  Paint(lbh, buttonFace);
+
+  TxtE = Make<QLineEdit>(p, "TxtE", 2760, 1200, 855, 375);
+  Txtk = Make<QLineEdit>(p, "Txtk", 2760, 2520, 855, 375);
+  cmdDesign = MakeButton(p, "cmdDesign", "Design Thickness", 1200, 3720, 1575, 375);
+  TxtSc = Make<QLineEdit>(p, "TxtSc", 3840, 1200, 975, 375);
+  cmdReport = MakeButton(p, "cmdReport", "Report", 4260, 3720, 1575, 375);
+  // The boxes and buttons draw their frames from the window colour: keep the system's, not the cyan.
+  const QColor systemWindow = QApplication::palette().color(QPalette::Window);
+  for (QWidget* control : std::initializer_list<QWidget*>{TxtE, Txtk, TxtSc, cmdDesign, cmdReport}) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, systemWindow);
+    control->setPalette(palette);
+  }
+
+  setTabOrder(TxtE, TxtSc);
+  setTabOrder(TxtSc, Txtk);
+  setTabOrder(Txtk, cmdDesign);
+  setTabOrder(cmdDesign, cmdReport);
+}

@@ -1,0 +1,133 @@
+// The aircraft view: the aircraft list, the traffic mix grid and its buttons, and the change of a value.
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "aircraft/change_data.h"
+#include "aircraft/traffic_mix.h"
+#include "aircraft/unit_words.h"
+#include "ui/frm_aircraft.h"
+#include "ui/frm_changedata.h"
+#include "ui/twips.h"
+
+namespace {
+
+constexpr int kNameColumnTwips = 1300;
+constexpr int kValueColumnTwips = 1200;
+constexpr int kHeadingRowTwips = 500;
+
+}  // namespace
+
+void frmAircraft::FillAircraftList() {
+  for (int r = 1; r <= state_.account; ++r) ListAircraft->addItem(QString::fromStdString(state_.acdata[r][kFieldName]));
+}
+
+// With several items selected the last one wins.
+int frmAircraft::List_sel() const {
+  int row = 0;
+  for (int k = 0; k < state_.account && k < ListAircraft->count(); ++k)
+    if (ListAircraft->item(k)->isSelected()) row = k + 1;
+  return row;
+}
+
+void frmAircraft::SetGridCell(int row, int column, const std::string& text) {
+  QTableWidgetItem* item = Grid1->item(row, column);
+  if (!item) {
+    item = new QTableWidgetItem;
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    const bool heading = row < kGridFirstMixRow;
+    item->setTextAlignment(heading       ? Qt::AlignCenter
+                           : column == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                         : Qt::AlignRight | Qt::AlignVCenter);
+    if (heading) item->setBackground(palette().color(QPalette::Button));
+    Grid1->setItem(row, column, item);
+  }
+  item->setText(QString::fromStdString(text));
+}
+
+void frmAircraft::BuildGridHeader() {
+  if (Grid1->columnCount() < kGridColumns) Grid1->setColumnCount(kGridColumns);
+  if (Grid1->rowCount() < kGridFirstMixRow) Grid1->setRowCount(kGridFirstMixRow);
+  Grid1->setColumnWidth(0, TwipsToPixels(kNameColumnTwips, Grid1));
+  for (int c = 1; c < kGridColumns; ++c) Grid1->setColumnWidth(c, TwipsToPixels(kValueColumnTwips, Grid1));
+  Grid1->setRowHeight(kGridHeadingRow, TwipsToPixels(kHeadingRowTwips, Grid1));
+  SetUnitWords(state_);
+  for (int c = 0; c < kGridColumns; ++c) {
+    SetGridCell(kGridHeadingRow, c, state_.achead[c + 1]);
+    SetGridCell(kGridUnitRow, c, state_.unitword[c + 1]);
+  }
+}
+
+void frmAircraft::FillMixGrid(const MixList& list, int count) {
+  // The change waiting in the dialog names a mix position, which may now hold another aircraft.
+  if (changeDialog) changeDialog->DropPendingChange();
+  count = std::clamp(count, 0, kMaxAircraft);
+  Grid1->setRowCount(count + kGridFirstMixRow);
+  for (int p = 1; p <= count; ++p)
+    for (int c = 0; c < Grid1->columnCount() && c < kGridColumns; ++c)
+      SetGridCell(p + 1, c, MixCellText(state_.acdata, list[p], c));
+}
+
+void frmAircraft::cmdAdd_Click() {
+  if (AddToMix(state_, List_sel())) FillMixGrid(state_.mixlist, state_.MixCount());
+}
+
+void frmAircraft::ListAircraft_DblClick() { cmdAdd_Click(); }
+
+void frmAircraft::cmdDel_Click() {
+  if (RemoveFromMix(state_, selrow_, services_.messages)) FillMixGrid(state_.mixlist, state_.MixCount());
+}
+
+void frmAircraft::cmddelall_Click() {
+  RemoveAllFromMix(state_, selrow_);
+  FillMixGrid(state_.mixlist, 0);
+}
+
+void frmAircraft::Grid1_Click() { selrow_ = Grid1->currentRow(); }
+
+void frmAircraft::Grid1_DblClick() {
+  const std::optional<CellEdit> edit = BeginCellEdit(state_, Grid1->currentRow(), Grid1->currentColumn());
+  if (!edit) return;
+  if (!changeDialog) {
+    changeDialog = new frmChangedata(state_, services_.messages, this);
+    connect(changeDialog, &frmChangedata::ValueStored, this, [this] {
+      FillMixGrid(state_.mixlist, state_.MixCount());
+      activateWindow();
+    });
+  }
+  changeDialog->Begin(*edit);
+  ShowChangeDialog(QString::fromStdString(edit->prompt));
+}
+
+void frmAircraft::ShowChangeDialog(const QString& prompt) {
+  BusyScope busy(services_.busy);
+  changeDialog->ShowCentered(prompt);
+}
+
+// The grid answers the keyboard as it does the mouse: moving the current cell is a click, Enter a
+// double-click.
+bool frmAircraft::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Grid1 && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      Grid1_DblClick();
+      return true;
+    }
+  }
+  if (watched == Grid1 && event->type() == QEvent::KeyRelease) {
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_PageUp:
+      case Qt::Key_PageDown:
+      case Qt::Key_Home:
+      case Qt::Key_End:
+        Grid1_Click();
+        break;
+      default:
+        break;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}

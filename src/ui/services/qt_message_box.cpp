@@ -1,0 +1,50 @@
+// Modal message boxes: the style's buttons and icon, application-modal, the first button as default.
+#include "ui/services/qt_message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <map>
+
+namespace {
+
+QPushButton* AddButton(QMessageBox& box, MsgBoxAnswer answer) {
+  switch (answer) {
+    case MsgBoxAnswer::kOk:
+      return box.addButton(QMessageBox::Ok);
+    case MsgBoxAnswer::kCancel:
+      return box.addButton(QMessageBox::Cancel);
+    case MsgBoxAnswer::kYes:
+      return box.addButton(QMessageBox::Yes);
+    case MsgBoxAnswer::kNo:
+      return box.addButton(QMessageBox::No);
+    case MsgBoxAnswer::kTryAgain:
+      return box.addButton(QObject::tr("&Try Again"), QMessageBox::ActionRole);
+    case MsgBoxAnswer::kContinue:
+      return box.addButton(QObject::tr("&Continue"), QMessageBox::AcceptRole);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+MsgBoxAnswer QtMessageBox::Show(const std::string& text, int style, const std::string& title) {
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowModality(Qt::ApplicationModal);
+  box.setWindowTitle(QString::fromStdString(title));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(QString::fromStdString(text));
+  box.setIcon(MsgBoxHasQuestionIcon(style) ? QMessageBox::Question : QMessageBox::NoIcon);
+
+  std::map<QAbstractButton*, MsgBoxAnswer> answers;
+  const std::vector<MsgBoxAnswer> buttons = MsgBoxButtons(style);
+  for (MsgBoxAnswer answer : buttons) {
+    QPushButton* button = AddButton(box, answer);
+    answers[button] = answer;
+    if (answer == buttons.front()) box.setDefaultButton(button);
+  }
+  box.exec();
+  // A box closed by its frame answers with its escape button; without one, with the last button.
+  const auto found = answers.find(box.clickedButton());
+  return found != answers.end() ? found->second : buttons.back();
+}

@@ -1,0 +1,21 @@
+// The printer service on the toolkit's printer: lines drawn one below the other, page after page.
+#pragma once
+
+#include <QPainter>
+#include <QPrinter>
+
+#include "services/printer.h"
+
+class QtPrinter : public Printer {
+ public:
+  std::optional<int> ShowPrintDialog() override;
+  void SetFontName(const std::string& name) override;
+  bool PrintLine(const std::string& line) override;
+  bool EndDoc() override;
+
+ private:
+  QPrinter printer_;
+  QPainter painter_;
+  QString fontName_;
+  int y_ = 0;  // top of the next line on the page, device pixels
+};

@@ -1,0 +1,83 @@
+// A main window on scripted services over a program directory of its own, and the gestures of a user.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "support/scripted_services.h"
+#include "ui/frm_aircraft.h"
+
+class WindowTest : public testing::Test {
+ protected:
+  QTemporaryDir programDir;
+  ScriptedServices services;
+  std::unique_ptr<frmAircraft> window;
+
+  void SetUp() override {
+    ASSERT_TRUE(programDir.isValid());
+    ASSERT_TRUE(QFile::copy(RIPADES_LIBRARY_PATH, programDir.filePath("fly.dll")));
+    Open();
+  }
+
+  // Starts the window as the program does: created (initialization and load), shown, activated.
+  void Open() {
+    window = std::make_unique<frmAircraft>(services.Services(), programDir.path().toStdString());
+    window->show();
+    window->Form_Activate();
+  }
+
+  template <class Control>
+  Control* Find(const char* name) {
+    Control* control = window->findChild<Control*>(name);
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+  }
+  QAction* Item(const char* name) { return Find<QAction>(name); }
+  QTableWidget* Grid() { return Find<QTableWidget>("Grid1"); }
+  QListWidget* List() { return Find<QListWidget>("ListAircraft"); }
+  QString LabelText(const char* name) { return Find<QLabel>(name)->text(); }
+  QString BoxText(const char* name) { return Find<QLineEdit>(name)->text(); }
+  void Type(const char* box, const QString& text) { Find<QLineEdit>(box)->setText(text); }
+  void Press(const char* button) { Find<QPushButton>(button)->click(); }
+
+  void ChooseAircraft(const QString& name) {
+    const QList<QListWidgetItem*> items = List()->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << name.toStdString();
+    List()->setCurrentItem(items.front());
+    Press("cmdAdd");
+  }
+
+  QPoint CellCentre(int row, int column) {
+    const QModelIndex index = Grid()->model()->index(row, column);
+    Grid()->scrollTo(index);
+    return Grid()->visualRect(index).center();
+  }
+  void ClickCell(int row, int column) {
+    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, column));
+  }
+  void DoubleClickCell(int row, int column) {
+    const QPoint at = CellCentre(row, column);
+    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, at);
+  }
+  QString Cell(int row, int column) {
+    const QTableWidgetItem* item = Grid()->item(row, column);
+    return item ? item->text() : QString();
+  }
+  QStringList MixNames() {
+    QStringList names;
+    for (int row = 2; row < Grid()->rowCount(); ++row) names << Cell(row, 0);
+    return names;
+  }
+};
