@@ -7,7 +7,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libgl-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth poppler-utils
+  xvfb xauth poppler-utils dpkg-dev file
   clang libclang-rt-14-dev
 )
 

@@ -22,6 +22,7 @@ std::vector<std::string> ToStrings(const QStringList& list) {
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("ripades-batch");
+  QCoreApplication::setApplicationVersion(RIPADES_VERSION);
 
   QCommandLineParser parser;
   parser.setApplicationDescription(
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
       "Exit status: 0 all designed; 1 a file, the library, a design or a report failed; "
       "2 E, Sc or k is not a number of 0 or more; 64 wrong command line.");
   parser.addHelpOption();
+  parser.addVersionOption();
   const QCommandLineOption library("library", "The aircraft library (default: fly.dll beside this program).", "FILE");
   const QCommandLineOption report(
       "report", "Write the detailed report of the one input to FILE (- for standard output).", "FILE");
@@ -46,6 +48,7 @@ int main(int argc, char* argv[]) {
     return kBatchUsage;
   }
   if (parser.isSet("help")) parser.showHelp(kBatchOk);
+  if (parser.isSet("version")) parser.showVersion();
 
   BatchOptions options;
   options.libraryPath = parser.isSet(library)

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, makes it read-only and runs a design and a report there as
+# an unprivileged user; then builds the Debian package, unpacks it and runs the batch command from it.
+set -euo pipefail
+build=$1
+expected_version=$2
+
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+chmod 755 "$work"
+prefix=$work/prefix
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for f in bin/ripades-batch bin/fly.dll share/applications/ripades.desktop \
+         share/icons/hicolor/scalable/apps/ripades.svg share/icons/hicolor/256x256/apps/ripades.png \
+         share/ripades/examples/single_aircraft.inp; do
+  [[ -e $prefix/$f ]] || { echo "not installed: $f"; exit 1; }
+done
+grep -q '^Categories=.*Engineering' "$prefix/share/applications/ripades.desktop"
+chmod -R a-w "$prefix"
+
+# Root writes through any permission: run as nobody so that the prefix really is read-only.
+as_user=()
+if [[ $(id -u) == 0 ]]; then as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups); fi
+
+version=$("${as_user[@]}" "$prefix/bin/ripades-batch" --version)
+[[ $version == *"$expected_version"* ]] || { echo "version: $version"; exit 1; }
+
+cd "$work"
+report=$("${as_user[@]}" "$prefix/bin/ripades-batch" --report - "$prefix/share/ripades/examples/single_aircraft.inp")
+grep -q "Design Thickness :" <<<"$report" || { echo "no report from the installed prefix"; exit 1; }
+line=$("${as_user[@]}" "$prefix/bin/ripades-batch" "$prefix/share/ripades/examples/english_mixed_fleet.inp")
+[[ $line == *" in" ]] || { echo "no design from the installed prefix: $line"; exit 1; }
+
+# The Debian package holds the same programs and runs once unpacked.
+cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null
+deb=$(ls "$work"/package/ripades_*.deb)
+dpkg-deb -f "$deb" Depends | grep -q "libqt6core6" || { echo "package does not depend on Qt 6"; exit 1; }
+dpkg -x "$deb" "$work/unpacked"
+"$work/unpacked/usr/bin/ripades-batch" "$work/unpacked/usr/share/ripades/examples/single_aircraft.inp" | grep -q " in$"
+echo "install test passed"
