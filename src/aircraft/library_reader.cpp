@@ -30,7 +30,11 @@ class FieldReader {
     while (c == ' ' || c == '\t') c = in_.get();
     if (c == EOF) return false;
     if (c == '"') {
-      for (c = in_.get(); c != EOF && c != '"'; c = in_.get()) Append(field, c);
+      for (c = in_.get(); c != EOF && c != '"'; c = in_.get()) {
+        // Every value must fit on one line of an input data file: a line end inside quotes is a blank.
+        if (c == '\r' && in_.peek() == '\n') continue;
+        Append(field, c == '\r' || c == '\n' ? ' ' : c);
+      }
       c = in_.get();  // after the closing quote, skip to the separator
       while (c != EOF && c != ',' && c != '\r' && c != '\n') c = in_.get();
     } else {
