@@ -1,6 +1,8 @@
 // Unit conversion of numbers and of the unit-bearing library fields.
 #include "units/conversion.h"
 
+#include <cmath>
+
 #include "units/number_text.h"
 
 double Convert(double value, double factor, Conversion conversion) {
@@ -24,6 +26,9 @@ void ConvertLibraryFields(LibraryTable& acdata, Conversion conversion) {
   for (int row = 1; row <= kMaxAircraft; ++row)
     for (const UnitField& u : kUnitFields) {
       std::string& cell = acdata[row][u.field];
-      cell = NumberText(Convert(LeadingNumber(cell), u.factor, conversion));
+      // A magnitude beyond a double has no number text that reads back ("Infinity" would read as 0):
+      // such a cell keeps its text, so that the design still sees it and refuses it.
+      const double value = Convert(LeadingNumber(cell), u.factor, conversion);
+      if (std::isfinite(value)) cell = NumberText(value);
     }
 }

@@ -17,5 +17,5 @@ enum class Conversion {
 double Convert(double value, double factor, Conversion conversion);
 
 // Converts fields 2, 5, 7, 8 and 9 of library rows 1..65, in that order, each read with the
-// leading-number reading and written back as number text.
+// leading-number reading and written back as number text; a value beyond a double keeps its text.
 void ConvertLibraryFields(LibraryTable& acdata, Conversion conversion);
