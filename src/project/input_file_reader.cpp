@@ -53,7 +53,7 @@ class MixRowsReader {
     if (Outcome o = ReadNumber("the number of aircraft", count); !o) return o;
     // The mix counter is the count plus 1, rounded halves to even; a count below 0 is an empty mix.
     const double mixCount = std::nearbyint(count + 1) - 1;
-    if (mixCount > kMaxAircraft) return Fail(next_, "holds a mix of more than 65 aircraft");
+    if (mixCount > kMaxAircraft) return Fail(next_ - 1, "holds a mix of more than 65 aircraft");
     std::array<bool, kMaxAircraft + 1> named{};
     for (int p = 1; p <= mixCount; ++p) {
       MixBlock block;
@@ -61,9 +61,9 @@ class MixRowsReader {
       if (Outcome o = ReadNumber("the library row of aircraft " + std::to_string(p), row); !o) return o;
       row = std::nearbyint(row);
       if (row < 1 || row > kMaxAircraft)
-        return Fail(next_, "names library row " + NumberText(row) + "; rows run from 1 to 65");
+        return Fail(next_ - 1, "names library row " + NumberText(row) + "; rows run from 1 to 65");
       block.row = static_cast<int>(row);
-      if (named[block.row]) return Fail(next_, "names library row " + std::to_string(block.row) + " a second time");
+      if (named[block.row]) return Fail(next_ - 1, "names library row " + std::to_string(block.row) + " a second time");
       named[block.row] = true;
       for (std::string& field : block.fields) {
         if (next_ >= lines_.size()) return Missing("the data of aircraft " + std::to_string(p));
