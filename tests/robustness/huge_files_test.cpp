@@ -1,0 +1,108 @@
+// Files far larger than any real one are refused, or read only as far as the tables reach.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <sstream>
+
+#include "aircraft/library_reader.h"
+#include "aircraft/traffic_mix.h"
+#include "bad_inputs.h"
+#include "batch_run.h"
+#include "project/input_file_reader.h"
+#include "support/test_state.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::uintmax_t kHundredMegabytes = 100u << 20;
+constexpr long kMemoryBoundKb = 50 * 1024;  // far below the size of the files
+
+long PeakMemoryKb() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+class HugeFileTest : public ScratchFolderTest {
+ protected:
+  // A file that begins with `start` and runs on to 100 MB (the rest takes no room on the disk).
+  std::string HundredMegabyteFile(const std::string& name, const std::string& start) {
+    const fs::path path = folder / name;
+    std::ofstream(path, std::ios::binary) << start;
+    fs::resize_file(path, kHundredMegabytes);
+    return path.string();
+  }
+
+  BatchRun Batch(const std::string& library, const std::string& input, std::string& errors) {
+    BatchOptions options;
+    options.libraryPath = library;
+    options.inputs = {input};
+    std::ostringstream out, err;
+    BatchRun run = RunBatch(options, out, err);
+    errors = err.str();
+    return run;
+  }
+
+  long peakBefore = PeakMemoryKb();
+};
+
+TEST_F(HugeFileTest, AHundredMegabyteInputFileIsRefusedUnread) {
+  std::string text = InputFileText(StateWithLibrary());
+  const std::string path = HundredMegabyteFile("huge.inp", text);
+  ProgramState state = StateWithLibrary();
+  SetMix(state, {1, 2});
+  const InputFileResult read = LoadInputFile(state, path, RIPADES_LIBRARY_PATH);
+  EXPECT_EQ(read.status, ReadStatus::kFailed);
+  EXPECT_NE(read.message.find("too large"), std::string::npos) << read.message;
+  EXPECT_EQ(state.MixCount(), 0);
+  ExpectIntact(state);
+
+  std::string errors;
+  EXPECT_EQ(Batch(RIPADES_LIBRARY_PATH, path, errors).status, kBatchFailed);
+  EXPECT_NE(errors.find("too large"), std::string::npos) << errors;
+  EXPECT_LT(PeakMemoryKb() - peakBefore, kMemoryBoundKb);
+}
+
+TEST_F(HugeFileTest, ALibraryOfTenThousandAircraftKeepsTheFirst65) {
+  std::string library = "Name,Weight,Departures,Pct,Pressure,Wheels,Dual,Tandem,Width\r\n";
+  for (int i = 1; i <= 10000; ++i) library += "Plane " + std::to_string(i) + ",75000,1200,47.5,200,2,34,0,11.7\r\n";
+  const fs::path path = folder / "fly.dll";
+  std::ofstream(path, std::ios::binary) << library;
+  ProgramState state = StateWithLibrary();
+  const Outcome read = ReadLibrary(state, path.string());
+  EXPECT_FALSE(read.ok);
+  EXPECT_NE(read.message.find("more than 65"), std::string::npos) << read.message;
+  EXPECT_EQ(state.account, 65);
+  EXPECT_EQ(state.acdata[65][kFieldName], "Plane 65");
+  for (int row = 1; row <= state.account; ++row) EXPECT_TRUE(AddToMix(state, row));
+  EXPECT_FALSE(AddToMix(state, 66));
+  ExpectIntact(state);
+
+  std::string errors;
+  EXPECT_EQ(
+      Batch(path.string(), (fs::path(RIPADES_SOURCE_DIR) / "examples/single_aircraft.inp").string(), errors).status,
+      kBatchFailed);
+  EXPECT_NE(errors.find("more than 65"), std::string::npos) << errors;
+}
+
+TEST_F(HugeFileTest, AHundredMegabyteLibraryIsRefusedUnread) {
+  const std::string path = HundredMegabyteFile("fly.dll", FileText(RIPADES_LIBRARY_PATH));
+  ProgramState state = StateWithLibrary();
+  const Outcome read = ReadLibrary(state, path);
+  EXPECT_FALSE(read.ok);
+  EXPECT_NE(read.message.find("too large"), std::string::npos) << read.message;
+  EXPECT_EQ(state.account, 0);
+  EXPECT_LT(PeakMemoryKb() - peakBefore, kMemoryBoundKb);
+}
+
+TEST_F(HugeFileTest, AQuoteLeftOpenOverAWholeLibraryKeepsEachFieldShort) {
+  std::ofstream(folder / "fly.dll", std::ios::binary) << "Name,\"" << std::string(kMaxLibraryFileBytes - 100, 'x');
+  ProgramState state = StateWithLibrary();
+  const Outcome read = ReadLibrary(state, (folder / "fly.dll").string());
+  EXPECT_FALSE(read.ok);
+  EXPECT_EQ(state.account, 0);
+  EXPECT_NE(state.achead[1], "Name");  // the heading record was never complete
+}
+
+}  // namespace
