@@ -15,4 +15,6 @@ class Printer {
   virtual bool PrintLine(const std::string& line) = 0;
   // Ends the print document, so that each copy is a job of its own. False on failure.
   virtual bool EndDoc() = 0;
+  // Drops the document being printed after a failure, so that no half document is sent.
+  virtual void AbortDoc() = 0;
 };

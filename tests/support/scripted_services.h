@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -76,7 +77,8 @@ class ScriptedFileDialogs : public FileDialogs {
   }
 };
 
-// Collects the printed lines per document; `failAfterLines` makes printing fail from that line on.
+// Collects the printed lines per document (the last one is the document being printed);
+// `failAfterLines` makes printing fail from that line on.
 class ScriptedPrinter : public Printer {
  public:
   std::deque<std::optional<int>> copiesAnswers;  // nothing: cancelled
@@ -84,6 +86,8 @@ class ScriptedPrinter : public Printer {
   std::vector<std::string> fontNames;
   std::vector<std::vector<std::string>> documents{{}};
   std::optional<std::size_t> failAfterLines;
+  int abortedDocuments = 0;
+  std::function<void()> afterEndDoc;  // runs after each ended document
 
   std::optional<int> ShowPrintDialog() override {
     ++dialogsShown;
@@ -101,7 +105,12 @@ class ScriptedPrinter : public Printer {
   }
   bool EndDoc() override {
     documents.emplace_back();
+    if (afterEndDoc) afterEndDoc();
     return true;
+  }
+  void AbortDoc() override {
+    ++abortedDocuments;
+    documents.back().clear();
   }
 
  private:

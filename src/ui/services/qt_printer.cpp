@@ -40,3 +40,9 @@ bool QtPrinter::PrintLine(const std::string& line) {
 }
 
 bool QtPrinter::EndDoc() { return !painter_.isActive() || painter_.end(); }
+
+void QtPrinter::AbortDoc() {
+  if (!painter_.isActive()) return;
+  printer_.abort();
+  painter_.end();
+}

@@ -12,6 +12,11 @@ class QtPrinter : public Printer {
   void SetFontName(const std::string& name) override;
   bool PrintLine(const std::string& line) override;
   bool EndDoc() override;
+  void AbortDoc() override;
+
+ protected:
+  // The printer the lines go to, for a printer that sets its output up without the dialog.
+  QPrinter& Device() { return printer_; }
 
  private:
   QPrinter printer_;
