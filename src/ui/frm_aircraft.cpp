@@ -27,10 +27,9 @@ void frmAircraft::Form_Initialize() {
   Outcome library;
   {
     BusyScope busy(services_.busy);
-    library = InitializeState(state_, programDirectory_ + "/" + kLibraryFileName);
+    library = InitializeState(state_, LibraryPath());
   }
-  ShowTitleView();
-  ShowInputs();
+  ShowInitialState();
   // The window still opens, with the aircraft that were read.
   if (!library) services_.messages.MsgBox(library.message, kMsgOk, kProgramName);
 }
@@ -48,9 +47,6 @@ void frmAircraft::Form_Activate() {
     aircraftListFilled_ = true;
   }
 }
-
-// Nothing is asked before closing yet: closing ends the program.
-bool frmAircraft::Form_Unload() { return false; }
 
 void frmAircraft::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
@@ -73,6 +69,15 @@ void frmAircraft::closeEvent(QCloseEvent* event) {
 
 void frmAircraft::FileExit_Click() { close(); }
 
+std::string frmAircraft::LibraryPath() const { return programDirectory_ + "/" + kLibraryFileName; }
+
+void frmAircraft::ShowInitialState() {
+  ShowTitleView();
+  ShowInputs();
+  // The unit items follow the flags, so a reset always shows them English.
+  ShowUnitItems(state_.IsMetric());
+}
+
 void frmAircraft::ShowInputs() {
   // Only changed texts are replaced, so the cursor of a box the user is typing in stays put.
   const auto setText = [](QLineEdit* box, const std::string& text) {
@@ -89,11 +94,7 @@ void frmAircraft::ShowInputs() {
   Lbunith->setText(QString::fromStdString(state_.Lbunith));
 }
 
-// The commands below arrive with the unit switch, the input data file, the report and the about box.
-void frmAircraft::MetricOption_Click() {}
-void frmAircraft::EnglishOption_Click() {}
-void frmAircraft::FileLoad_Click() {}
-void frmAircraft::FileSave_Click() {}
+// The commands below arrive with the report and the about box.
 void frmAircraft::mnuPrintReport_Click() {}
 void frmAircraft::mnuReport_Click() {}
 void frmAircraft::cmdReport_Click() {}

@@ -84,12 +84,22 @@ class frmAircraft : public QMainWindow {
   void ShowTitleView();
   void ApplyLayout(bool resizing);
   void SetGridCell(int row, int column, const std::string& text);
+  std::string LibraryPath() const;
+  // The window after its data was reset: title view, inputs, labels and unit items from the state.
+  void ShowInitialState();
+  // The item of the unit system named is checked and disabled, the other unchecked and enabled.
+  void ShowUnitItems(bool metric);
+  void SwitchUnits(bool metric);
+  // The file dialog component: one setup for opening and saving, offering the name chosen last.
+  FileDialogRequest CommonDialog1() const;
+  bool SaveInputData();  // true when the file was written
 
   PlatformServices services_;
   std::string programDirectory_;
   ProgramState state_;
-  int selrow_ = 0;                   // grid row of the last click in the grid
-  bool aircraftListFilled_ = false;  // the list is filled once per run
+  int selrow_ = 0;                    // grid row of the last click in the grid
+  bool aircraftListFilled_ = false;   // the list is filled once per run
+  std::string commonDialogFileName_;  // the input data file chosen last
 
   // Controls, named as the program names them (and found by these names).
   QPlainTextEdit* txtReports = nullptr;

@@ -16,9 +16,7 @@ class DesignCommandTest : public WindowTest {
   }
 
   void BuildMix() {
-    Item("mnuAircraft")->trigger();
-    ChooseAircraft("B737-800");
-    ChooseAircraft("B777-300ER");
+    WindowTest::BuildMix();
     Item("mnuPvmtStru")->trigger();
   }
 

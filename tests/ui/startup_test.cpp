@@ -166,11 +166,6 @@ TEST_F(StartupTest, ALibraryThatCannotBeReadFullyIsReportedAndItsRowsKept) {
   EXPECT_EQ(List()->count(), 0);
 }
 
-TEST_F(StartupTest, ExitClosesTheWindow) {
-  Item("FileExit")->trigger();
-  EXPECT_FALSE(window->isVisible());
-}
-
 TEST_F(StartupTest, AccessKeysAndTabOrderServeTheKeyboard) {
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

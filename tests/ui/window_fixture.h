@@ -58,6 +58,13 @@ class WindowTest : public testing::Test {
     Press("cmdAdd");
   }
 
+  // The mix most tests start from, built on the aircraft view, which stays shown.
+  void BuildMix() {
+    Item("mnuAircraft")->trigger();
+    ChooseAircraft("B737-800");
+    ChooseAircraft("B777-300ER");
+  }
+
   QPoint CellCentre(int row, int column) {
     const QModelIndex index = Grid()->model()->index(row, column);
     Grid()->scrollTo(index);

@@ -1,0 +1,70 @@
+// The input data file commands: "&Read Data From File...", "&Save Input Data..." and the closing prompt.
+#include <filesystem>
+
+#include "project/input_file_reader.h"
+#include "project/input_file_writer.h"
+#include "state/program_title.h"
+#include "ui/frm_aircraft.h"
+
+namespace {
+
+constexpr const char* kInputFileFilter = "(*.inp)|*.inp";
+
+// The "  Loaded!" message names the file by its full path.
+std::string FullPath(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path full = std::filesystem::absolute(path, error);
+  return error ? path : full.string();
+}
+
+}  // namespace
+
+FileDialogRequest frmAircraft::CommonDialog1() const {
+  FileDialogRequest request;
+  request.filter = kInputFileFilter;
+  request.initialName = commonDialogFileName_;
+  request.overwritePrompt = true;
+  request.mustExist = true;
+  return request;
+}
+
+void frmAircraft::FileSave_Click() { SaveInputData(); }
+
+bool frmAircraft::SaveInputData() {
+  const std::optional<std::string> path = services_.files.ShowSave(CommonDialog1());
+  if (!path) return false;
+  commonDialogFileName_ = *path;
+  Outcome saved;
+  {
+    BusyScope busy(services_.busy);
+    saved = WriteInputFile(state_, *path);
+  }
+  if (!saved) services_.messages.MsgBox(saved.message, kMsgOk, kProgramName);
+  return saved.ok;
+}
+
+// The window is reset only once a file has been chosen: a cancelled dialog keeps the user's work.
+void frmAircraft::FileLoad_Click() {
+  const std::optional<std::string> path = services_.files.ShowOpen(CommonDialog1());
+  if (!path) return;
+  commonDialogFileName_ = *path;
+  InputFileResult result;
+  {
+    BusyScope busy(services_.busy);
+    result = LoadInputFile(state_, FullPath(*path), LibraryPath());
+    ShowInitialState();
+    BuildGridHeader();
+    FillMixGrid(state_.mixlist, state_.MixCount());
+  }
+  // "  Loaded!" and "Incorrect Input File!" carry the application's title, failures the program's.
+  services_.messages.MsgBox(result.message, kMsgOk, result.status == ReadStatus::kFailed ? kProgramName : "");
+}
+
+// After Yes the program ends only when the input data were saved, so a cancelled or failed save
+// keeps the window and the data open.
+bool frmAircraft::Form_Unload() {
+  const MsgBoxAnswer answer =
+      services_.messages.MsgBox("Save Input Data before closi ng?", kMsgYesNoCancelQuestion, "Save Dialog");
+  if (answer == MsgBoxAnswer::kYes) return !SaveInputData();
+  return answer == MsgBoxAnswer::kCancel;
+}

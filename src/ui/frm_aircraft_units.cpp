@@ -1,0 +1,32 @@
+// The unit switch: the two items of "&Default Options", their check marks and the window after a switch.
+#include <QAction>
+
+#include "state/program_title.h"
+#include "ui/frm_aircraft.h"
+#include "units/unit_switch.h"
+
+void frmAircraft::MetricOption_Click() { SwitchUnits(true); }
+
+void frmAircraft::EnglishOption_Click() { SwitchUnits(false); }
+
+// The items first, then the confirmation, then the conversion; the inputs, the labels and the grid
+// then show the converted values (rebuilding the mix rows also closes the change-data dialog).
+void frmAircraft::SwitchUnits(bool metric) {
+  ShowUnitItems(metric);
+  services_.messages.MsgBox(metric ? "Metric System Selected" : "English System Selected", kMsgOkSecondDefault,
+                            kProgramName);
+  if (metric)
+    ConvertToMetric(state_);
+  else
+    ConvertToEnglish(state_);
+  ShowInputs();
+  BuildGridHeader();
+  FillMixGrid(state_.mixlist, state_.MixCount());
+}
+
+void frmAircraft::ShowUnitItems(bool metric) {
+  EnglishOption->setChecked(!metric);
+  MetricOption->setChecked(metric);
+  EnglishOption->setEnabled(metric);
+  MetricOption->setEnabled(!metric);
+}
