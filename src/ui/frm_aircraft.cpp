@@ -94,8 +94,5 @@ void frmAircraft::ShowInputs() {
   Lbunith->setText(QString::fromStdString(state_.Lbunith));
 }
 
-// The commands below arrive with the report and the about box.
-void frmAircraft::mnuPrintReport_Click() {}
-void frmAircraft::mnuReport_Click() {}
-void frmAircraft::cmdReport_Click() {}
+// The about box arrives with its own window.
 void frmAircraft::mnuAbout_Click() {}

@@ -55,6 +55,8 @@ class frmAircraft : public QMainWindow {
   // The design view.
   void cmdDesign_Click();
   void cmdReport_Click();
+  // Builds the report into txtReports and shows the box; false (with a message) when it cannot.
+  bool ShowReport();
 
   // The aircraft view and the traffic mix.
   void cmdAdd_Click();

@@ -59,7 +59,9 @@ void frmAircraft::ApplyLayout(bool resizing) {
   const auto tw = [this](int pixels) { return static_cast<float>(PixelsToTwips(pixels, this)); };
 
   Picture1->setGeometry(0, 0, px(0.999f * w), px(0.999f * h));
-  txtReports->setGeometry(0, 0, px(0.99f * w), px(0.99f * h));
+  // The report box covers the client area, not 0.99 of the outer size: sized by the outer height it
+  // would reach below the window and hide its horizontal scroll bar and last lines.
+  txtReports->setGeometry(centralWidget()->rect());
   const float pictureWidth = tw(Picture1->width());
   const float pictureHeight = tw(Picture1->height());
   const float titleWidth = 0.8f * pictureWidth;

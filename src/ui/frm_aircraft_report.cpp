@@ -1,0 +1,82 @@
+// The report commands: "Report" shows the report in txtReports, "&Print Report..." prints it.
+#include <QAction>
+#include <QPlainTextEdit>
+
+#include "state/program_title.h"
+#include "ui/frm_aircraft.h"
+#include "ui/report_file.h"
+
+namespace {
+
+constexpr const char* kPrinterFont = "Courier";
+
+// Each copy is a print document of its own, so each starts on a new page. A failure drops the copy
+// being printed and the ones after it.
+Outcome PrintCopies(Printer& printer, const std::vector<std::string>& lines, int copies) {
+  const auto failure = [copies](int printedCopies) {
+    return Outcome::Failure("The printer did not accept the report; " + std::to_string(printedCopies) + " of " +
+                            std::to_string(copies) + " copies were printed.");
+  };
+  for (int copy = 1; copy <= copies; ++copy) {
+    for (const std::string& line : lines) {
+      printer.SetFontName(kPrinterFont);
+      if (!printer.PrintLine(line)) {
+        printer.AbortDoc();
+        return failure(copy - 1);
+      }
+    }
+    if (!printer.EndDoc()) return failure(copy - 1);
+  }
+  return Outcome::Success();
+}
+
+}  // namespace
+
+void frmAircraft::cmdReport_Click() {
+  if (state_.lbh.empty()) {
+    services_.messages.MsgBox("Plesae click \"Design Thickness\" button, First !  ", kMsgCancelTryAgainContinue,
+                              kProgramName);
+    return;
+  }
+  // "&Design Structure" is the way back from the report to the design view.
+  if (ShowReport()) mnuPvmtStru->setEnabled(true);
+}
+
+void frmAircraft::mnuReport_Click() {
+  if (!state_.lbh.empty()) ShowReport();
+}
+
+bool frmAircraft::ShowReport() {
+  std::vector<std::string> lines;
+  Outcome shown;
+  {
+    BusyScope busy(services_.busy);
+    TemporaryReportFile file(programDirectory_);
+    shown = file.Write(state_);
+    if (shown) shown = file.ReadLines(lines);
+  }
+  if (!shown) {
+    services_.messages.MsgBox(shown.message, kMsgOk, kProgramName);
+    return false;
+  }
+  // The box turns every CR LF into a line break of its own.
+  txtReports->setPlainText(QString::fromStdString(WithLineEnds(lines)));
+  txtReports->setVisible(true);
+  return true;
+}
+
+// The report is built once, whatever the number of copies; the temporary file goes with the command.
+void frmAircraft::mnuPrintReport_Click() {
+  const std::optional<int> copies = services_.printer.ShowPrintDialog();
+  if (!copies) return;
+  Outcome printed;
+  {
+    BusyScope busy(services_.busy);
+    TemporaryReportFile file(programDirectory_);
+    std::vector<std::string> lines;
+    printed = file.Write(state_);
+    if (printed) printed = file.ReadLines(lines);
+    if (printed) printed = PrintCopies(services_.printer, lines, *copies);
+  }
+  if (!printed) services_.messages.MsgBox(printed.message, kMsgOk, kProgramName);
+}

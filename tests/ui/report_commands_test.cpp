@@ -1,0 +1,194 @@
+// "Report" and "&Print Report..." on the window: the report box, the printed copies, the temporary file.
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "report/design_report.h"
+#include "ui/report_file.h"
+#include "ui/services/qt_printer.h"
+#include "window_fixture.h"
+
+namespace {
+
+class ReportCommandsTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    BuildMix();
+    Item("mnuPvmtStru")->trigger();
+  }
+
+  QPlainTextEdit* Box() { return Find<QPlainTextEdit>("txtReports"); }
+  QString TemporaryFile() { return QDir(programDir.path()).filePath("tmp.tmp"); }
+
+  // The report of the window's state as the report writer writes it.
+  std::string ReportFile() {
+    const QString path = QDir(programDir.path()).filePath("expected.txt");
+    EXPECT_TRUE(PrintToFile(window->State(), path.toStdString()).ok);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string text = file.readAll().toStdString();
+    file.remove();
+    return text;
+  }
+  std::vector<std::string> ReportLines() { return SplitReportLines(ReportFile()); }
+  // The box's text with its line breaks written as the report file writes them.
+  std::string BoxTextWithCrLf() { return Box()->toPlainText().replace("\n", "\r\n").toStdString(); }
+};
+
+TEST_F(ReportCommandsTest, BeforeADesignReportAsksForOneAndShowsNothing) {
+  Press("cmdReport");
+  ASSERT_EQ(services.messages.asked.size(), 1u);
+  EXPECT_EQ(services.messages.Last().text, "Plesae click \"Design Thickness\" button, First !  ");
+  EXPECT_EQ(services.messages.Last().style, 6);
+  EXPECT_EQ(services.messages.Last().title, "RIPADES");
+  EXPECT_FALSE(Box()->isVisible());
+  EXPECT_FALSE(Item("mnuPvmtStru")->isEnabled());
+}
+
+TEST_F(ReportCommandsTest, AfterADesignTheBoxShowsTheReportFileAndASecondShowReplacesIt) {
+  Press("cmdDesign");
+  const std::string expected = ReportFile();
+  for (int shown = 1; shown <= 2; ++shown) {
+    Press("cmdReport");
+    EXPECT_TRUE(Box()->isVisible());
+    EXPECT_EQ(BoxTextWithCrLf(), expected) << shown;
+  }
+  EXPECT_TRUE(Item("mnuPvmtStru")->isEnabled());
+  EXPECT_FALSE(QFile::exists(TemporaryFile()));
+  EXPECT_TRUE(services.messages.asked.empty());
+  EXPECT_FALSE(services.busy.busy);
+}
+
+TEST_F(ReportCommandsTest, AnUnwritableProgramDirectoryFallsBackToTheTemporaryFolder) {
+  Press("cmdDesign");
+  // A folder in the way of "tmp.tmp" makes the program's directory unusable for the report.
+  ASSERT_TRUE(QDir(programDir.path()).mkpath("tmp.tmp/in the way"));
+  Press("cmdReport");
+  EXPECT_TRUE(services.messages.asked.empty());
+  EXPECT_EQ(BoxTextWithCrLf(), ReportFile());
+
+  // With the temporary folder gone as well, the reason is shown.
+  Item("mnuPvmtStru")->trigger();
+  Press("cmdDesign");
+  const QByteArray temporaryFolder = qgetenv("TMPDIR");
+  qputenv("TMPDIR", QDir(programDir.path()).filePath("no such folder").toUtf8());
+  Press("cmdReport");
+  qputenv("TMPDIR", temporaryFolder);
+  ASSERT_EQ(services.messages.asked.size(), 1u);
+  EXPECT_EQ(services.messages.Last().title, "RIPADES");
+  EXPECT_NE(services.messages.Last().text.find("cannot be written"), std::string::npos);
+  EXPECT_FALSE(Box()->isVisible());
+  EXPECT_TRUE(QDir(programDir.path()).exists("tmp.tmp/in the way"));
+}
+
+TEST(ReportLinesTest, LinesEndAtCrLfLfOrCrAndComeBackEndedByCrLf) {
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(SplitReportLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitReportLines("a\r\n\r\n"), (Lines{"a", ""}));
+  EXPECT_EQ(WithLineEnds({"a", "", "b"}), "a\r\n\r\nb\r\n");
+}
+
+TEST_F(ReportCommandsTest, CopiesArePrintedLineByLineInCourierFromOneBuildOfTheReport) {
+  Press("cmdDesign");
+  const std::vector<std::string> lines = ReportLines();
+  services.printer.copiesAnswers.push_back(3);
+  // A change after the first copy must not reach the later ones.
+  services.printer.afterEndDoc = [this] { Type("TxtE", "4100000"); };
+  Item("mnuPrintReport")->trigger();
+  ASSERT_EQ(services.printer.documents.size(), 4u);  // three ended, one never started
+  for (int copy = 0; copy < 3; ++copy) EXPECT_EQ(services.printer.documents[copy], lines) << copy;
+  EXPECT_EQ(services.printer.fontNames, std::vector<std::string>(3 * lines.size(), "Courier"));
+  EXPECT_FALSE(QFile::exists(TemporaryFile()));
+  EXPECT_TRUE(services.messages.asked.empty());
+  EXPECT_FALSE(services.busy.busy);
+}
+
+TEST_F(ReportCommandsTest, ACancelledPrintDialogPrintsNothing) {
+  Press("cmdDesign");
+  Item("mnuPrintReport")->trigger();
+  EXPECT_EQ(services.printer.dialogsShown, 1);
+  EXPECT_TRUE(services.printer.fontNames.empty());
+  EXPECT_EQ(services.printer.documents.size(), 1u);
+  EXPECT_TRUE(services.messages.asked.empty());
+  EXPECT_EQ(services.busy.timesBusy, 1);  // only the library read at start-up
+}
+
+TEST_F(ReportCommandsTest, PrintingFailuresStopTheCopiesAndAreReported) {
+  Press("cmdDesign");
+  const std::size_t lineCount = ReportLines().size();
+  services.printer.failAfterLines = lineCount + 5;
+  services.printer.copiesAnswers.push_back(3);
+  Item("mnuPrintReport")->trigger();
+  EXPECT_EQ(services.printer.abortedDocuments, 1);
+  EXPECT_EQ(services.printer.documents.front().size(), lineCount);
+  ASSERT_EQ(services.messages.asked.size(), 1u);
+  EXPECT_EQ(services.messages.Last().text, "The printer did not accept the report; 1 of 3 copies were printed.");
+  EXPECT_FALSE(QFile::exists(TemporaryFile()));
+  EXPECT_FALSE(services.busy.busy);
+
+  // A mix that was never designed has no report to print.
+  Item("mnuAircraft")->trigger();
+  ChooseAircraft("A320neo");
+  services.printer.copiesAnswers.push_back(1);
+  Item("mnuPrintReport")->trigger();
+  EXPECT_NE(services.messages.Last().text.find("\"A320neo\" has no design results"), std::string::npos);
+}
+
+// The toolkit's printer writing each document into a PDF file of its own, without a dialog.
+class PdfFilesPrinter : public QtPrinter {
+ public:
+  PdfFilesPrinter(QString folder, int copies) : folder_(std::move(folder)), copies_(copies) {}
+  QStringList files;  // one per started document, the last one never printed
+
+  std::optional<int> ShowPrintDialog() override {
+    Device().setOutputFormat(QPrinter::PdfFormat);
+    NextFile();
+    return copies_;
+  }
+  bool EndDoc() override {
+    const bool ended = QtPrinter::EndDoc();
+    NextFile();
+    return ended;
+  }
+
+ private:
+  void NextFile() {
+    files << QDir(folder_).filePath(QString("copy%1.pdf").arg(files.size() + 1));
+    Device().setOutputFileName(files.back());
+  }
+  QString folder_;
+  int copies_;
+};
+
+QString Output(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  process.waitForFinished();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST_F(ReportCommandsTest, ThreeCopiesOnARealPrinterAreThreeDocumentsOfTheWholeReport) {
+  if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+  Press("cmdDesign");
+  QStringList expected;
+  for (const std::string& line : ReportLines())
+    if (const QString words = QString::fromStdString(line).simplified(); !words.isEmpty()) expected << words;
+
+  PdfFilesPrinter printer(programDir.path(), 3);
+  frmAircraft pdfWindow({services.messages, services.busy, services.files, printer}, programDir.path().toStdString());
+  pdfWindow.State() = window->State();
+  pdfWindow.mnuPrintReport_Click();
+  ASSERT_EQ(printer.files.size(), 4);
+  EXPECT_FALSE(QFile::exists(printer.files[3]));
+  for (int copy = 0; copy < 3; ++copy) {
+    QStringList printed;
+    for (const QString& line : Output("pdftotext", {"-layout", printer.files[copy], "-"}).split('\n'))
+      if (const QString words = line.simplified(); !words.isEmpty()) printed << words;
+    EXPECT_EQ(printed, expected) << copy;
+  }
+  EXPECT_TRUE(services.messages.asked.empty());
+}
+
+}  // namespace
