@@ -1,5 +1,6 @@
 // The window program: the main window on the toolkit's services, the library beside the executable.
 #include <QApplication>
+#include <QIcon>
 
 #include "ui/frm_aircraft.h"
 #include "ui/services/qt_busy_pointer.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  app.setWindowIcon(QIcon(":/icons/ripades.png"));
   QtMessageBox messages;
   QtBusyPointer busy;
   QtFileDialogs files;

@@ -10,6 +10,7 @@
 #include "aircraft/traffic_mix.h"
 #include "state/initial_state.h"
 #include "state/program_title.h"
+#include "ui/frm_about.h"
 #include "ui/frm_changedata.h"
 
 frmAircraft::frmAircraft(PlatformServices services, std::string programDirectory, QWidget* parent)
@@ -64,10 +65,19 @@ void frmAircraft::closeEvent(QCloseEvent* event) {
     return;
   }
   if (changeDialog) changeDialog->close();
+  if (aboutBox) aboutBox->close();
   event->accept();
 }
 
 void frmAircraft::FileExit_Click() { close(); }
+
+// Modeless: an open box is brought to the front, a closed one is built anew.
+void frmAircraft::mnuAbout_Click() {
+  if (!aboutBox) aboutBox = new frmAbout(this);
+  aboutBox->show();
+  aboutBox->raise();
+  aboutBox->activateWindow();
+}
 
 std::string frmAircraft::LibraryPath() const { return programDirectory_ + "/" + kLibraryFileName; }
 
@@ -93,6 +103,3 @@ void frmAircraft::ShowInputs() {
   Lbunitk->setText(QString::fromStdString(state_.Lbunitk));
   Lbunith->setText(QString::fromStdString(state_.Lbunith));
 }
-
-// The about box arrives with its own window.
-void frmAircraft::mnuAbout_Click() {}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <string>
 
 #include "services/platform_services.h"
@@ -16,6 +17,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
+class frmAbout;
 class frmChangedata;
 
 using MixList = std::array<int16_t, kMaxAircraft + 1>;
@@ -150,4 +152,5 @@ class frmAircraft : public QMainWindow {
   QAction* mnuAbout = nullptr;
 
   frmChangedata* changeDialog = nullptr;  // created at its first use, then only hidden
+  QPointer<frmAbout> aboutBox;            // deleted when closed, so each opening builds it anew
 };
