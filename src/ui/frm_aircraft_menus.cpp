@@ -99,6 +99,9 @@ void frmAircraft::ConnectHandlers() {
   const std::pair<QLineEdit*, std::string ProgramState::*> boxes[] = {
       {TxtE, &ProgramState::TxtE}, {TxtSc, &ProgramState::TxtSc}, {Txtk, &ProgramState::Txtk}};
   for (const auto& [box, text] : boxes)
-    connect(box, &QLineEdit::textChanged, this,
-            [this, member = text](const QString& typed) { state_.*member = typed.toStdString(); });
+    connect(box, &QLineEdit::textChanged, this, [this, member = text](const QString& typed) {
+      // A text the box only shows keeps the state's bytes, so a file's text that is not UTF-8 is saved
+      // back unchanged instead of as replacement characters.
+      if (typed != QString::fromStdString(state_.*member)) state_.*member = typed.toStdString();
+    });
 }
