@@ -8,41 +8,11 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <vector>
 
+#include "bad_texts.h"
 #include "golden/test_files.h"
 #include "project/input_file_writer.h"
 #include "state_invariants.h"
-
-struct BadText {
-  const char* name;
-  std::string text;
-  bool number;  // the whole text reads as a number of 0 or more ("-0" only)
-};
-
-inline const std::vector<BadText>& BadTexts() {
-  static const std::vector<BadText> texts = {
-      {"empty", "", false},
-      {"blanks", "   ", false},
-      {"letters", "abc", false},
-      {"minus zero", "-0", true},
-      {"overflow", "1e400", false},
-      {"NaN", "NaN", false},
-      {"inf", "inf", false},
-      {"10,000 characters", std::string(10000, '9'), false},
-      {"NUL byte",
-       std::string("12\0"
-                   "5",
-                   4),
-       false},
-      {"comma in a number", "12,5", false},
-      {"non-ASCII",
-       "\xE2\x80\x93"
-       "5",
-       false},  // an en dash before the 5
-  };
-  return texts;
-}
 
 // The state is within its tables and a save of it reads back the same.
 inline void ExpectIntact(const ProgramState& state) { EXPECT_EQ(StateProblem(state), ""); }
