@@ -20,16 +20,9 @@ inline const std::vector<BadText>& BadTexts() {
       {"NaN", "NaN", false},
       {"inf", "inf", false},
       {"10,000 characters", std::string(10000, '9'), false},
-      {"NUL byte",
-       std::string("12\0"
-                   "5",
-                   4),
-       false},
+      {"NUL byte", std::string("12\0005", 4), false},  // 1, 2, NUL, 5
       {"comma in a number", "12,5", false},
-      {"non-ASCII",
-       "\xE2\x80\x93"
-       "5",
-       false},  // an en dash before the 5
+      {"non-ASCII", std::string("\u2013") + "5", false},  // an en dash before the 5
   };
   return texts;
 }
