@@ -1,5 +1,5 @@
 // The temporary report file: written by the report writer, read back, deleted.
-#include "ui/report_file.h"
+#include "report/report_file.h"
 
 #include <random>
 #include <string_view>

@@ -4,7 +4,7 @@
 
 #include "state/program_title.h"
 #include "ui/frm_aircraft.h"
-#include "ui/report_file.h"
+#include "report/report_file.h"
 
 namespace {
 

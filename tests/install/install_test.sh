@@ -4,6 +4,7 @@
 set -euo pipefail
 build=$1
 expected_version=$2
+report_probe=$3  # writes a report through the temporary report file of a program directory
 
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
@@ -31,6 +32,13 @@ report=$("${as_user[@]}" "$prefix/bin/ripades-batch" --report - "$prefix/share/r
 grep -q "Design Thickness :" <<<"$report" || { echo "no report from the installed prefix"; exit 1; }
 line=$("${as_user[@]}" "$prefix/bin/ripades-batch" "$prefix/share/ripades/examples/english_mixed_fleet.inp")
 [[ $line == *" in" ]] || { echo "no design from the installed prefix: $line"; exit 1; }
+# The window's report goes through "tmp.tmp" beside the program; a read-only prefix falls back to the
+# system's temporary folder and leaves nothing behind.
+probe=$work/report_file_probe
+cp "$report_probe" "$probe"
+report=$("${as_user[@]}" "$probe" "$prefix/bin" "$prefix/share/ripades/examples/metric_regional.inp")
+grep -q "Design Thickness :.* cm" <<<"$report" || { echo "no report through the temporary file"; exit 1; }
+[[ ! -e $prefix/bin/tmp.tmp ]] || { echo "tmp.tmp left in the installed prefix"; exit 1; }
 
 # The Debian package holds the same programs and runs once unpacked.
 cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null

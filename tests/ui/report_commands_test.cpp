@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 
 #include "report/design_report.h"
-#include "ui/report_file.h"
+#include "report/report_file.h"
 #include "ui/services/qt_printer.h"
 #include "window_fixture.h"
 
