@@ -1,0 +1,89 @@
+// ripades-screenshots: drives the real window through a first design and saves a picture of each view.
+// Run by scripts/screenshots.sh under a virtual display; the pictures illustrate the README.
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QPixmap>
+#include <QTimer>
+#include <iostream>
+#include <optional>
+
+#include "ui/frm_aircraft.h"
+
+namespace {
+
+// Services that answer every question as a user following the walk-through would.
+class AnsweringMessageBox : public MessageBox {
+ protected:
+  MsgBoxAnswer Show(const std::string&, int style, const std::string&) override {
+    return MsgBoxButtons(style).front();  // OK, or Yes to a question
+  }
+};
+class NoBusyPointer : public BusyPointer {
+ public:
+  void SetBusy(bool) override {}
+};
+class NoFileDialogs : public FileDialogs {
+ public:
+  std::optional<std::string> ShowOpen(const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<std::string> ShowSave(const FileDialogRequest&) override { return std::nullopt; }
+};
+class NoPrinter : public Printer {
+ public:
+  std::optional<int> ShowPrintDialog() override { return std::nullopt; }
+  void SetFontName(const std::string&) override {}
+  bool PrintLine(const std::string&) override { return true; }
+  bool EndDoc() override { return true; }
+  void AbortDoc() override {}
+};
+
+void Settle() {
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+bool Save(QWidget* widget, const QDir& folder, const QString& name) {
+  Settle();
+  const QString path = folder.filePath(name);
+  const bool saved = widget->grab().save(path);
+  std::cout << (saved ? "wrote " : "could not write ") << path.toStdString() << '\n';
+  return saved;
+}
+
+void AddAircraft(frmAircraft& window, const QString& name) {
+  auto* list = window.findChild<QListWidget*>("ListAircraft");
+  const auto items = list->findItems(name, Qt::MatchExactly);
+  if (items.isEmpty()) return;
+  list->setCurrentItem(items.front());
+  window.cmdAdd_Click();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  const QDir folder(argc > 1 ? argv[1] : "docs/images");
+  QDir().mkpath(folder.path());
+
+  AnsweringMessageBox messages;
+  NoBusyPointer busy;
+  NoFileDialogs files;
+  NoPrinter printer;
+  frmAircraft window({messages, busy, files, printer}, QCoreApplication::applicationDirPath().toStdString());
+  window.resize(760, 560);
+  window.show();
+  window.Form_Activate();
+
+  bool ok = Save(&window, folder, "title_view.png");
+  window.mnuAircraft_Click();
+  for (const char* name : {"B737-800", "A320neo", "B787-9", "B777-300ER", "Embraer E190"}) AddAircraft(window, name);
+  ok &= Save(&window, folder, "aircraft_view.png");
+  window.mnuPvmtStru_Click();
+  window.cmdDesign_Click();
+  ok &= Save(&window, folder, "design_view.png");
+  window.cmdReport_Click();
+  ok &= Save(&window, folder, "report_view.png");
+  window.mnuAbout_Click();
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top->isVisible() && top != &window && top->objectName() == "frmAbout") ok &= Save(top, folder, "about_box.png");
+  return ok ? 0 : 1;
+}
