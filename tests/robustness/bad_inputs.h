@@ -2,9 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,31 +11,10 @@
 #include "golden/test_files.h"
 #include "project/input_file_writer.h"
 #include "state_invariants.h"
+#include "support/file_size_limit.h"
 
 // The state is within its tables and a save of it reads back the same.
 inline void ExpectIntact(const ProgramState& state) { EXPECT_EQ(StateProblem(state), ""); }
-
-// Makes every file write of this process fail past `bytes`, as a full disk would, until destroyed.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending us
-    rlimit limited = saved_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
-};
 
 // Saves `state` over a previous input data file while the disk is full: the save says so, and the
 // previous file is byte-identical with nothing left beside it.
