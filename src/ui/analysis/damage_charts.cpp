@@ -1,0 +1,187 @@
+// Building the damage curve chart and the damage share chart with Qt Charts.
+#include "ui/analysis/damage_charts.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QHorizontalBarSeries>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QPen>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "units/number_text.h"
+
+namespace {
+
+const QColor kCurveColour(31, 119, 180);
+const QColor kLimitColour(90, 90, 90);
+const QColor kDesignColour(214, 39, 40);
+const QColor kBarColour(120, 160, 200);
+const QColor kGoverningColour(214, 39, 40);
+constexpr int kMostDamageLabels = 10;  // more decades than this are labelled every second, third ...
+
+// Powers of ten around the damage of the points and D = 1; the labelled step grows in whole decades
+// so that a curve spanning many decades keeps its labels apart.
+struct DamageRange {
+  double min = 0.1;
+  double max = 10;
+  double base = 10;
+};
+
+DamageRange RangeOf(const std::vector<CurvePoint>& points) {
+  double low = 1, high = 1;
+  for (const CurvePoint& p : points) {
+    low = std::min(low, p.damage);
+    high = std::max(high, p.damage);
+  }
+  double lowExp = std::floor(std::log10(low)), highExp = std::ceil(std::log10(high));
+  if (lowExp == highExp) {  // every point at D = 1
+    --lowExp;
+    ++highExp;
+  }
+  const double step = std::ceil((highExp - lowExp) / kMostDamageLabels);
+  lowExp = std::floor(lowExp / step) * step;
+  highExp = std::ceil(highExp / step) * step;
+  // A hair below the lowest power, so that the axis labels it rather than rounding it off its end.
+  return {std::pow(10.0, lowExp) * (1 - 1e-9), std::pow(10.0, highExp), std::pow(10.0, step)};
+}
+
+// A step of 1, 2 or 5 times a power of ten that cuts `span` into about five to twelve parts.
+double RoundStep(double span) {
+  if (!(span > 0)) return 1;
+  const double power = std::pow(10.0, std::floor(std::log10(span / 5)));
+  for (const double factor : {1.0, 2.0, 5.0})
+    if (span / (factor * power) <= 12) return factor * power;
+  return 10 * power;
+}
+
+QLineSeries* Line(QChart* chart, const QString& name, const QColor& colour, Qt::PenStyle style, QList<QPointF> points) {
+  auto* series = new QLineSeries;
+  series->setName(name);
+  QPen pen(colour, 2, style);
+  series->setPen(pen);
+  series->append(points);
+  chart->addSeries(series);
+  return series;
+}
+
+QChart* NewChart(const QString& title) {
+  auto* chart = new QChart;
+  chart->setTitle(title);
+  chart->setBackgroundRoundness(0);
+  return chart;
+}
+
+// Category names must differ: a name that is empty or repeated gets its library row.
+QStringList CategoryNames(const std::vector<AircraftShare>& shares) {
+  QStringList names;
+  for (const AircraftShare& share : shares) {
+    QString name = QString::fromStdString(share.name);
+    if (name.trimmed().isEmpty() || names.contains(name)) name += QStringLiteral(" (row %1)").arg(share.row);
+    names << name;
+  }
+  return names;
+}
+
+}  // namespace
+
+QString ThicknessUnit(bool metric) { return metric ? QStringLiteral("cm") : QStringLiteral("in"); }
+
+QString DamageText(double value) { return QString::number(value, 'g', 4); }
+
+std::vector<CurvePoint> PlottablePoints(const std::vector<CurvePoint>& curve) {
+  std::vector<CurvePoint> points;
+  std::copy_if(curve.begin(), curve.end(), std::back_inserter(points),
+               [](const CurvePoint& p) { return p.damage > 0 && std::isfinite(p.damage); });
+  return points;
+}
+
+QChart* EmptyChart(const QString& why) { return NewChart(why); }
+
+QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThickness, bool metric) {
+  const std::vector<CurvePoint> points = PlottablePoints(curve);
+  QChart* chart = NewChart(points.empty() ? QObject::tr("No aircraft damages the slab over this range of thickness")
+                                          : QObject::tr("Cumulative damage of the traffic mix against slab thickness"));
+  const QString unit = ThicknessUnit(metric);
+  const double from = curve.empty() ? designThickness / 2 : curve.front().thickness;
+  const double to = curve.empty() ? designThickness * 2 : curve.back().thickness;
+  const DamageRange range = RangeOf(points);
+
+  QList<QPointF> curvePoints;
+  for (const CurvePoint& p : points) curvePoints << QPointF(p.thickness, p.damage);
+  QList<QLineSeries*> series{
+      Line(chart, QObject::tr(kCurveSeriesName), kCurveColour, Qt::SolidLine, curvePoints),
+      Line(chart, QObject::tr(kLimitSeriesName), kLimitColour, Qt::DashLine, {{from, 1}, {to, 1}}),
+      Line(chart, QObject::tr("Design thickness %1 %2").arg(QString::fromStdString(FormatDecimals(designThickness, 1)), unit),
+           kDesignColour, Qt::DashDotLine, {{designThickness, range.min}, {designThickness, range.max}})};
+
+  auto* thickness = new QValueAxis;
+  thickness->setTitleText(QObject::tr("Slab thickness (%1)").arg(unit));
+  thickness->setRange(from, to);
+  // Ticks at round thicknesses, however odd the ends of the range.
+  thickness->setTickType(QValueAxis::TicksDynamic);
+  thickness->setTickAnchor(0);
+  thickness->setTickInterval(RoundStep(to - from));
+  thickness->setLabelFormat("%g");
+  auto* damage = new QLogValueAxis;
+  damage->setTitleText(QObject::tr("Cumulative damage D (logarithmic)"));
+  damage->setBase(range.base);
+  damage->setRange(range.min, range.max);
+  damage->setLabelFormat("%g");
+  damage->setMinorTickCount(range.base == 10 ? 8 : 0);
+  chart->addAxis(thickness, Qt::AlignBottom);
+  chart->addAxis(damage, Qt::AlignLeft);
+  for (QLineSeries* line : series) {
+    line->attachAxis(thickness);
+    line->attachAxis(damage);
+  }
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  return chart;
+}
+
+QChart* DamageShareChart(const std::vector<AircraftShare>& shares) {
+  const bool governs = !shares.empty() && shares.front().percentOfDamage > 0;
+  QChart* chart = NewChart(governs ? QObject::tr("Governing aircraft: %1 (%2 % of D at the design thickness)")
+                                         .arg(QString::fromStdString(shares.front().name),
+                                              DamageText(shares.front().percentOfDamage))
+                                   : QObject::tr("No aircraft damages the slab at the design thickness"));
+  const QStringList names = CategoryNames(shares);
+  // A horizontal bar chart draws its first category at the bottom: append the smallest share first.
+  auto* set = new QBarSet(QObject::tr("Share of D (%)"));
+  QStringList bottomUp;
+  for (std::size_t i = shares.size(); i-- > 0;) {
+    *set << shares[i].percentOfDamage;
+    bottomUp << names[static_cast<qsizetype>(i)];
+  }
+  set->setColor(kBarColour);
+  set->setBorderColor(kBarColour.darker());
+  set->setSelectedColor(kGoverningColour);
+  set->setLabelColor(Qt::black);  // the labels stand beside the bars, on the chart's white
+  if (governs) set->selectBar(static_cast<int>(shares.size()) - 1);
+
+  auto* series = new QHorizontalBarSeries;
+  series->append(set);
+  series->setBarWidth(0.7);
+  series->setLabelsVisible(true);
+  series->setLabelsFormat(QStringLiteral("@value %"));
+  series->setLabelsPrecision(4);
+  series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+  chart->addSeries(series);
+
+  auto* aircraft = new QBarCategoryAxis;
+  aircraft->append(bottomUp);
+  auto* percent = new QValueAxis;
+  percent->setTitleText(QObject::tr("Share of the cumulative damage D (%)"));
+  percent->setRange(0, 100);
+  percent->setTickCount(11);
+  percent->setLabelFormat("%.0f");
+  chart->addAxis(aircraft, Qt::AlignLeft);
+  chart->addAxis(percent, Qt::AlignBottom);
+  series->attachAxis(aircraft);
+  series->attachAxis(percent);
+  chart->legend()->hide();
+  return chart;
+}

@@ -1,0 +1,34 @@
+// The two charts of a design: cumulative damage against slab thickness, and each aircraft's share.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "analysis/mix_analysis.h"
+
+class QChart;
+
+// Names of the curve chart's series, by which the window and its tests find them.
+inline constexpr const char* kCurveSeriesName = "Cumulative damage D";
+inline constexpr const char* kLimitSeriesName = "D = 1";
+
+// The unit word of a thickness in the unit in force.
+QString ThicknessUnit(bool metric);
+
+// The points a logarithmic damage axis can show: D above 0 and finite, in thickness order.
+std::vector<CurvePoint> PlottablePoints(const std::vector<CurvePoint>& curve);
+
+// D against thickness (in the unit in force) on a logarithmic axis, a dashed line at D = 1 and a
+// vertical line at the design thickness. The damage steps where the gear models jump at their knots;
+// the curve shows them as they are. The chart belongs to the caller.
+QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThickness, bool metric);
+
+// Each aircraft's share of D in percent as horizontal bars, largest on top, the governing aircraft
+// (the first share) highlighted, each named as in the library. The chart belongs to the caller.
+QChart* DamageShareChart(const std::vector<AircraftShare>& shares);
+
+// A chart that says why it has nothing to draw.
+QChart* EmptyChart(const QString& why);
+
+// D, a damage ratio or a share as shown: four significant digits.
+QString DamageText(double value);

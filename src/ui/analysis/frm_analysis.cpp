@@ -1,0 +1,173 @@
+// The analysis window: its controls, the charts of a design, the evaluation panel and "Export...".
+#include "ui/analysis/frm_analysis.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTableWidget>
+
+#include "state/program_title.h"
+#include "ui/analysis/chart_export.h"
+#include "ui/analysis/damage_charts.h"
+#include "ui/analysis/damage_curve_view.h"
+#include "units/conversion.h"
+
+namespace {
+
+constexpr int kShareChartChrome = 120;  // title, value axis and margins of the share chart, pixels
+constexpr int kPixelsPerBar = 26;       // keeps the aircraft names apart however many there are
+constexpr int kShareChartMinimumWidth = 380;
+// The window's first size and how it is shared out, pixels.
+constexpr int kWindowWidth = 1200, kWindowHeight = 820;
+constexpr int kCurveChartWidth = 680, kShareChartWidth = 520;
+constexpr int kChartsHeight = 560, kEvaluationHeight = 220;
+
+void ReplaceChart(QChartView* view, QChart* chart) {
+  QChart* previous = view->chart();
+  view->setChart(chart);
+  delete previous;
+}
+
+QLabel* AddLabel(QLayout* layout, const char* name) {
+  auto* label = new QLabel;
+  label->setObjectName(name);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(label);
+  return label;
+}
+
+QPushButton* AddButton(QLayout* layout, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption);
+  button->setObjectName(name);
+  button->setAutoDefault(false);  // Enter in the window presses nothing by surprise
+  layout->addWidget(button);
+  return button;
+}
+
+}  // namespace
+
+frmAnalysis::frmAnalysis(FileDialogs& files, MessageBox& messages, QWidget* parent)
+    : QDialog(parent), files_(files), messages_(messages) {
+  setObjectName("frmAnalysis");
+  setWindowTitle(tr("RIPADES - Damage Analysis"));
+  // A window of its own that can be placed beside the main window, enlarged or minimized.
+  setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+  CreateControls();
+  ClearDesign();
+  resize(kWindowWidth, kWindowHeight);
+}
+
+void frmAnalysis::CreateControls() {
+  chtDamage = new DamageCurveView;
+  chtDamage->setObjectName("chtDamage");
+  chtDamage->setMinimumSize(420, 320);
+  chtDamage->setFrameShape(QFrame::NoFrame);
+  chtShares = new QChartView;
+  chtShares->setObjectName("chtShares");
+  chtShares->setRenderHint(QPainter::Antialiasing);
+  chtShares->setFrameShape(QFrame::NoFrame);
+  auto* sharesScroll = new QScrollArea;
+  sharesScroll->setWidget(chtShares);
+  sharesScroll->setWidgetResizable(true);
+  sharesScroll->setFrameShape(QFrame::NoFrame);
+  // The curve and the shares side by side at full height; the evaluation below them once there is one.
+  auto* charts = new QSplitter(Qt::Horizontal);
+  charts->addWidget(chtDamage);
+  charts->addWidget(sharesScroll);
+  charts->setChildrenCollapsible(false);
+  sharesScroll->setMinimumWidth(kShareChartMinimumWidth);
+  charts->setSizes({kCurveChartWidth, kShareChartWidth});
+
+  fraEvaluation = new QGroupBox(tr("Evaluation of an existing slab"));
+  fraEvaluation->setObjectName("fraEvaluation");
+  auto* evaluation = new QHBoxLayout(fraEvaluation);
+  auto* figures = new QVBoxLayout;
+  LbEvalThickness = AddLabel(figures, "LbEvalThickness");
+  LbEvalDamage = AddLabel(figures, "LbEvalDamage");
+  LbEvalLife = AddLabel(figures, "LbEvalLife");
+  figures->addStretch();
+  evaluation->addLayout(figures);
+  GridEvaluation = new QTableWidget;
+  GridEvaluation->setObjectName("GridEvaluation");
+  GridEvaluation->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  GridEvaluation->verticalHeader()->hide();
+  GridEvaluation->verticalHeader()->setDefaultSectionSize(GridEvaluation->fontMetrics().height() + 6);
+  evaluation->addWidget(GridEvaluation, 1);
+  fraEvaluation->hide();  // until a slab is evaluated
+
+  auto* content = new QSplitter(Qt::Vertical);
+  content->addWidget(charts);
+  content->addWidget(fraEvaluation);
+  content->setChildrenCollapsible(false);
+  content->setSizes({kChartsHeight, kEvaluationHeight});
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  cmdExport = AddButton(buttons, "cmdExport", tr("&Export..."));
+  cmdClose = AddButton(buttons, "cmdClose", tr("&Close"));
+  auto* window = new QVBoxLayout(this);
+  window->addWidget(content, 1);
+  window->addLayout(buttons);
+
+  connect(cmdExport, &QPushButton::clicked, this, &frmAnalysis::cmdExport_Click);
+  connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void frmAnalysis::ShowDesign(const PreparedDesign& design, double designIn, bool metric) {
+  const std::vector<CurvePoint> curve = DamageCurve(design, designIn, metric);
+  const double designShown = metric ? designIn * kLengthFactor : designIn;
+  chtDamage->SetCurve(DamageCurveChart(curve, designShown, metric), curve, metric);
+  const std::vector<AircraftShare> shares = DamageShares(EvaluateMixDamage(design, designIn));
+  ReplaceChart(chtShares, DamageShareChart(shares));
+  chtShares->setMinimumHeight(kShareChartChrome + kPixelsPerBar * static_cast<int>(shares.size()));
+}
+
+void frmAnalysis::ClearDesign() {
+  chtDamage->SetCurve(EmptyChart(tr("No design to show: press \"Design Thickness\" first")), {}, false);
+  ReplaceChart(chtShares, EmptyChart(tr("No design, so no governing aircraft")));
+  chtShares->setMinimumHeight(kShareChartChrome);
+}
+
+void frmAnalysis::ShowEvaluation(const MixDamage& mix, bool metric) {
+  const double thickness = metric ? mix.thicknessIn * kLengthFactor : mix.thicknessIn;
+  LbEvalThickness->setText(tr("Slab thickness: %1 %2").arg(QString::number(thickness, 'g', 6), ThicknessUnit(metric)));
+  LbEvalDamage->setText(tr("Cumulative damage D: %1").arg(DamageText(mix.damage)));
+  LbEvalLife->setText(tr("Structural life left: %1").arg(QString::fromStdString(LifeText(mix.damage))));
+
+  const QString stressUnit = metric ? QStringLiteral("kPa") : QStringLiteral("psi");
+  GridEvaluation->clear();
+  GridEvaluation->setColumnCount(3);
+  GridEvaluation->setHorizontalHeaderLabels(
+      {tr("Aircraft"), tr("Damage ratio (%)"), tr("Edge stress (%1)").arg(stressUnit)});
+  GridEvaluation->setRowCount(static_cast<int>(mix.aircraft.size()));
+  for (int row = 0; row < GridEvaluation->rowCount(); ++row) {
+    const AircraftDamage& a = mix.aircraft[static_cast<std::size_t>(row)];
+    const double stress = metric ? a.edgeStress * kStressFactor : a.edgeStress;
+    const QString cells[] = {QString::fromStdString(a.name), DamageText(a.damageRatioPct),
+                             QString::number(stress, 'f', 0)};
+    for (int column = 0; column < 3; ++column) {
+      auto* item = new QTableWidgetItem(cells[column]);
+      if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      GridEvaluation->setItem(row, column, item);
+    }
+  }
+  GridEvaluation->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  GridEvaluation->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  fraEvaluation->show();
+}
+
+void frmAnalysis::cmdExport_Click() {
+  FileDialogRequest request;
+  request.filter = "PNG image|*.png|SVG drawing|*.svg";
+  request.initialName = "damage_charts.png";
+  request.overwritePrompt = true;
+  const std::optional<std::string> path = files_.ShowSave(request);
+  if (!path) return;
+  const Outcome saved = SaveCharts(QString::fromStdString(*path), {chtDamage, chtShares});
+  if (!saved) messages_.MsgBox(saved.message, kMsgOk, kProgramName);
+}

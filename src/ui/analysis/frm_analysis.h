@@ -1,0 +1,51 @@
+// The analysis window: the damage curve and the damage shares of a design, and the evaluation of an
+// existing slab.
+#pragma once
+
+#include <QDialog>
+
+#include "analysis/mix_analysis.h"
+#include "services/file_dialogs.h"
+#include "services/message_box.h"
+
+class DamageCurveView;
+class QChartView;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// Modeless; Escape closes it. The charts show the design handed in last and the evaluation panel the
+// last evaluation; each is replaced as a whole. Thicknesses and stresses appear in the unit in force.
+class frmAnalysis : public QDialog {
+  Q_OBJECT
+
+ public:
+  frmAnalysis(FileDialogs& files, MessageBox& messages, QWidget* parent = nullptr);
+
+  // Draws the charts of a design made at designIn (in) with the English inputs and mix `design`.
+  void ShowDesign(const PreparedDesign& design, double designIn, bool metric);
+  // Empties the charts: there is no design to explain.
+  void ClearDesign();
+  // Shows the damage of a slab, each aircraft's damage ratio and the structural life left.
+  void ShowEvaluation(const MixDamage& mix, bool metric);
+
+  // "Export...": saves both charts as one PNG or SVG picture.
+  void cmdExport_Click();
+
+ private:
+  void CreateControls();
+
+  FileDialogs& files_;
+  MessageBox& messages_;
+
+  DamageCurveView* chtDamage = nullptr;
+  QChartView* chtShares = nullptr;
+  QGroupBox* fraEvaluation = nullptr;
+  QLabel* LbEvalThickness = nullptr;
+  QLabel* LbEvalDamage = nullptr;
+  QLabel* LbEvalLife = nullptr;
+  QTableWidget* GridEvaluation = nullptr;
+  QPushButton* cmdExport = nullptr;
+  QPushButton* cmdClose = nullptr;
+};

@@ -1,0 +1,149 @@
+// The analysis window: the two charts of a design, their redraw, the tooltip, the evaluation panel, Escape.
+#include "ui/analysis/frm_analysis.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QTableWidget>
+#include <QTest>
+#include <QValueAxis>
+
+#include "analysis_fixture.h"
+#include "support/scripted_services.h"
+#include "ui/analysis/damage_curve_view.h"
+
+namespace {
+
+class FrmAnalysisTest : public DesignedMixTest {
+ protected:
+  ScriptedServices services;
+  frmAnalysis window{services.files, services.messages};
+
+  void SetUp() override {
+    DesignedMixTest::SetUp();
+    window.show();
+  }
+
+  QChart* Chart(const char* name) { return window.findChild<QChartView*>(name)->chart(); }
+  QLineSeries* Line(int index) { return static_cast<QLineSeries*>(Chart("chtDamage")->series().at(index)); }
+  QBarSet* Bars() {
+    const QList<QAbstractSeries*> series = Chart("chtShares")->series();
+    EXPECT_EQ(series.size(), 1);
+    return static_cast<QHorizontalBarSeries*>(series.front())->barSets().front();
+  }
+  QStringList Categories() {
+    return static_cast<QBarCategoryAxis*>(Chart("chtShares")->axes(Qt::Vertical).front())->categories();
+  }
+  QString Label(const char* name) { return window.findChild<QLabel*>(name)->text(); }
+};
+
+TEST_F(FrmAnalysisTest, TheCurveChartHoldsTheCurveTheLimitAndTheDesignMarkerInTheUnitInForce) {
+  for (const bool metric : {false, true}) {
+    window.ShowDesign(used, DesignIn(), metric);
+    const double unit = metric ? 2.54 : 1;
+    const double designShown = DesignIn() * unit;
+    const double thickest = std::min(2 * DesignIn(), 30.0) * unit;  // the mix needs more than 15 in
+    ASSERT_EQ(Chart("chtDamage")->series().size(), 3);
+    EXPECT_EQ(Line(0)->count(), kCurvePoints);  // every point of this mix damages the slab
+    EXPECT_DOUBLE_EQ(Line(0)->at(0).x(), designShown / 2);
+    EXPECT_EQ(Line(1)->points(), (QList<QPointF>{{designShown / 2, 1}, {thickest, 1}}));
+    ASSERT_EQ(Line(2)->count(), 2);
+    EXPECT_EQ(Line(2)->at(0).x(), designShown);
+    EXPECT_EQ(Line(2)->at(1).x(), designShown);
+
+    const auto* damageAxis = qobject_cast<QLogValueAxis*>(Chart("chtDamage")->axes(Qt::Vertical).front());
+    ASSERT_NE(damageAxis, nullptr);
+    EXPECT_LE(damageAxis->min(), Line(0)->at(kCurvePoints - 1).y());
+    EXPECT_GE(damageAxis->max(), Line(0)->at(0).y());
+    const QString title = Chart("chtDamage")->axes(Qt::Horizontal).front()->titleText();
+    EXPECT_EQ(title, metric ? "Slab thickness (cm)" : "Slab thickness (in)");
+  }
+}
+
+TEST_F(FrmAnalysisTest, TheShareChartHasABarPerAircraftLargestOnTopAndTheGoverningOneHighlighted) {
+  window.ShowDesign(used, DesignIn(), false);
+  const std::vector<AircraftShare> shares = DamageShares(EvaluateMixDamage(used, DesignIn()));
+  QBarSet* bars = Bars();
+  ASSERT_EQ(bars->count(), 4);
+  // The first category is drawn at the bottom: the last one is the largest share.
+  for (int i = 0; i < 4; ++i) {
+    const AircraftShare& share = shares[static_cast<std::size_t>(3 - i)];
+    EXPECT_EQ(bars->at(i), share.percentOfDamage);
+    EXPECT_EQ(Categories()[i].toStdString(), share.name);
+  }
+  EXPECT_EQ(Categories().back(), "B737-800");
+  EXPECT_EQ(bars->selectedBars(), QList<int>{3});
+  EXPECT_TRUE(Chart("chtShares")->title().contains("B737-800"));
+}
+
+TEST_F(FrmAnalysisTest, ANewDesignRedrawsBothChartsAndClearingEmptiesThem) {
+  window.ShowDesign(used, DesignIn(), false);
+  Design({"B777-300ER"});
+  window.ShowDesign(used, DesignIn(), false);
+  EXPECT_EQ(Bars()->count(), 1);
+  EXPECT_EQ(Categories(), QStringList{"B777-300ER"});
+  EXPECT_EQ(Line(2)->at(0).x(), DesignIn());
+
+  window.ClearDesign();
+  EXPECT_TRUE(Chart("chtDamage")->series().isEmpty());
+  EXPECT_TRUE(Chart("chtShares")->series().isEmpty());
+}
+
+TEST_F(FrmAnalysisTest, AnEmptyMixDrawsNoCurveOnTheLogarithmicAxis) {
+  Design({});
+  window.ShowDesign(used, DesignIn(), false);
+  EXPECT_EQ(Line(0)->count(), 0);
+  EXPECT_EQ(Bars()->count(), 0);
+}
+
+TEST(CurveTooltip, NamesThePointNearestInThickness) {
+  const std::vector<CurvePoint> points = {{10, 5}, {11, 2}, {12, 0.5}};
+  const std::pair<double, const char*> cases[] = {{9, "Thickness 10.00 in\nD = 5"},
+                                                  {10.4, "Thickness 10.00 in\nD = 5"},
+                                                  {10.6, "Thickness 11.00 in\nD = 2"},
+                                                  {40, "Thickness 12.00 in\nD = 0.5"}};
+  for (const auto& [thickness, text] : cases) EXPECT_EQ(CurveTooltip(points, thickness, false), text) << thickness;
+  EXPECT_EQ(CurveTooltip(points, 11, true), "Thickness 11.00 cm\nD = 2");
+  EXPECT_EQ(CurveTooltip({}, 11, false), std::nullopt);
+}
+
+TEST_F(FrmAnalysisTest, TheTooltipShowsTheCurveInsideThePlotAreaOnly) {
+  window.ShowDesign(used, DesignIn(), false);
+  auto* view = window.findChild<DamageCurveView*>("chtDamage");
+  const QPoint centre = view->mapFromScene(view->chart()->mapToScene(view->chart()->plotArea().center()));
+  const std::optional<QString> inside = view->TooltipAt(centre);
+  ASSERT_TRUE(inside.has_value());
+  EXPECT_TRUE(inside->startsWith("Thickness ")) << inside->toStdString();
+  EXPECT_EQ(view->TooltipAt(QPoint(1, 1)), std::nullopt);
+}
+
+TEST_F(FrmAnalysisTest, TheEvaluationShowsDamageLifeAndEachAircraft) {
+  const MixDamage mix = EvaluateMixDamage(used, 16);
+  window.ShowEvaluation(mix, false);
+  EXPECT_EQ(Label("LbEvalThickness"), "Slab thickness: 16 in");
+  EXPECT_EQ(Label("LbEvalDamage"), "Cumulative damage D: " + QString::number(mix.damage, 'g', 4));
+  EXPECT_EQ(Label("LbEvalLife"), "Structural life left: " + QString::fromStdString(LifeText(mix.damage)));
+  auto* grid = window.findChild<QTableWidget*>("GridEvaluation");
+  ASSERT_EQ(grid->rowCount(), 4);
+  EXPECT_EQ(grid->item(0, 0)->text(), "B737-800");
+  EXPECT_EQ(grid->item(3, 0)->text(), "Bombardier CRJ900");
+  EXPECT_EQ(grid->item(1, 1)->text(), QString::number(mix.aircraft[1].damageRatioPct, 'g', 4));
+  EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "Edge stress (psi)");
+
+  window.ShowEvaluation(EvaluateMixDamage(used, 25.4 / 2.54), true);
+  EXPECT_EQ(Label("LbEvalThickness"), "Slab thickness: 25.4 cm");
+  EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "Edge stress (kPa)");
+}
+
+TEST_F(FrmAnalysisTest, EscapeClosesTheWindow) {
+  ASSERT_TRUE(window.isVisible());
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
