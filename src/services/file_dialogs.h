@@ -9,6 +9,7 @@ struct FileDialogRequest {
   std::string initialName;       // offered as the file name; empty for none
   bool overwritePrompt = false;  // save: ask before replacing an existing file
   bool mustExist = false;        // open: accept only a file that exists
+  bool addFilterSuffix = false;  // save: a name typed without a suffix gets the chosen filter's
 };
 
 class FileDialogs {

@@ -1,6 +1,7 @@
 // The modal message box through which the program tells the user things and asks questions.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,17 @@ class MessageBox {
     return Show(text, style, title.empty() ? std::string(kApplicationTitle) : title);
   }
 
+  // Asks for one line of text below `prompt`, offering `initialText`; nothing when the user cancels.
+  std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                      const std::string& initialText = {}) {
+    return AskText(prompt, title.empty() ? std::string(kApplicationTitle) : title, initialText);
+  }
+
  protected:
   virtual MsgBoxAnswer Show(const std::string& text, int style, const std::string& title) = 0;
+  // A box that cannot ask for text answers as if the user cancelled.
+  virtual std::optional<std::string> AskText(const std::string& /*prompt*/, const std::string& /*title*/,
+                                             const std::string& /*initialText*/) {
+    return std::nullopt;
+  }
 };

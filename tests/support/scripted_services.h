@@ -19,11 +19,14 @@ struct AskedBox {
 };
 
 // Answers from `answers`; with none queued it presses the first button, which a test must script
-// for a question (styles 4 and 35), since the caller's path depends on it.
+// for a question (styles 4 and 35), since the caller's path depends on it. Text questions are
+// answered from `typed` (nothing: cancelled) and recorded in `prompts`.
 class ScriptedMessageBox : public MessageBox {
  public:
   std::vector<AskedBox> asked;
   std::deque<MsgBoxAnswer> answers;
+  std::vector<AskedBox> prompts;
+  std::deque<std::optional<std::string>> typed;
 
   void Answer(std::initializer_list<MsgBoxAnswer> next) { answers.insert(answers.end(), next); }
   const AskedBox& Last() const { return asked.back(); }
@@ -40,6 +43,13 @@ class ScriptedMessageBox : public MessageBox {
     answers.pop_front();
     EXPECT_NE(std::find(buttons.begin(), buttons.end(), answer), buttons.end()) << "no such button: " << text;
     return answer;
+  }
+  std::optional<std::string> AskText(const std::string& prompt, const std::string& title, const std::string&) override {
+    prompts.push_back({prompt, 0, title});
+    if (typed.empty()) return std::nullopt;
+    std::optional<std::string> text = typed.front();
+    typed.pop_front();
+    return text;
   }
 };
 

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace {
 
@@ -15,6 +16,12 @@ QStringList NameFilters(const std::string& filter) {
   return filters;
 }
 
+// "pdf" for the name filter "PDF (*.pdf) (*.pdf)": the suffix of its last pattern.
+QString FilterSuffix(const QString& nameFilter) {
+  static const QRegularExpression pattern(QStringLiteral(R"(\*\.(\w+)\)$)"));
+  return pattern.match(nameFilter).captured(1);
+}
+
 std::optional<std::string> Run(const FileDialogRequest& request, bool save) {
   QFileDialog dialog(QApplication::activeWindow());
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -23,6 +30,11 @@ std::optional<std::string> Run(const FileDialogRequest& request, bool save) {
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
   dialog.setNameFilters(NameFilters(request.filter));
   if (!request.initialName.empty()) dialog.selectFile(QString::fromStdString(request.initialName));
+  if (save && request.addFilterSuffix) {
+    dialog.setDefaultSuffix(FilterSuffix(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterSuffix(filter)); });
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
 }

@@ -2,6 +2,7 @@
 #include "ui/services/qt_message_box.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <map>
@@ -47,4 +48,16 @@ MsgBoxAnswer QtMessageBox::Show(const std::string& text, int style, const std::s
   // A box closed by its frame answers with its escape button; without one, with the last button.
   const auto found = answers.find(box.clickedButton());
   return found != answers.end() ? found->second : buttons.back();
+}
+
+std::optional<std::string> QtMessageBox::AskText(const std::string& prompt, const std::string& title,
+                                                 const std::string& initialText) {
+  QInputDialog dialog(QApplication::activeWindow());
+  dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.setWindowTitle(QString::fromStdString(title));
+  dialog.setInputMode(QInputDialog::TextInput);
+  dialog.setLabelText(QString::fromStdString(prompt));
+  dialog.setTextValue(QString::fromStdString(initialText));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue().toStdString();
 }
