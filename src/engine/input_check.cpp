@@ -34,7 +34,7 @@ std::string CheckInputValue(const std::string& value, const std::string& name, f
 }
 
 Outcome CheckInputsAndDesign(ProgramState& state, bool englishChecked, MessageBox& box,
-                             const std::function<void()>& showChecked) {
+                             const std::function<void()>& showChecked, PreparedDesign* used) {
   const DesignInputRanges& ranges = InputRangesFor(!englishChecked);
   const std::pair<std::string*, const InputRange*> inputs[] = {
       {&state.TxtE, &ranges.e}, {&state.TxtSc, &ranges.sc}, {&state.Txtk, &ranges.k}};
@@ -44,5 +44,5 @@ Outcome CheckInputsAndDesign(ProgramState& state, bool englishChecked, MessageBo
   }
   for (const auto& [text, range] : inputs)
     if (!IsNonNegativeNumber(*text)) return Outcome::Success();
-  return DesignThickness(state);
+  return DesignThickness(state, used);
 }

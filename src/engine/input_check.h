@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/design_thickness.h"
 #include "engine/input_ranges.h"
 #include "services/message_box.h"
 #include "state/outcome.h"
@@ -23,6 +24,7 @@ bool IsNonNegativeNumber(const std::string& text);
 // ranges when `englishChecked` (the check mark of the English menu item) or else the metric ones, each
 // text replaced by the check's answer before the next check; then designs when all three are numbers of
 // 0 or more. `showChecked` runs after each check, so the box shows its text before the next question.
-// Returns the design's outcome (success when no design was run).
+// Returns the design's outcome (success when no design was run). A successful design also hands
+// what it computed with to `used`, when given (see DesignThickness); otherwise `used` is untouched.
 Outcome CheckInputsAndDesign(ProgramState& state, bool englishChecked, MessageBox& box,
-                             const std::function<void()>& showChecked = {});
+                             const std::function<void()>& showChecked = {}, PreparedDesign* used = nullptr);
