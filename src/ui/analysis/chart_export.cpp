@@ -16,18 +16,18 @@ constexpr int kPngScale = 2;  // the saved image stays sharp when printed or zoo
 QSize PictureSize(const QList<QChartView*>& views) {
   QSize size;
   for (const QChartView* view : views) {
-    size.setWidth(std::max(size.width(), static_cast<int>(view->sceneRect().width())));
-    size.setHeight(size.height() + static_cast<int>(view->sceneRect().height()));
+    size.setWidth(size.width() + static_cast<int>(view->sceneRect().width()));
+    size.setHeight(std::max(size.height(), static_cast<int>(view->sceneRect().height())));
   }
   return size;
 }
 
 void DrawCharts(QPainter& painter, const QList<QChartView*>& views) {
-  double y = 0;
+  double x = 0;
   for (QChartView* view : views) {
     const QRectF source = view->sceneRect();
-    view->scene()->render(&painter, QRectF(QPointF(0, y), source.size()), source);
-    y += source.height();
+    view->scene()->render(&painter, QRectF(QPointF(x, 0), source.size()), source);
+    x += source.width();
   }
 }
 

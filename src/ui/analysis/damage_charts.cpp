@@ -12,8 +12,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "units/number_text.h"
-
 namespace {
 
 const QColor kCurveColour(31, 119, 180);
@@ -101,7 +99,8 @@ std::vector<CurvePoint> PlottablePoints(const std::vector<CurvePoint>& curve) {
 
 QChart* EmptyChart(const QString& why) { return NewChart(why); }
 
-QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThickness, bool metric) {
+QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThickness, bool metric,
+                         const QString& caption) {
   const std::vector<CurvePoint> points = PlottablePoints(curve);
   QChart* chart = NewChart(points.empty() ? QObject::tr("No aircraft damages the slab over this range of thickness")
                                           : QObject::tr("Cumulative damage of the traffic mix against slab thickness"));
@@ -115,8 +114,8 @@ QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThic
   QList<QLineSeries*> series{
       Line(chart, QObject::tr(kCurveSeriesName), kCurveColour, Qt::SolidLine, curvePoints),
       Line(chart, QObject::tr(kLimitSeriesName), kLimitColour, Qt::DashLine, {{from, 1}, {to, 1}}),
-      Line(chart, QObject::tr("Design thickness %1 %2").arg(QString::fromStdString(FormatDecimals(designThickness, 1)), unit),
-           kDesignColour, Qt::DashDotLine, {{designThickness, range.min}, {designThickness, range.max}})};
+      Line(chart, QObject::tr("Design thickness %1 %2").arg(caption, unit), kDesignColour, Qt::DashDotLine,
+           {{designThickness, range.min}, {designThickness, range.max}})};
 
   auto* thickness = new QValueAxis;
   thickness->setTitleText(QObject::tr("Slab thickness (%1)").arg(unit));
@@ -144,10 +143,10 @@ QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThic
 
 QChart* DamageShareChart(const std::vector<AircraftShare>& shares) {
   const bool governs = !shares.empty() && shares.front().percentOfDamage > 0;
-  QChart* chart = NewChart(governs ? QObject::tr("Governing aircraft: %1 (%2 % of D at the design thickness)")
-                                         .arg(QString::fromStdString(shares.front().name),
-                                              DamageText(shares.front().percentOfDamage))
-                                   : QObject::tr("No aircraft damages the slab at the design thickness"));
+  QChart* chart = NewChart(
+      governs ? QObject::tr("Governing aircraft: %1 (%2 % of D at the design thickness)")
+                    .arg(QString::fromStdString(shares.front().name), DamageText(shares.front().percentOfDamage))
+              : QObject::tr("No aircraft damages the slab at the design thickness"));
   const QStringList names = CategoryNames(shares);
   // A horizontal bar chart draws its first category at the bottom: append the smallest share first.
   auto* set = new QBarSet(QObject::tr("Share of D (%)"));

@@ -1,6 +1,7 @@
 // The damage curve's view and the tooltip with the value under the mouse.
 #include "ui/analysis/damage_curve_view.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <algorithm>
@@ -41,10 +42,23 @@ std::optional<QString> DamageCurveView::TooltipAt(const QPoint& position) const 
   return CurveTooltip(points_, value.x(), metric_);
 }
 
-void DamageCurveView::mouseMoveEvent(QMouseEvent* event) {
-  QChartView::mouseMoveEvent(event);
-  if (const std::optional<QString> text = TooltipAt(event->position().toPoint()))
-    QToolTip::showText(event->globalPosition().toPoint(), *text, this);
+void DamageCurveView::ShowTooltip(const QPoint& position, const QPoint& globalPosition) {
+  if (const std::optional<QString> text = TooltipAt(position))
+    QToolTip::showText(globalPosition, *text, this);
   else
     QToolTip::hideText();
+}
+
+void DamageCurveView::mouseMoveEvent(QMouseEvent* event) {
+  QChartView::mouseMoveEvent(event);
+  ShowTooltip(event->position().toPoint(), event->globalPosition().toPoint());
+}
+
+// The scene would answer the toolkit's tooltip request with its items' tooltips, which are empty, and so
+// hide the value shown.
+bool DamageCurveView::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QChartView::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  ShowTooltip(help->pos(), help->globalPos());
+  return true;
 }

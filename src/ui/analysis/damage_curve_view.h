@@ -24,8 +24,11 @@ class DamageCurveView : public QChartView {
 
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
+  void ShowTooltip(const QPoint& position, const QPoint& globalPosition);
+
   std::vector<CurvePoint> points_;
   bool metric_ = false;
 };

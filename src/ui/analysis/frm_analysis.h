@@ -23,8 +23,9 @@ class frmAnalysis : public QDialog {
  public:
   frmAnalysis(FileDialogs& files, MessageBox& messages, QWidget* parent = nullptr);
 
-  // Draws the charts of a design made at designIn (in) with the English inputs and mix `design`.
-  void ShowDesign(const PreparedDesign& design, double designIn, bool metric);
+  // Draws the charts of a design made at designIn (in) with the English inputs and mix `design`;
+  // `caption` is its thickness as the main window shows it.
+  void ShowDesign(const PreparedDesign& design, double designIn, bool metric, const std::string& caption);
   // Empties the charts: there is no design to explain.
   void ClearDesign();
   // Shows the damage of a slab, each aircraft's damage ratio and the structural life left.

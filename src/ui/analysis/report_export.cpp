@@ -1,5 +1,5 @@
-// Report lines into a PDF through QPdfWriter, built in memory and saved over the target when complete.
-#include "ui/analysis/report_pdf.h"
+// The report into a text file or, through QPdfWriter, a PDF; each made whole, then saved over the target.
+#include "ui/analysis/report_export.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "project/text_file.h"
+#include "report/report_file.h"
 
 namespace {
 
@@ -58,4 +59,10 @@ Outcome SaveReportPdf(const std::string& path, const std::vector<std::string>& l
   if (!DrawLines(writer, text, font))
     return Outcome::Failure("The report could not be laid out as a PDF; nothing was saved to \"" + path + "\".");
   return WriteTextFileAtomically(path, document.toStdString());
+}
+
+Outcome SaveReport(const std::string& path, const std::vector<std::string>& lines, const QFont& printerFont) {
+  if (QString::fromStdString(path).endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+    return SaveReportPdf(path, lines, printerFont);
+  return WriteTextFileAtomically(path, WithLineEnds(lines));
 }

@@ -3,62 +3,18 @@
 #include <QImage>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <sstream>
 
 #include "analysis_fixture.h"
-#include "golden/test_files.h"
+#include "export_checks.h"
 #include "report/design_report.h"
-#include "support/file_size_limit.h"
+#include "report/report_file.h"
 #include "support/scripted_services.h"
 #include "ui/analysis/frm_analysis.h"
-#include "ui/analysis/report_pdf.h"
+#include "ui/analysis/report_export.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// A save made while the disk is full fails with a message naming the file, and leaves the file that
-// was there byte-identical with nothing beside it.
-void ExpectFailedSaveKeepsOldFile(const QTemporaryDir& folder, const char* name,
-                                  const std::function<Outcome(const std::string&)>& save) {
-  const fs::path path = fs::path(folder.path().toStdString()) / name;
-  const std::string old = "the file saved before\n";
-  std::ofstream(path, std::ios::binary) << old;
-  Outcome saved;
-  {
-    FileSizeLimit full(old.size());
-    saved = save(path.string());
-  }
-  EXPECT_FALSE(saved.ok) << name;
-  EXPECT_NE(saved.message.find(path.string()), std::string::npos) << saved.message;
-  EXPECT_EQ(FileText(path), old);
-  EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), {}), 1);
-}
-
-// The text poppler reads from a PDF, runs of blanks made one.
-std::string PdfText(const std::string& path) {
-  QProcess pdftotext;
-  pdftotext.start(RIPADES_PDFTOTEXT, {"-layout", QString::fromStdString(path), "-"});
-  EXPECT_TRUE(pdftotext.waitForFinished());
-  EXPECT_EQ(pdftotext.exitCode(), 0) << pdftotext.readAllStandardError().toStdString();
-  return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified().toStdString();
-}
-
-// Every line that holds text is found in `text`, in order.
-void ExpectLinesInOrder(const std::vector<std::string>& lines, const std::string& text) {
-  std::size_t from = 0;
-  for (const std::string& line : lines) {
-    const std::string wanted = QString::fromStdString(line).simplified().toStdString();
-    if (wanted.empty()) continue;
-    const std::size_t at = text.find(wanted, from);
-    ASSERT_NE(at, std::string::npos) << "missing or out of order: " << line;
-    from = at + wanted.size();
-  }
-}
 
 class ChartExportTest : public DesignedMixTest {
  protected:
@@ -68,7 +24,7 @@ class ChartExportTest : public DesignedMixTest {
 
   void SetUp() override {
     DesignedMixTest::SetUp();
-    window.ShowDesign(used, DesignIn(), false);
+    window.ShowDesign(used, DesignIn(), false, state.lbh);
     window.show();
   }
   std::string Export(const QString& name) {
@@ -89,8 +45,8 @@ TEST_F(ChartExportTest, ExportSavesBothChartsAsPngOrSvg) {
   const QWidget* curve = window.findChild<QWidget*>("chtDamage");
   const QWidget* shares = window.findChild<QWidget*>("chtShares");
   // Both charts at twice their size on the screen (a view's scene may be a pixel short of the view).
-  EXPECT_NEAR(image.width(), 2 * std::max(curve->width(), shares->width()), 4);
-  EXPECT_NEAR(image.height(), 2 * (curve->height() + shares->height()), 4);
+  EXPECT_NEAR(image.width(), 2 * (curve->width() + shares->width()), 4);
+  EXPECT_NEAR(image.height(), 2 * std::max(curve->height(), shares->height()), 4);
   EXPECT_EQ(image.pixelColor(0, 0), Qt::white);
 
   const std::string svg = FileText(Export("charts.SVG"));
@@ -122,7 +78,7 @@ TEST_F(ChartExportTest, AFailedSaveIsShownAndKeepsTheOldPicture) {
   }
 }
 
-class ReportPdfTest : public DesignedMixTest {
+class ReportExportTest : public DesignedMixTest {
  protected:
   QTemporaryDir folder;
   const QFont courier{QStringLiteral("Liberation Mono"), 10};
@@ -130,14 +86,11 @@ class ReportPdfTest : public DesignedMixTest {
   std::vector<std::string> ReportLines() {
     const std::string path = (fs::temp_directory_path() / "ripades_analysis_report.txt").string();
     EXPECT_TRUE(PrintToFile(state, path).ok);
-    std::vector<std::string> lines;
-    std::istringstream text(FileText(path));
-    for (std::string line; std::getline(text, line);) lines.push_back(line.substr(0, line.find('\r')));
-    return lines;
+    return SplitReportLines(FileText(path));
   }
 };
 
-TEST_F(ReportPdfTest, ThePdfHoldsEveryReportLineWholeInOrder) {
+TEST_F(ReportExportTest, ThePdfHoldsEveryReportLineWholeInOrder) {
   const std::vector<std::string> lines = ReportLines();
   ASSERT_GT(lines.size(), 30u);
   const std::string path = folder.filePath("report.pdf").toStdString();
@@ -147,7 +100,7 @@ TEST_F(ReportPdfTest, ThePdfHoldsEveryReportLineWholeInOrder) {
   EXPECT_NE(text.find("RIPADES Detial Report"), std::string::npos);
 }
 
-TEST_F(ReportPdfTest, ALongReportGoesOnToNewPages) {
+TEST_F(ReportExportTest, ALongReportGoesOnToNewPages) {
   std::vector<std::string> lines;
   for (int i = 1; i <= 200; ++i) lines.push_back("line " + std::to_string(i));
   const std::string path = folder.filePath("long.pdf").toStdString();
@@ -159,10 +112,22 @@ TEST_F(ReportPdfTest, ALongReportGoesOnToNewPages) {
   EXPECT_TRUE(pdfinfo.readAllStandardOutput().contains("Pages:           4"));  // 66 lines to an A4 page
 }
 
-TEST_F(ReportPdfTest, AFailedSaveKeepsTheOldFile) {
+TEST_F(ReportExportTest, TheReportIsSavedAsTextUnlessItsNameEndsInPdf) {
   const std::vector<std::string> lines = ReportLines();
-  ExpectFailedSaveKeepsOldFile(folder, "report.pdf",
-                               [&](const std::string& path) { return SaveReportPdf(path, lines, courier); });
+  const std::string text = folder.filePath("report.txt").toStdString();
+  ASSERT_TRUE(SaveReport(text, lines, courier).ok);
+  EXPECT_EQ(FileText(text), WithLineEnds(lines));
+  const std::string pdf = folder.filePath("report.PDF").toStdString();
+  ASSERT_TRUE(SaveReport(pdf, lines, courier).ok);
+  EXPECT_EQ(FileText(pdf).rfind("%PDF-", 0), 0u);
+}
+
+TEST_F(ReportExportTest, AFailedSaveKeepsTheOldFile) {
+  const std::vector<std::string> lines = ReportLines();
+  for (const char* name : {"report.txt", "report.pdf"}) {
+    QTemporaryDir own;
+    ExpectFailedSaveKeepsOldFile(own, name, [&](const std::string& path) { return SaveReport(path, lines, courier); });
+  }
 }
 
 }  // namespace

@@ -5,12 +5,14 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QHelpEvent>
 #include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include "analysis_fixture.h"
@@ -44,7 +46,7 @@ class FrmAnalysisTest : public DesignedMixTest {
 
 TEST_F(FrmAnalysisTest, TheCurveChartHoldsTheCurveTheLimitAndTheDesignMarkerInTheUnitInForce) {
   for (const bool metric : {false, true}) {
-    window.ShowDesign(used, DesignIn(), metric);
+    window.ShowDesign(used, DesignIn(), metric, "12.3");
     const double unit = metric ? 2.54 : 1;
     const double designShown = DesignIn() * unit;
     const double thickest = std::min(2 * DesignIn(), 30.0) * unit;  // the mix needs more than 15 in
@@ -55,6 +57,7 @@ TEST_F(FrmAnalysisTest, TheCurveChartHoldsTheCurveTheLimitAndTheDesignMarkerInTh
     ASSERT_EQ(Line(2)->count(), 2);
     EXPECT_EQ(Line(2)->at(0).x(), designShown);
     EXPECT_EQ(Line(2)->at(1).x(), designShown);
+    EXPECT_EQ(Line(2)->name(), metric ? "Design thickness 12.3 cm" : "Design thickness 12.3 in");
 
     const auto* damageAxis = qobject_cast<QLogValueAxis*>(Chart("chtDamage")->axes(Qt::Vertical).front());
     ASSERT_NE(damageAxis, nullptr);
@@ -66,7 +69,7 @@ TEST_F(FrmAnalysisTest, TheCurveChartHoldsTheCurveTheLimitAndTheDesignMarkerInTh
 }
 
 TEST_F(FrmAnalysisTest, TheShareChartHasABarPerAircraftLargestOnTopAndTheGoverningOneHighlighted) {
-  window.ShowDesign(used, DesignIn(), false);
+  window.ShowDesign(used, DesignIn(), false, state.lbh);
   const std::vector<AircraftShare> shares = DamageShares(EvaluateMixDamage(used, DesignIn()));
   QBarSet* bars = Bars();
   ASSERT_EQ(bars->count(), 4);
@@ -82,9 +85,9 @@ TEST_F(FrmAnalysisTest, TheShareChartHasABarPerAircraftLargestOnTopAndTheGoverni
 }
 
 TEST_F(FrmAnalysisTest, ANewDesignRedrawsBothChartsAndClearingEmptiesThem) {
-  window.ShowDesign(used, DesignIn(), false);
+  window.ShowDesign(used, DesignIn(), false, state.lbh);
   Design({"B777-300ER"});
-  window.ShowDesign(used, DesignIn(), false);
+  window.ShowDesign(used, DesignIn(), false, state.lbh);
   EXPECT_EQ(Bars()->count(), 1);
   EXPECT_EQ(Categories(), QStringList{"B777-300ER"});
   EXPECT_EQ(Line(2)->at(0).x(), DesignIn());
@@ -96,7 +99,7 @@ TEST_F(FrmAnalysisTest, ANewDesignRedrawsBothChartsAndClearingEmptiesThem) {
 
 TEST_F(FrmAnalysisTest, AnEmptyMixDrawsNoCurveOnTheLogarithmicAxis) {
   Design({});
-  window.ShowDesign(used, DesignIn(), false);
+  window.ShowDesign(used, DesignIn(), false, state.lbh);
   EXPECT_EQ(Line(0)->count(), 0);
   EXPECT_EQ(Bars()->count(), 0);
 }
@@ -113,13 +116,21 @@ TEST(CurveTooltip, NamesThePointNearestInThickness) {
 }
 
 TEST_F(FrmAnalysisTest, TheTooltipShowsTheCurveInsideThePlotAreaOnly) {
-  window.ShowDesign(used, DesignIn(), false);
+  window.ShowDesign(used, DesignIn(), false, state.lbh);
   auto* view = window.findChild<DamageCurveView*>("chtDamage");
   const QPoint centre = view->mapFromScene(view->chart()->mapToScene(view->chart()->plotArea().center()));
   const std::optional<QString> inside = view->TooltipAt(centre);
   ASSERT_TRUE(inside.has_value());
   EXPECT_TRUE(inside->startsWith("Thickness ")) << inside->toStdString();
   EXPECT_EQ(view->TooltipAt(QPoint(1, 1)), std::nullopt);
+
+  // Moving the mouse there shows it, and the toolkit's own tooltip request when the mouse rests keeps it.
+  QTest::mouseMove(view->viewport(), centre);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QToolTip::text() == *inside; }));
+  QHelpEvent rest(QEvent::ToolTip, centre, view->viewport()->mapToGlobal(centre));
+  QApplication::sendEvent(view->viewport(), &rest);
+  QTest::qWait(500);  // a tooltip asked to hide goes after 300 ms
+  EXPECT_EQ(QToolTip::text(), *inside);
 }
 
 TEST_F(FrmAnalysisTest, TheEvaluationShowsDamageLifeAndEachAircraft) {

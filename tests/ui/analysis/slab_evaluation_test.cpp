@@ -11,9 +11,8 @@ namespace {
 using SlabEvaluationTest = DesignedMixTest;
 
 TEST_F(SlabEvaluationTest, TextsThatAreNotAThicknessAreRefusedWithTheMessage) {
-  const std::pair<const char*, bool> refused[] = {{"", false},    {"abc", false},  {"0", false},
-                                                  {"-3", false},  {"30.01", false}, {"16 in", false},
-                                                  {"76.3", true}, {"1e400", true}};
+  const std::pair<const char*, bool> refused[] = {{"", false},      {"abc", false},   {"0", false},   {"-3", false},
+                                                  {"30.01", false}, {"16 in", false}, {"76.3", true}, {"1e400", true}};
   for (const auto& [text, metric] : refused) {
     if (metric != state.IsMetric()) metric ? ConvertToMetric(state) : ConvertToEnglish(state);
     MixDamage mix;

@@ -1,0 +1,43 @@
+// Keeping the analysis window in step with the design shown on the main window.
+#include "ui/analysis/analysis_keeper.h"
+
+#include "ui/analysis/frm_analysis.h"
+
+AnalysisKeeper::AnalysisKeeper(FileDialogs& files, MessageBox& messages, QWidget* owner)
+    : files_(files), messages_(messages), owner_(owner) {}
+
+void AnalysisKeeper::DesignMade(PreparedDesign used) {
+  design_ = std::move(used);
+  ++designNumber_;
+}
+
+bool AnalysisKeeper::HasDesign(const ProgramState& state) const { return design_ && !state.lbh.empty(); }
+
+void AnalysisKeeper::Follow(const ProgramState& state) {
+  if (!window_) return;
+  std::optional<std::pair<int, bool>> wanted;
+  if (HasDesign(state)) wanted = std::pair(designNumber_, state.IsMetric());
+  if (wanted == drawn_) return;
+  if (wanted)
+    window_->ShowDesign(*design_, state.designResult.thicknessIn, state.IsMetric(), state.lbh);
+  else
+    window_->ClearDesign();
+  drawn_ = wanted;
+}
+
+frmAnalysis* AnalysisKeeper::Open(const ProgramState& state) {
+  if (!window_) {
+    window_ = new frmAnalysis(files_, messages_, owner_);
+    window_->setAttribute(Qt::WA_DeleteOnClose);
+    drawn_.reset();  // a new window shows no design
+  }
+  Follow(state);
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+  return window_;
+}
+
+void AnalysisKeeper::Close() {
+  if (window_) window_->close();
+}
