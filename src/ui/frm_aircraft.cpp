@@ -10,6 +10,7 @@
 #include "aircraft/traffic_mix.h"
 #include "state/initial_state.h"
 #include "state/program_title.h"
+#include "ui/analysis/analysis_keeper.h"
 #include "ui/frm_about.h"
 #include "ui/frm_changedata.h"
 
@@ -17,6 +18,7 @@ frmAircraft::frmAircraft(PlatformServices services, std::string programDirectory
     : QMainWindow(parent), services_(services), programDirectory_(std::move(programDirectory)) {
   CreateControls();
   CreateMenus();
+  CreateAnalysisMenu();
   ConnectHandlers();
   Form_Initialize();
   Form_Load();
@@ -66,6 +68,7 @@ void frmAircraft::closeEvent(QCloseEvent* event) {
   }
   if (changeDialog) changeDialog->close();
   if (aboutBox) aboutBox->close();
+  analysis_->Close();
   event->accept();
 }
 
@@ -102,4 +105,5 @@ void frmAircraft::ShowInputs() {
   LbunitSc->setText(QString::fromStdString(state_.LbunitSc));
   Lbunitk->setText(QString::fromStdString(state_.Lbunitk));
   Lbunith->setText(QString::fromStdString(state_.Lbunith));
+  ShowAnalysisState();
 }

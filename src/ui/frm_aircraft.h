@@ -3,9 +3,12 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "services/platform_services.h"
+#include "state/outcome.h"
 #include "state/program_state.h"
 
 class QAction;
@@ -17,6 +20,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
+class AnalysisKeeper;
 class frmAbout;
 class frmChangedata;
 
@@ -53,6 +57,9 @@ class frmAircraft : public QMainWindow {
   void FileSave_Click();
   void mnuPrintReport_Click();
   void mnuReport_Click();
+  void mnuDamageChart_Click();
+  void mnuEvaluateThickness_Click();
+  void mnuExportReport_Click();
 
   // The design view.
   void cmdDesign_Click();
@@ -84,6 +91,7 @@ class frmAircraft : public QMainWindow {
   void CreateControls();
   void CreateDesignSection();
   void CreateMenus();
+  void CreateAnalysisMenu();
   void ConnectHandlers();
   void ShowTitleView();
   void ApplyLayout(bool resizing);
@@ -97,6 +105,12 @@ class frmAircraft : public QMainWindow {
   // The file dialog component: one setup for opening and saving, offering the name chosen last.
   FileDialogRequest CommonDialog1() const;
   bool SaveInputData();  // true when the file was written
+  // True while a design is shown; otherwise asks for one as "Report" does.
+  bool DesignShownOrAsk();
+  // The report of the state, line by line, through the temporary report file.
+  Outcome BuildReport(std::vector<std::string>& lines) const;
+  // "Damage &Chart..." and an open analysis window follow the design shown in lbh.
+  void ShowAnalysisState();
 
   PlatformServices services_;
   std::string programDirectory_;
@@ -148,9 +162,15 @@ class frmAircraft : public QMainWindow {
   QAction* mnuPvmtStru = nullptr;
   QMenu* mnuLink = nullptr;
   QAction* mnuReport = nullptr;
+  QMenu* mnuAnalysis = nullptr;
+  QAction* mnuDamageChart = nullptr;
+  QAction* mnuEvaluateThickness = nullptr;
+  QAction* mnuExportReport = nullptr;
   QMenu* mnuHelp = nullptr;
   QAction* mnuAbout = nullptr;
 
   frmChangedata* changeDialog = nullptr;  // created at its first use, then only hidden
   QPointer<frmAbout> aboutBox;            // deleted when closed, so each opening builds it anew
+  // The last design's analysis and its window.
+  std::unique_ptr<AnalysisKeeper> analysis_;
 };

@@ -32,14 +32,25 @@ Outcome PrintCopies(Printer& printer, const std::vector<std::string>& lines, int
 
 }  // namespace
 
+bool frmAircraft::DesignShownOrAsk() {
+  if (!state_.lbh.empty()) return true;
+  services_.messages.MsgBox("Plesae click \"Design Thickness\" button, First !  ", kMsgCancelTryAgainContinue,
+                            kProgramName);
+  return false;
+}
+
 void frmAircraft::cmdReport_Click() {
-  if (state_.lbh.empty()) {
-    services_.messages.MsgBox("Plesae click \"Design Thickness\" button, First !  ", kMsgCancelTryAgainContinue,
-                              kProgramName);
-    return;
-  }
+  if (!DesignShownOrAsk()) return;
   // "&Design Structure" is the way back from the report to the design view.
   if (ShowReport()) mnuPvmtStru->setEnabled(true);
+}
+
+// The temporary file goes as soon as its lines are read.
+Outcome frmAircraft::BuildReport(std::vector<std::string>& lines) const {
+  TemporaryReportFile file(programDirectory_);
+  Outcome built = file.Write(state_);
+  if (built) built = file.ReadLines(lines);
+  return built;
 }
 
 void frmAircraft::mnuReport_Click() {
@@ -51,9 +62,7 @@ bool frmAircraft::ShowReport() {
   Outcome shown;
   {
     BusyScope busy(services_.busy);
-    TemporaryReportFile file(programDirectory_);
-    shown = file.Write(state_);
-    if (shown) shown = file.ReadLines(lines);
+    shown = BuildReport(lines);
   }
   if (!shown) {
     services_.messages.MsgBox(shown.message, kMsgOk, kProgramName);
@@ -72,6 +81,7 @@ void frmAircraft::mnuPrintReport_Click() {
   Outcome printed;
   {
     BusyScope busy(services_.busy);
+    // The temporary file stays while the copies are printed, and goes with the command.
     TemporaryReportFile file(programDirectory_);
     std::vector<std::string> lines;
     printed = file.Write(state_);

@@ -1,0 +1,81 @@
+// The analysis menu: "Damage &Chart...", "&Evaluate Thickness..." and "Export &Report...".
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "state/program_title.h"
+#include "ui/analysis/analysis_keeper.h"
+#include "ui/analysis/damage_charts.h"
+#include "ui/analysis/frm_analysis.h"
+#include "ui/analysis/report_export.h"
+#include "ui/analysis/slab_evaluation.h"
+#include "ui/design_fonts.h"
+#include "ui/frm_aircraft.h"
+
+namespace {
+
+constexpr const char* kReportFont = "Courier";  // the report's printer font, in the PDF too
+constexpr double kReportPoints = 10;            // the size the printer prints it in
+
+}  // namespace
+
+void frmAircraft::CreateAnalysisMenu() {
+  analysis_ = std::make_unique<AnalysisKeeper>(services_.files, services_.messages, this);
+  // After "&Design Structure" (and the hidden titles behind it), before "&Help". Its access key is N:
+  // the menu bar claims A for "&Aircraft Data", which the "&Add" button shares already.
+  mnuAnalysis = new QMenu(tr("A&nalysis"), this);
+  mnuAnalysis->setObjectName("mnuAnalysis");
+  menuBar()->insertMenu(mnuHelp->menuAction(), mnuAnalysis);
+  const auto addItem = [this](const char* name, const QString& caption, void (frmAircraft::*handler)()) {
+    QAction* item = mnuAnalysis->addAction(caption);
+    item->setObjectName(name);
+    connect(item, &QAction::triggered, this, handler);
+    return item;
+  };
+  mnuDamageChart = addItem("mnuDamageChart", tr("Damage &Chart..."), &frmAircraft::mnuDamageChart_Click);
+  mnuEvaluateThickness =
+      addItem("mnuEvaluateThickness", tr("&Evaluate Thickness..."), &frmAircraft::mnuEvaluateThickness_Click);
+  mnuExportReport = addItem("mnuExportReport", tr("Export &Report..."), &frmAircraft::mnuExportReport_Click);
+}
+
+void frmAircraft::ShowAnalysisState() {
+  mnuDamageChart->setEnabled(analysis_->HasDesign(state_));
+  analysis_->Follow(state_);
+}
+
+void frmAircraft::mnuDamageChart_Click() {
+  if (analysis_->HasDesign(state_)) analysis_->Open(state_);
+}
+
+// The slab is evaluated against the data as they are now; the design shown and lbh stay as they are.
+void frmAircraft::mnuEvaluateThickness_Click() {
+  const std::string unit = ThicknessUnit(state_.IsMetric()).toStdString();
+  const std::optional<std::string> typed =
+      services_.messages.InputBox("Thickness of the existing slab (" + unit + "):", kProgramName);
+  if (!typed) return;
+  MixDamage mix;
+  if (const Outcome evaluated = EvaluateSlab(state_, *typed, mix); !evaluated) {
+    services_.messages.MsgBox(evaluated.message, kMsgOk, kProgramName);
+    return;
+  }
+  analysis_->Open(state_)->ShowEvaluation(mix, state_.IsMetric());
+}
+
+void frmAircraft::mnuExportReport_Click() {
+  if (!DesignShownOrAsk()) return;
+  FileDialogRequest request;
+  request.filter = kReportExportFilter;
+  request.initialName = "report";
+  request.overwritePrompt = true;
+  request.addFilterSuffix = true;
+  const std::optional<std::string> path = services_.files.ShowSave(request);
+  if (!path) return;
+  Outcome saved;
+  {
+    BusyScope busy(services_.busy);
+    std::vector<std::string> lines;
+    saved = BuildReport(lines);
+    if (saved) saved = SaveReport(*path, lines, DesignFont(kReportFont, kReportPoints));
+  }
+  if (!saved) services_.messages.MsgBox(saved.message, kMsgOk, kProgramName);
+}

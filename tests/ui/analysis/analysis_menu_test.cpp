@@ -1,0 +1,214 @@
+// The analysis menu on the main window: its place and keys, the chart window following the design,
+// "&Evaluate Thickness..." and "Export &Report...".
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QHorizontalBarSeries>
+#include <QLineSeries>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+#include "export_checks.h"
+#include "report/report_file.h"
+#include "ui/analysis/frm_analysis.h"
+#include "ui/analysis/slab_evaluation.h"
+#include "ui/window_fixture.h"
+#include "units/number_text.h"
+
+namespace {
+
+class AnalysisMenuTest : public WindowTest {
+ protected:
+  QTemporaryDir folder;
+
+  void AddAircraft(std::initializer_list<const char*> names) {
+    Item("mnuAircraft")->trigger();
+    for (const char* name : names) ChooseAircraft(name);
+    Item("mnuPvmtStru")->trigger();
+  }
+  void Design(std::initializer_list<const char*> names) {
+    AddAircraft(names);
+    Press("cmdDesign");
+    ASSERT_FALSE(LabelText("lbh").isEmpty());
+  }
+  bool ChartEnabled() { return Item("mnuDamageChart")->isEnabled(); }
+  frmAnalysis* AnalysisWindow() { return window->findChild<frmAnalysis*>("frmAnalysis"); }
+  QChart* Chart(const char* name) { return AnalysisWindow()->findChild<QChartView*>(name)->chart(); }
+  qsizetype SeriesPoints(int index) {
+    return static_cast<QLineSeries*>(Chart("chtDamage")->series().at(index))->count();
+  }
+  int Bars() { return static_cast<QHorizontalBarSeries*>(Chart("chtShares")->series().front())->barSets()[0]->count(); }
+  double MarkerThickness() { return static_cast<QLineSeries*>(Chart("chtDamage")->series().at(2))->at(0).x(); }
+  QString EvaluationText(const char* label) { return AnalysisWindow()->findChild<QLabel*>(label)->text(); }
+
+  std::string ExportReport(const QString& name) {
+    const std::string path = folder.filePath(name).toStdString();
+    services.files.answers.push_back(path);
+    Item("mnuExportReport")->trigger();
+    return path;
+  }
+};
+
+TEST_F(AnalysisMenuTest, TheMenuStandsBeforeHelpWithAccessKeysNothingElseClaims) {
+  QStringList shown;
+  QList<QKeySequence> claimed;  // the menu bar claims hidden titles' keys too
+  for (QAction* title : window->menuBar()->actions()) {
+    if (title->isVisible()) shown << title->text();
+    if (title->text() != "A&nalysis") claimed << QKeySequence::mnemonic(title->text());
+  }
+  EXPECT_EQ(shown, (QStringList{"&File", "&Aircraft Data", "&Design Structure", "A&nalysis", "&Help"}));
+  for (QPushButton* button : window->findChildren<QPushButton*>()) claimed << QKeySequence::mnemonic(button->text());
+  EXPECT_FALSE(claimed.contains(QKeySequence::mnemonic("A&nalysis")));
+
+  QStringList items;
+  QList<QKeySequence> keys;
+  for (QAction* item : Find<QMenu>("mnuAnalysis")->actions()) {
+    items << item->text();
+    keys << QKeySequence::mnemonic(item->text());
+  }
+  EXPECT_EQ(items, (QStringList{"Damage &Chart...", "&Evaluate Thickness...", "Export &Report..."}));
+  EXPECT_EQ(QSet<QKeySequence>(keys.begin(), keys.end()).size(), 3);
+  EXPECT_FALSE(Item("mnuSaveReport")->isVisible());
+
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  auto* menu = Find<QMenu>("mnuAnalysis");
+  QTest::keyClick(window.get(), Qt::Key_N, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
+  menu->close();
+}
+
+TEST_F(AnalysisMenuTest, DamageChartIsEnabledWhileTheThicknessCaptionShowsADesign) {
+  EXPECT_FALSE(ChartEnabled());
+  Design({"B737-800"});
+  EXPECT_TRUE(ChartEnabled());
+  Item("mnuAircraft")->trigger();
+  EXPECT_TRUE(ChartEnabled());  // the caption stays while the aircraft view is shown
+  Item("mnuPvmtStru")->trigger();
+  EXPECT_FALSE(ChartEnabled());  // the design view clears it
+  Press("cmdDesign");
+  Item("MetricOption")->trigger();
+  EXPECT_TRUE(ChartEnabled());
+  // Reading a file resets the data but not the caption, so the design it shows can still be charted.
+  services.files.answers.push_back(RIPADES_SOURCE_DIR "/examples/english_mixed_fleet.inp");
+  Item("FileLoad")->trigger();
+  ASSERT_FALSE(window->State().lbh.empty());
+  EXPECT_TRUE(ChartEnabled());
+  Item("mnuPvmtStru")->trigger();
+  EXPECT_FALSE(ChartEnabled());
+  EXPECT_TRUE(Item("mnuEvaluateThickness")->isEnabled());
+  EXPECT_TRUE(Item("mnuExportReport")->isEnabled());
+}
+
+TEST_F(AnalysisMenuTest, TheChartWindowShowsTheDesignAndFollowsANewDesignAndTheUnits) {
+  Design({"B737-800", "B777-300ER"});
+  Item("mnuDamageChart")->trigger();
+  ASSERT_NE(AnalysisWindow(), nullptr);
+  EXPECT_TRUE(AnalysisWindow()->isVisible());
+  EXPECT_EQ(SeriesPoints(0), kCurvePoints);
+  EXPECT_EQ(SeriesPoints(1), 2);
+  EXPECT_EQ(SeriesPoints(2), 2);
+  EXPECT_EQ(Bars(), 2);
+  EXPECT_EQ(MarkerThickness(), window->State().designResult.thicknessIn);
+
+  AddAircraft({"A320-200"});  // back on the design view: no design is shown any more
+  EXPECT_TRUE(Chart("chtDamage")->series().isEmpty());
+  Press("cmdDesign");
+  EXPECT_EQ(Bars(), 3);
+  Item("MetricOption")->trigger();
+  EXPECT_DOUBLE_EQ(MarkerThickness(), window->State().designResult.thicknessIn * 2.54);
+  EXPECT_EQ(Chart("chtDamage")->axes(Qt::Horizontal).front()->titleText(), "Slab thickness (cm)");
+  // The marker is named as the caption shows the thickness, converted from the caption of the design.
+  EXPECT_EQ(Chart("chtDamage")->series().at(2)->name(), "Design thickness " + LabelText("lbh") + " cm");
+
+  services.messages.Answer({MsgBoxAnswer::kNo});  // no saving before closing
+  window->close();
+  EXPECT_FALSE(AnalysisWindow()->isVisible());
+}
+
+TEST_F(AnalysisMenuTest, EvaluateThicknessRefusesBadTextsAndShowsDamageAndLifeLeft) {
+  services.messages.typed = {"abc", std::nullopt, "16"};
+  Item("mnuEvaluateThickness")->trigger();
+  ASSERT_EQ(services.messages.prompts.size(), 1u);
+  EXPECT_EQ(services.messages.prompts[0].text, "Thickness of the existing slab (in):");
+  EXPECT_EQ(services.messages.prompts[0].title, "RIPADES");
+  ASSERT_EQ(services.messages.asked.size(), 1u);
+  EXPECT_EQ(services.messages.Last().text, "The slab thickness must be a number above 0 and at most 30 in.");
+  EXPECT_EQ(services.messages.Last().title, "RIPADES");
+  EXPECT_EQ(services.messages.Last().style, 0);
+  EXPECT_EQ(AnalysisWindow(), nullptr);
+
+  Item("mnuEvaluateThickness")->trigger();  // cancelled
+  EXPECT_EQ(services.messages.asked.size(), 1u);
+  EXPECT_EQ(AnalysisWindow(), nullptr);
+
+  AddAircraft({"B737-800", "B777-300ER"});
+  const ProgramState before = window->State();
+  Item("mnuEvaluateThickness")->trigger();
+  ASSERT_NE(AnalysisWindow(), nullptr);
+  MixDamage mix;
+  ASSERT_TRUE(EvaluateSlab(before, "16", mix).ok);
+  const double life = 20 / static_cast<double>(mix.damage);
+  EXPECT_EQ(EvaluationText("LbEvalLife"),
+            QString::fromStdString("Structural life left: " + FormatDecimals(life, 1) + " years"));
+  EXPECT_EQ(EvaluationText("LbEvalDamage"), "Cumulative damage D: " + QString::number(mix.damage, 'g', 4));
+  EXPECT_TRUE(Chart("chtDamage")->series().isEmpty());  // no design was made
+  EXPECT_EQ(window->State().lbh, before.lbh);
+  EXPECT_EQ(window->State().acdata, before.acdata);
+}
+
+TEST_F(AnalysisMenuTest, EvaluateThicknessRefusesDataThatCannotBeDesigned) {
+  AddAircraft({"B737-800"});
+  window->State().acdata[window->State().mixlist[1]][kFieldTirePressure] = "0";
+  services.messages.typed = {"16"};
+  Item("mnuEvaluateThickness")->trigger();
+  ASSERT_EQ(services.messages.asked.size(), 1u);
+  EXPECT_EQ(services.messages.Last().text, PrepareDesign(window->State()).outcome.message);
+  EXPECT_EQ(AnalysisWindow(), nullptr);
+}
+
+TEST_F(AnalysisMenuTest, ExportReportBeforeADesignAnswersAsReportDoes) {
+  Item("mnuExportReport")->trigger();
+  ASSERT_EQ(services.messages.asked.size(), 1u);
+  EXPECT_EQ(services.messages.Last().text, "Plesae click \"Design Thickness\" button, First !  ");
+  EXPECT_EQ(services.messages.Last().style, 6);
+  EXPECT_EQ(services.messages.Last().title, "RIPADES");
+  EXPECT_TRUE(services.files.asked.empty());
+}
+
+TEST_F(AnalysisMenuTest, ExportReportSavesTheShownReportAsTextOrPdf) {
+  Design({"B737-800", "B777-300ER", "Bombardier CRJ900"});
+  Press("cmdReport");
+  const std::string shown = Find<QPlainTextEdit>("txtReports")->toPlainText().replace("\n", "\r\n").toStdString();
+  EXPECT_EQ(FileText(ExportReport("report.txt")), shown);
+  ASSERT_EQ(services.files.asked.size(), 1u);
+  EXPECT_TRUE(services.files.asked[0].save);
+  EXPECT_EQ(services.files.asked[0].request.filter, "Text (*.txt)|*.txt|PDF (*.pdf)|*.pdf");
+  EXPECT_TRUE(services.files.asked[0].request.overwritePrompt);
+  EXPECT_TRUE(services.files.asked[0].request.addFilterSuffix);
+
+  ExpectLinesInOrder(SplitReportLines(shown), PdfText(ExportReport("report.pdf")));
+  EXPECT_TRUE(services.messages.asked.empty());
+  EXPECT_FALSE(QFile::exists(programDir.filePath("tmp.tmp")));
+  EXPECT_FALSE(services.busy.busy);
+}
+
+TEST_F(AnalysisMenuTest, AFailedExportIsShownAndKeepsTheOldFile) {
+  Design({"B737-800"});
+  const std::string old(4096, 'x');  // larger than the report text, smaller than its PDF
+  const std::string path = folder.filePath("report.pdf").toStdString();
+  std::ofstream(path, std::ios::binary) << old;
+  {
+    FileSizeLimit full(old.size());
+    ExportReport("report.pdf");
+  }
+  ASSERT_EQ(services.messages.asked.size(), 1u);
+  EXPECT_EQ(services.messages.Last().title, "RIPADES");
+  EXPECT_NE(services.messages.Last().text.find(path), std::string::npos) << services.messages.Last().text;
+  EXPECT_EQ(FileText(path), old);
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+}  // namespace
