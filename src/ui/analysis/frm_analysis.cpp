@@ -164,8 +164,9 @@ void frmAnalysis::ShowEvaluation(const MixDamage& mix, bool metric) {
 void frmAnalysis::cmdExport_Click() {
   FileDialogRequest request;
   request.filter = "PNG image|*.png|SVG drawing|*.svg";
-  request.initialName = "damage_charts.png";
+  request.initialName = "damage_charts";
   request.overwritePrompt = true;
+  request.addFilterSuffix = true;
   const std::optional<std::string> path = files_.ShowSave(request);
   if (!path) return;
   const Outcome saved = SaveCharts(QString::fromStdString(*path), {chtDamage, chtShares});

@@ -41,6 +41,7 @@ TEST_F(ChartExportTest, ExportSavesBothChartsAsPngOrSvg) {
   EXPECT_TRUE(services.files.asked[0].save);
   EXPECT_EQ(services.files.asked[0].request.filter, "PNG image|*.png|SVG drawing|*.svg");
   EXPECT_TRUE(services.files.asked[0].request.overwritePrompt);
+  EXPECT_TRUE(services.files.asked[0].request.addFilterSuffix);
   const QImage image(QString::fromStdString(png));
   const QWidget* curve = window.findChild<QWidget*>("chtDamage");
   const QWidget* shares = window.findChild<QWidget*>("chtShares");
