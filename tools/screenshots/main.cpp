@@ -49,6 +49,15 @@ bool Save(QWidget* widget, const QDir& folder, const QString& name) {
   return saved;
 }
 
+// Saves the shown top-level window of that name.
+bool SaveTopLevel(const char* name, const QDir& folder, const QString& file) {
+  Settle();
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top->isVisible() && top->objectName() == name) return Save(top, folder, file);
+  std::cout << "no window " << name << '\n';
+  return false;
+}
+
 void AddAircraft(frmAircraft& window, const QString& name) {
   auto* list = window.findChild<QListWidget*>("ListAircraft");
   const auto items = list->findItems(name, Qt::MatchExactly);
@@ -82,8 +91,9 @@ int main(int argc, char* argv[]) {
   ok &= Save(&window, folder, "design_view.png");
   window.cmdReport_Click();
   ok &= Save(&window, folder, "report_view.png");
+  window.mnuDamageChart_Click();
+  ok &= SaveTopLevel("frmAnalysis", folder, "analysis_window.png");
   window.mnuAbout_Click();
-  for (QWidget* top : QApplication::topLevelWidgets())
-    if (top->isVisible() && top != &window && top->objectName() == "frmAbout") ok &= Save(top, folder, "about_box.png");
+  ok &= SaveTopLevel("frmAbout", folder, "about_box.png");
   return ok ? 0 : 1;
 }
