@@ -149,7 +149,13 @@ INSTANTIATE_TEST_SUITE_P(
                     DegenerateCase{"negative departures", kFieldDepartures, "-5", "annual departures"},
                     DegenerateCase{"wide duals", kFieldDualSpacing, "120", "must not exceed 100 in"},
                     DegenerateCase{"overflowing weight", kFieldGrossWeight, "1e400", "gross weight"},
-                    DegenerateCase{"huge weight", kFieldGrossWeight, "1e306", "cannot be computed"}));
+                    DegenerateCase{"huge weight", kFieldGrossWeight, "1e306", "cannot be computed"}),
+    [](const testing::TestParamInfo<DegenerateCase>& info) {
+      std::string name;
+      for (const char* c = info.param.what; *c; ++c)
+        if (*c != ' ') name += *c;
+      return name;
+    });
 
 TEST_F(DesignThicknessTest, ZeroSubgradeModulusAndStrengthAreRefused) {
   state.Txtk = "0";

@@ -63,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "13.55",
                   {{"k is not within the typical data range( 13.55,  189.7). Accept the suggested minimum value?", 4}}},
         CheckCase{"2e8", kChangeDataRange, {A::kYes}, "1E+08", {{kThisAbove, 4}}},
-        CheckCase{"1e400", kChangeDataRange, {}, "1e400", {{"This is an invalid number; please try again!", 6}}}));
+        CheckCase{"1e400", kChangeDataRange, {}, "1e400", {{"This is an invalid number; please try again!", 6}}}),
+    [](const testing::TestParamInfo<CheckCase>& info) { return "Case" + std::to_string(info.index); });
 
 TEST(CheckInputValue, AcceptedLimitsReadBackAsTheLimit) {
   EXPECT_EQ(LeadingNumber("5.512E+07"), 55120000);

@@ -32,7 +32,10 @@ INSTANTIATE_TEST_SUITE_P(WorkedValues, RidgeModelValues,
                                          ModelCase{"Tandem", TandemFactor, 2, 0.3f, 0.4050},
                                          ModelCase{"TripleTandem", TripleTandemFactor, 2, 0.3f, 0.3427},
                                          ModelCase{"DualClamped", DualFactor, 4, 0.05f, 0.5000},
-                                         ModelCase{"EdgeOffsetClamped", EdgeOffsetRatio, 2, 0.4f, 0.5760}));
+                                         ModelCase{"EdgeOffsetClamped", EdgeOffsetRatio, 2, 0.4f, 0.5760}),
+                         [](const testing::TestParamInfo<ModelCase>& info) {
+                           return std::string(info.param.name) + std::to_string(info.index);
+                         });
 
 TEST(RidgeModels, InputsBeyondTheDomainUseTheBound) {
   EXPECT_EQ(DualFactor(5, 0.01f), DualFactor(4, 0.05f));
