@@ -22,7 +22,9 @@ ProgramState FullMixState(const std::string& libraryPath) {
 }
 
 // fly.dll is copied beside every executable of the build.
-std::string LibraryPath() { return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "fly.dll").string(); }
+std::string LibraryPath() {
+  return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "fly.dll").string();
+}
 
 void BM_DesignThickness65(benchmark::State& st) {
   const ProgramState prototype = FullMixState(LibraryPath());

@@ -42,8 +42,9 @@ std::vector<AircraftShare> DamageShares(const MixDamage& mix) {
     const double percent = mix.damage > 0 ? a.damageRatioPct / 100.0 / mix.damage * 100 : 0;
     shares.push_back({a.row, a.name, percent});
   }
-  std::stable_sort(shares.begin(), shares.end(),
-                   [](const AircraftShare& x, const AircraftShare& y) { return x.percentOfDamage > y.percentOfDamage; });
+  std::stable_sort(shares.begin(), shares.end(), [](const AircraftShare& x, const AircraftShare& y) {
+    return x.percentOfDamage > y.percentOfDamage;
+  });
   return shares;
 }
 

@@ -18,7 +18,7 @@ struct AircraftDamage {
 
 struct MixDamage {
   double thicknessIn = 0;
-  float damage = 0;  // cumulative damage D, summed exactly as a design pass sums it
+  float damage = 0;                      // cumulative damage D, summed exactly as a design pass sums it
   std::vector<AircraftDamage> aircraft;  // in mix order
 };
 

@@ -16,10 +16,10 @@ struct FieldRule {
 };
 
 constexpr FieldRule kFieldRules[] = {
-    {kFieldGrossWeight, "gross weight", false},   {kFieldDepartures, "annual departures", true},
+    {kFieldGrossWeight, "gross weight", false},         {kFieldDepartures, "annual departures", true},
     {kFieldGearLoadPct, "gear load percentage", false}, {kFieldTirePressure, "tire pressure", false},
-    {kFieldWheelCount, "wheel count", false},     {kFieldDualSpacing, "dual spacing", true},
-    {kFieldTandemSpacing, "tandem spacing", true}, {kFieldContactWidth, "tire contact width", false},
+    {kFieldWheelCount, "wheel count", false},           {kFieldDualSpacing, "dual spacing", true},
+    {kFieldTandemSpacing, "tandem spacing", true},      {kFieldContactWidth, "tire contact width", false},
 };
 
 bool Usable(double v, bool zeroAllowed) { return std::isfinite(v) && (zeroAllowed ? v >= 0 : v > 0); }

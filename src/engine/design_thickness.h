@@ -17,8 +17,8 @@ struct MixAircraft {
 
 // Everything a design computes with, taken from the program state exactly as a design takes it.
 struct PreparedDesign {
-  Outcome outcome;           // a failure names the input that makes the design impossible
-  DesignInputs inputs;       // English units
+  Outcome outcome;              // a failure names the input that makes the design impossible
+  DesignInputs inputs;          // English units
   LibraryTable englishLibrary;  // the library as the design rewrites it before the search
   std::vector<MixAircraft> mix;
 };

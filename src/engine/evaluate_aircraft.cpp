@@ -8,8 +8,8 @@ AircraftEvaluation EvaluateAircraft(const DesignInputs& in, const AircraftData& 
   const double l = RadiusOfRelativeStiffness(h, in.e, in.mu, in.k);
   const double a = ContactRadius(ac.grossWeight * ac.gearLoadPct / ac.wheelCount / 100, ac.tirePressure);
 
-  r.sigmaWe = static_cast<float>(WestergaardEdgeStress(h, in.e, in.mu, in.k, ac.grossWeight, ac.gearLoadPct,
-                                                       ac.tirePressure, ac.wheelCount));
+  r.sigmaWe = static_cast<float>(
+      WestergaardEdgeStress(h, in.e, in.mu, in.k, ac.grossWeight, ac.gearLoadPct, ac.tirePressure, ac.wheelCount));
   r.gearFactor = GearFactor(a, l, ac.dualSpacing, ac.tandemSpacing, ac.wheelCount);
   r.wanderFactor = static_cast<float>(FactorF3(in.sc, l, a / l, r.sigmaWe, ac.contactWidth, r.gearFactor));
   r.passToCoverage = static_cast<float>(passToCoverage);

@@ -14,9 +14,9 @@ struct RidgeModel {
   static constexpr int kMaxInputs = 17;
   static constexpr int kTerms = 6;  // Y^0 .. Y^5
 
-  float lo1, hi1, lo2, hi2;     // domains of p1 and p2
+  float lo1, hi1, lo2, hi2;  // domains of p1 and p2
   Inputs inputs;
-  bool oneAtZeroP1;             // the edge-offset rule: p1 = 0 gives exactly 1
+  bool oneAtZeroP1;  // the edge-offset rule: p1 = 0 gives exactly 1
   std::array<std::array<float, kMaxInputs>, kMaxRidges> direction;
   std::array<float, kMaxRidges> knot;
   std::array<std::array<float, kTerms>, kMaxRidges> lowerPiece;  // used when Y <= knot

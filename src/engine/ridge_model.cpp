@@ -21,9 +21,16 @@ float EvaluateRidgeModel(const RidgeModel& model, float p1, float p2) {
   const float product = static_cast<float>(static_cast<double>(p1) * p2);
   const float quotient = static_cast<float>(static_cast<double>(p1) / p2);
   switch (model.inputs) {
-    case RidgeModel::Inputs::kProduct: x[2] = product; break;
-    case RidgeModel::Inputs::kProductQuotient: x[2] = product; x[3] = quotient; break;
-    case RidgeModel::Inputs::kQuotient: x[2] = quotient; break;
+    case RidgeModel::Inputs::kProduct:
+      x[2] = product;
+      break;
+    case RidgeModel::Inputs::kProductQuotient:
+      x[2] = product;
+      x[3] = quotient;
+      break;
+    case RidgeModel::Inputs::kQuotient:
+      x[2] = quotient;
+      break;
   }
 
   // Absent inputs, unused ridges and zero coefficients add exact zeros to their sums: they are skipped.
@@ -38,7 +45,8 @@ float EvaluateRidgeModel(const RidgeModel& model, float p1, float p2) {
     float z = static_cast<float>(piece[0]);  // Y^0 = 1, also for Y = 0
     if (piece[1] != 0) z = static_cast<float>(z + static_cast<double>(piece[1]) * y);
     for (int k = 2; k < RidgeModel::kTerms; ++k)
-      if (piece[k] != 0) z = static_cast<float>(z + static_cast<double>(piece[k]) * std::pow(static_cast<double>(y), k));
+      if (piece[k] != 0)
+        z = static_cast<float>(z + static_cast<double>(piece[k]) * std::pow(static_cast<double>(y), k));
     result += static_cast<double>(model.weight[i]) * z;
   }
   return static_cast<float>(result);

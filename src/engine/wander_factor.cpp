@@ -18,8 +18,8 @@ double FactorF3(double sc, double l, double alpha, float sigmaWe, double w, floa
   for (int k = 0; k < kOffsets; ++k) {
     const float x = static_cast<float>(k * w / 10);
     const double ratio = x / kWanderDeviationIn;
-    const float density = static_cast<float>(std::exp(-0.5 * std::pow(ratio, 2)) /
-                                             (kWanderDeviationIn * std::sqrt(6.28)));
+    const float density =
+        static_cast<float>(std::exp(-0.5 * std::pow(ratio, 2)) / (kWanderDeviationIn * std::sqrt(6.28)));
     weight[k] = static_cast<float>(100.0 * density * w);
     offsetRatio[k] = static_cast<float>(x / l);
   }

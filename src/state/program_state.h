@@ -23,13 +23,13 @@ enum Field : int {
 
 // Results of the last design, per library row (rows 0..65; only rows of the mix are written).
 struct DesignResult {
-  double thicknessIn = 0;  // design thickness, inches
-  std::array<float, kMaxAircraft + 1> sigmaWe{};           // Westergaard edge stress, psi
-  std::array<float, kMaxAircraft + 1> gearFactor{};        // Fg
-  std::array<float, kMaxAircraft + 1> wanderFactor{};      // F3
-  std::array<float, kMaxAircraft + 1> passToCoverage{};    // P/C
+  double thicknessIn = 0;                                // design thickness, inches
+  std::array<float, kMaxAircraft + 1> sigmaWe{};         // Westergaard edge stress, psi
+  std::array<float, kMaxAircraft + 1> gearFactor{};      // Fg
+  std::array<float, kMaxAircraft + 1> wanderFactor{};    // F3
+  std::array<float, kMaxAircraft + 1> passToCoverage{};  // P/C
   std::array<double, kMaxAircraft + 1> allowableCoverages{};
-  std::array<float, kMaxAircraft + 1> damageRatioPct{};    // percent
+  std::array<float, kMaxAircraft + 1> damageRatioPct{};  // percent
 };
 
 using LibraryRow = std::array<std::string, kFieldCount + 1>;

@@ -2,9 +2,9 @@
 #include <QAction>
 #include <QPlainTextEdit>
 
+#include "report/report_file.h"
 #include "state/program_title.h"
 #include "ui/frm_aircraft.h"
-#include "report/report_file.h"
 
 namespace {
 

@@ -7,9 +7,12 @@
 
 double Convert(double value, double factor, Conversion conversion) {
   switch (conversion) {
-    case Conversion::kToMetric: return value * factor;
-    case Conversion::kToEnglish: return value / factor;
-    case Conversion::kRewrite: return value;
+    case Conversion::kToMetric:
+      return value * factor;
+    case Conversion::kToEnglish:
+      return value / factor;
+    case Conversion::kRewrite:
+      return value;
   }
   return value;
 }
@@ -20,7 +23,7 @@ void ConvertLibraryFields(LibraryTable& acdata, Conversion conversion) {
     double factor;
   };
   static constexpr UnitField kUnitFields[] = {
-      {kFieldGrossWeight, kForceFactor}, {kFieldTirePressure, kStressFactor}, {kFieldDualSpacing, kLengthFactor},
+      {kFieldGrossWeight, kForceFactor},    {kFieldTirePressure, kStressFactor}, {kFieldDualSpacing, kLengthFactor},
       {kFieldTandemSpacing, kLengthFactor}, {kFieldContactWidth, kLengthFactor},
   };
   for (int row = 1; row <= kMaxAircraft; ++row)

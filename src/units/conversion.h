@@ -3,10 +3,10 @@
 
 #include "state/program_state.h"
 
-inline constexpr double kForceFactor = 0.00445;    // kN per lb
-inline constexpr double kStressFactor = 6.89;      // kPa per psi
-inline constexpr double kSubgradeFactor = 0.271;   // kPa/mm per pci
-inline constexpr double kLengthFactor = 2.54;      // cm per in
+inline constexpr double kForceFactor = 0.00445;   // kN per lb
+inline constexpr double kStressFactor = 6.89;     // kPa per psi
+inline constexpr double kSubgradeFactor = 0.271;  // kPa/mm per pci
+inline constexpr double kLengthFactor = 2.54;     // cm per in
 
 enum class Conversion {
   kToMetric,   // multiply by the factor

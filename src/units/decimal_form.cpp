@@ -54,12 +54,10 @@ std::string FormatFixed(const DecimalForm& d, int decimals, int minIntDigits) {
   const DecimalForm r = RoundToDigits(d, d.pointPos + decimals);
   // Lay the digits out around the point, padding with zeros on both sides.
   std::string intPart, fracPart;
-  for (int i = 0; i < r.pointPos; ++i)
-    intPart += i < static_cast<int>(r.digits.size()) ? r.digits[i] : '0';
+  for (int i = 0; i < r.pointPos; ++i) intPart += i < static_cast<int>(r.digits.size()) ? r.digits[i] : '0';
   for (int i = r.pointPos; i < r.pointPos + decimals; ++i)
     fracPart += (i >= 0 && i < static_cast<int>(r.digits.size())) ? r.digits[i] : '0';
-  if (static_cast<int>(intPart.size()) < minIntDigits)
-    intPart.insert(0, minIntDigits - intPart.size(), '0');
+  if (static_cast<int>(intPart.size()) < minIntDigits) intPart.insert(0, minIntDigits - intPart.size(), '0');
   std::string out = (r.negative && !r.digits.empty()) ? "-" : "";
   out += intPart;
   if (decimals > 0) {

@@ -1,10 +1,10 @@
 // Reading the aircraft library file.
+#include "aircraft/library_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
-
-#include "aircraft/library_reader.h"
 
 namespace {
 
@@ -64,8 +64,9 @@ TEST(ReadLibrary, QuotedFieldsMayHoldCommasAndBlanksBeforeAFieldAreSkipped) {
 }
 
 TEST(ReadLibrary, FinalLineEndsAndLineFeedsAloneReadAlike) {
-  for (const std::string& text : {kHeading + Aircraft(1), kHeading + Aircraft(1).substr(0, Aircraft(1).size() - 2),
-                                  kHeading + Aircraft(1) + "\r\n", std::string("a,b,c,d,e,f,g,h,i\nP,1,2,3,4,5,6,7,8\n")}) {
+  for (const std::string& text :
+       {kHeading + Aircraft(1), kHeading + Aircraft(1).substr(0, Aircraft(1).size() - 2),
+        kHeading + Aircraft(1) + "\r\n", std::string("a,b,c,d,e,f,g,h,i\nP,1,2,3,4,5,6,7,8\n")}) {
     ProgramState state;
     EXPECT_TRUE(Read(state, text).ok);
     EXPECT_EQ(state.account, 1);

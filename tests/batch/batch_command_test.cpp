@@ -167,8 +167,9 @@ TEST_F(BatchCommandTest, EvaluateGivesDamageAndLifeAtAThicknessInTheFilesUnit) {
   const MixDamage expected = EvaluateMixDamage(PrepareDesign(DesignedExample(example)), 15);
   const CommandResult text = Run(Args({"--evaluate", "15", example}));
   EXPECT_EQ(text.status, 0) << text.err;
-  EXPECT_NE(text.out.find("\n  at 15 in: damage " + NumberText(expected.damage) + ", life " + LifeText(expected.damage)),
-            std::string::npos)
+  EXPECT_NE(
+      text.out.find("\n  at 15 in: damage " + NumberText(expected.damage) + ", life " + LifeText(expected.damage)),
+      std::string::npos)
       << text.out;
   EXPECT_NE(text.out.find("    " + expected.aircraft.front().name + ": "), std::string::npos);
 

@@ -1,9 +1,10 @@
 // The thickness search on the program state, English and metric, and its refusals.
+#include "engine/design_thickness.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "engine/design_thickness.h"
 #include "support/test_state.h"
 #include "units/conversion.h"
 #include "units/number_text.h"

@@ -52,9 +52,7 @@ TEST(RidgeModels, EdgeOffsetIsExactlyOneAtTheEdgeAndForNegativeOffsets) {
   EXPECT_LT(EdgeOffsetRatio(0.001f, 0.2f), 1.0f);
 }
 
-TEST(RidgeModels, TandemCornerIsReturnedNegativeUnchanged) {
-  EXPECT_NEAR(TandemFactor(4, 0.05f), -1.056, 0.001);
-}
+TEST(RidgeModels, TandemCornerIsReturnedNegativeUnchanged) { EXPECT_NEAR(TandemFactor(4, 0.05f), -1.056, 0.001); }
 
 TEST(RidgeModels, ClampRangeSendsNotANumberToTheLowerBound) {
   EXPECT_EQ(ClampRange(std::numeric_limits<float>::quiet_NaN(), 0.1f, 0.4f), 0.1f);
@@ -78,7 +76,7 @@ TEST(GearFactor, ChoosesTheModelByTheFirstRuleThatHolds) {
   const double a = 6, l = 40;
   const float alpha = static_cast<float>(a / l);
   const float dual = DualFactor(static_cast<float>(34 / l), alpha);
-  EXPECT_EQ(GearFactor(a, l, 0, 0, 6), 1.0f);  // single wheel, whatever n
+  EXPECT_EQ(GearFactor(a, l, 0, 0, 6), 1.0f);   // single wheel, whatever n
   EXPECT_EQ(GearFactor(a, l, 34, 0, 6), dual);  // n = 6 without tandem: dual only
   EXPECT_EQ(GearFactor(a, l, 0, 57, 6), TandemFactor(static_cast<float>(57 / l), alpha));
   EXPECT_EQ(GearFactor(a, l, 34, 57, 4), dual * TandemFactor(static_cast<float>(57 / l), alpha));

@@ -56,7 +56,8 @@ TEST(EvaluateAircraft, StoresEachStepAndItsDamage) {
   EXPECT_NEAR(e.passToCoverage, 3.188, 0.0005);
   const double stress = static_cast<double>(e.sigmaWe) * 0.75 * e.gearFactor * e.wanderFactor;
   EXPECT_EQ(e.allowableCoverages, AllowableCoverages(650, stress));
-  const float ratio = static_cast<float>(1200 * 20 / static_cast<double>(e.passToCoverage) / e.allowableCoverages * 100);
+  const float ratio =
+      static_cast<float>(1200 * 20 / static_cast<double>(e.passToCoverage) / e.allowableCoverages * 100);
   EXPECT_EQ(e.damageRatioPct, ratio);
   EXPECT_EQ(e.damage, ratio / 100.0f);
 }

@@ -1,10 +1,11 @@
 // Text forms of numbers: number text, leading-number reading, number test, fixed and E formats.
+#include "units/number_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "units/decimal_form.h"
-#include "units/number_text.h"
 
 namespace {
 

@@ -33,8 +33,8 @@ struct BatchDesign {
   BatchStatus status = kBatchOk;
   std::string error;  // when status is not kBatchOk
   std::vector<std::string> warnings;
-  ProgramState state;  // after the design: thickness caption, unit, results
-  PreparedDesign used;  // the English inputs and mix the design computed with
+  ProgramState state;                   // after the design: thickness caption, unit, results
+  PreparedDesign used;                  // the English inputs and mix the design computed with
   std::optional<MixDamage> evaluation;  // the damage at the thickness asked with --evaluate
 };
 

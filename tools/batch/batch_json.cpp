@@ -35,7 +35,8 @@ QJsonObject Evaluation(const BatchDesign& d) {
   const MixDamage& e = *d.evaluation;
   QJsonArray aircraft;
   for (const AircraftDamage& a : e.aircraft)
-    aircraft.append(QJsonObject{{"row", a.row}, {"name", Text(a.name)}, {"damage_ratio_pct", Number(a.damageRatioPct)}});
+    aircraft.append(
+        QJsonObject{{"row", a.row}, {"name", Text(a.name)}, {"damage_ratio_pct", Number(a.damageRatioPct)}});
   return QJsonObject{
       {"thickness_in", Number(e.thicknessIn)},
       {"damage", Number(e.damage)},

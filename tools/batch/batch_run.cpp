@@ -71,8 +71,7 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
     if (design.status == kBatchOk && WriteReport(options, design, out) && Analyse(options, design) &&
         options.summaryLines && options.reportPath != "-") {
       out << SummaryLine(design) << '\n';
-      if (design.evaluation)
-        WriteEvaluation(*design.evaluation, design.state.Lbunith, design.state.IsMetric(), out);
+      if (design.evaluation) WriteEvaluation(*design.evaluation, design.state.Lbunith, design.state.IsMetric(), out);
     }
     if (design.status != kBatchOk) err << kPrefix << design.error << '\n';
     run.status = std::max(run.status, design.status);

@@ -10,9 +10,9 @@
 struct BatchOptions {
   std::string libraryPath;
   std::vector<std::string> inputs;
-  std::string reportPath;    // one input's report: a file, "-" for standard output, empty for none
-  std::string reportFolder;  // one "<name>.txt" per input; empty for none
-  bool summaryLines = true;  // one "<file>: <caption> <unit>" line per designed file on out
+  std::string reportPath;         // one input's report: a file, "-" for standard output, empty for none
+  std::string reportFolder;       // one "<name>.txt" per input; empty for none
+  bool summaryLines = true;       // one "<file>: <caption> <unit>" line per designed file on out
   std::string evaluateThickness;  // evaluate each design at this thickness (file's unit); empty for none
   std::string curvePath;          // the one input's damage curve as CSV; empty for none
 };
