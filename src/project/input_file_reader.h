@@ -1,7 +1,7 @@
 // Reading the input data file (".inp") into the program state: unit system, input texts, traffic mix.
 //
-// The read is the data side of "&Read Data From File...": ResetForRead runs before the file dialog,
-// ReadInputFile after it. A file is applied all or nothing, except for the one case the file format
+// The read is the data side of "&Read Data From File...": once the user has chosen a file,
+// LoadInputFile resets the state (ResetForRead) and reads the file (ReadInputFile). A file is applied all or nothing, except for the one case the file format
 // defines: when line 8 is not "***Aircraft" the unit system and the three input texts of lines 2 to 6
 // have already been taken and the result is kIncorrectInputFile. Any other failure (a missing line, a
 // number line holding no number, a mix count above 65, a library row outside 1..65 or named twice)

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "engine/design_thickness.h"
+#include "engine/input_check.h"
 #include "engine/input_ranges.h"
 #include "project/input_file_reader.h"
 #include "units/number_text.h"
@@ -12,7 +13,7 @@ namespace {
 
 void CheckInput(InputCheck& check, const std::string& file, const InputRange& range, const std::string& text,
                 const std::string& unit) {
-  if (!IsNumber(text) || LeadingNumber(text) < 0) {
+  if (!IsNonNegativeNumber(text)) {
     check.errors.push_back(file + ": " + range.name + " \"" + text +
                            "\" is an invalid number; it must be a number of 0 or more.");
     return;
