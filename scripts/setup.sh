@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth poppler-utils dpkg-dev file
   clang libclang-rt-14-dev
