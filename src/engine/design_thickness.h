@@ -4,32 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "engine/evaluate_aircraft.h"
+#include "engine/prepared_design.h"
 #include "state/outcome.h"
 #include "state/program_state.h"
-
-// One aircraft of the mix, in English units, ready to be evaluated at any thickness.
-struct MixAircraft {
-  int row = 0;  // library row
-  AircraftData data;
-  double passToCoverage = 0;
-};
-
-// Everything a design computes with, taken from the program state exactly as a design takes it.
-struct PreparedDesign {
-  Outcome outcome;              // a failure names the input that makes the design impossible
-  DesignInputs inputs;          // English units
-  LibraryTable englishLibrary;  // the library as the design rewrites it before the search
-  std::vector<MixAircraft> mix;
-};
 
 inline constexpr double kMaxThicknessIn = 30;
 inline constexpr int kPassLimit = 20;  // the search evaluates at most kPassLimit - 1 thicknesses
 inline constexpr float kDamageTolerance = 0.001f;
-
-// Reads the inputs and the mix aircraft, converted to English units, and checks that every value the
-// design divides by or takes a logarithm of is usable. Does not change the state.
-PreparedDesign PrepareDesign(const ProgramState& state);
 
 // The cumulative damage D of the mix at thickness h (in), summed in single precision in mix order;
 // when rows is given, each aircraft's evaluation is stored in its library row.

@@ -1,8 +1,9 @@
 // Taking the design's inputs and mix aircraft from the program state, and checking them.
+#include "engine/prepared_design.h"
+
 #include <cmath>
 #include <string>
 
-#include "engine/design_thickness.h"
 #include "engine/mdlR.h"
 #include "units/conversion.h"
 #include "units/number_text.h"
