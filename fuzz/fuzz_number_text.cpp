@@ -1,9 +1,10 @@
 // Fuzzes the reading of numbers held as text and the typical-range check of a typed value.
 #include <cmath>
 
-#include "engine/input_check.h"
 #include "fuzz_support.h"
 #include "units/number_text.h"
+#include "units/range_question.h"
+#include "units/typical_range.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "aircraft/library_reader.h"
-#include "engine/input_check.h"
+#include "engine/design_command.h"
 #include "fuzz_support.h"
 #include "project/input_file_reader.h"
 #include "report/design_report.h"

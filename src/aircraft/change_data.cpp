@@ -2,8 +2,9 @@
 #include "aircraft/change_data.h"
 
 #include "aircraft/traffic_mix.h"
-#include "engine/input_check.h"
 #include "units/number_text.h"
+#include "units/range_question.h"
+#include "units/typical_range.h"
 
 std::optional<CellEdit> BeginCellEdit(const ProgramState& state, int gridRow, int gridColumn) {
   const int position = gridRow - 1;

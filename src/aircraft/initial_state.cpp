@@ -1,5 +1,5 @@
 // Initial state: library re-read, English units.
-#include "state/initial_state.h"
+#include "aircraft/initial_state.h"
 
 #include "aircraft/library_reader.h"
 

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "aircraft/unit_words.h"
+#include "units/unit_words.h"
 #include "project/input_file_writer.h"
 #include "project/text_file.h"
-#include "state/initial_state.h"
+#include "aircraft/initial_state.h"
 #include "units/conversion.h"
 #include "units/number_text.h"
 #include "units/unit_switch.h"

@@ -8,7 +8,7 @@
 
 #include "aircraft/library_reader.h"
 #include "aircraft/traffic_mix.h"
-#include "state/initial_state.h"
+#include "aircraft/initial_state.h"
 #include "state/program_title.h"
 #include "ui/analysis/analysis_keeper.h"
 #include "ui/frm_about.h"

@@ -1,7 +1,7 @@
 // The design view's command: "Design Thickness" checks the three inputs and designs.
 #include <QAction>
 
-#include "engine/input_check.h"
+#include "engine/design_command.h"
 #include "state/program_title.h"
 #include "ui/analysis/analysis_keeper.h"
 #include "ui/frm_aircraft.h"

@@ -6,7 +6,7 @@
 
 #include "aircraft/change_data.h"
 #include "aircraft/traffic_mix.h"
-#include "aircraft/unit_words.h"
+#include "units/unit_words.h"
 #include "ui/frm_aircraft.h"
 #include "ui/frm_changedata.h"
 #include "ui/twips.h"

@@ -1,5 +1,8 @@
-// The typical ranges of the material inputs and of a changed aircraft value, as the input checks use them.
+// The typical ranges of the material inputs and of a changed aircraft value, and the check of a typed
+// value against one: the window's questions and the batch tool's warnings both decide by it.
 #pragma once
+
+#include <string>
 
 // A typical range: a value outside it is offered the violated limit, compared in single precision.
 struct InputRange {
@@ -24,3 +27,11 @@ inline constexpr InputRange kChangeDataRange = {"This", 0, 100000000};
 inline const DesignInputRanges& InputRangesFor(bool metric) {
   return metric ? kMetricInputRanges : kEnglishInputRanges;
 }
+
+// True when the whole text is a number of 0 or more, the condition every checked value must meet.
+bool IsNonNegativeNumber(const std::string& text);
+
+// Where a typed value stands against a typical range; the value is compared in single precision.
+enum class RangeVerdict { kInvalidNumber, kWithin, kBelowMin, kAboveMax };
+
+RangeVerdict JudgeTypedValue(const std::string& text, float min, float max);

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string>
 
-#include "aircraft/unit_words.h"
 #include "units/conversion.h"
 #include "units/number_text.h"
+#include "units/unit_words.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Unit words of the mix grid, chosen by the unit flags.
-#include "aircraft/unit_words.h"
+#include "units/unit_words.h"
 
 void SetUnitWords(ProgramState& state) {
   const bool english = state.EngFlag == 1;

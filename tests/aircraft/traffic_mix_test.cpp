@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "aircraft/change_data.h"
-#include "aircraft/unit_words.h"
+#include "units/unit_words.h"
 #include "support/scripted_services.h"
 #include "support/test_state.h"
 

@@ -1,12 +1,13 @@
 // The typical-range check of a typed value and the checks before a design.
-#include "engine/input_check.h"
-
 #include <gtest/gtest.h>
 
+#include "engine/design_command.h"
 #include "engine/design_thickness.h"
 #include "support/scripted_services.h"
 #include "support/test_state.h"
 #include "units/number_text.h"
+#include "units/range_question.h"
+#include "units/typical_range.h"
 
 namespace {
 

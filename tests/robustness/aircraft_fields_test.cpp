@@ -8,7 +8,7 @@
 #include "aircraft/library_reader.h"
 #include "aircraft/traffic_mix.h"
 #include "bad_inputs.h"
-#include "engine/input_check.h"
+#include "engine/design_command.h"
 #include "report/design_report.h"
 #include "support/scripted_services.h"
 #include "support/test_state.h"

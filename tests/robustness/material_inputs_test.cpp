@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "bad_inputs.h"
-#include "engine/input_check.h"
+#include "engine/design_command.h"
 #include "project/input_file_reader.h"
 #include "support/scripted_services.h"
 #include "support/test_state.h"

@@ -4,22 +4,19 @@
 #include <filesystem>
 
 #include "engine/design_thickness.h"
-#include "engine/input_check.h"
-#include "engine/input_ranges.h"
 #include "project/input_file_reader.h"
 #include "units/number_text.h"
+#include "units/typical_range.h"
 
 namespace {
 
 void CheckInput(InputCheck& check, const std::string& file, const InputRange& range, const std::string& text,
                 const std::string& unit) {
-  if (!IsNonNegativeNumber(text)) {
+  const RangeVerdict verdict = JudgeTypedValue(text, range.min, range.max);
+  if (verdict == RangeVerdict::kInvalidNumber)
     check.errors.push_back(file + ": " + range.name + " \"" + text +
                            "\" is an invalid number; it must be a number of 0 or more.");
-    return;
-  }
-  const float value = static_cast<float>(LeadingNumber(text));
-  if (value < range.min || value > range.max)
+  else if (verdict != RangeVerdict::kWithin)
     check.warnings.push_back(file + ": " + range.name + " = " + text + " " + unit +
                              " is not within the typical data range (" + SingleText(range.min) + " to " +
                              SingleText(range.max) + " " + unit + "); used as typed.");

@@ -1,0 +1,25 @@
+# Fails when a folder of src/ includes a folder above it in the layer order, so the folders stay a
+# stack that reads and tests from the bottom up. Run: cmake -DSRC=<src folder> -P check_layers.cmake
+set(layers state services units aircraft engine project report analysis ui)
+
+get_filename_component(SRC "${SRC}" ABSOLUTE)
+set(violations "")
+foreach(layer IN LISTS layers)
+  list(FIND layers ${layer} level)
+  file(GLOB_RECURSE sources "${SRC}/${layer}/*.h" "${SRC}/${layer}/*.cpp")
+  foreach(source IN LISTS sources)
+    file(STRINGS "${source}" includes REGEX "^#include \"[a-z_]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include \"([a-z_]+)/.*" "\\1" folder "${line}")
+      list(FIND layers ${folder} includedLevel)
+      if(includedLevel GREATER level)
+        file(RELATIVE_PATH name "${SRC}" "${source}")
+        string(APPEND violations "  ${name} (${layer}) includes ${folder}/, a layer above it\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(violations)
+  message(FATAL_ERROR "Layer order ${layers} is broken:\n${violations}")
+endif()
