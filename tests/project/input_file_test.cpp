@@ -180,6 +180,43 @@ TEST_F(InputFileTest, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile) {
   EXPECT_EQ(entries, 3);  // design.inp, the long name and occupied.inp: no temporary file is left
 }
 
+TEST_F(InputFileTest, ASaveKeepsTheReplacedFilesPermissionsAndWritesThroughALink) {
+  const ProgramState state = EnglishMixedFleet();
+  const fs::path real = folder / "real";
+  fs::create_directory(real);
+  struct Case {
+    const char* name;
+    fs::perms mode;
+    fs::path link;  // empty: the target itself is saved to
+    fs::path linkTo;
+  };
+  const Case cases[] = {
+      {"mode 0640", fs::perms(0640), {}, {}},
+      {"mode 0604", fs::perms(0604), {}, {}},
+      {"absolute link", fs::perms(0640), folder / "absolute.inp", real / "design.inp"},
+      {"relative link", fs::perms(0600), folder / "relative.inp", fs::path("real") / "design.inp"},
+      {"link to a link", fs::perms(0640), folder / "twice.inp", "absolute.inp"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path target = real / "design.inp";
+    { std::ofstream(target, std::ios::binary) << "old"; }
+    fs::permissions(target, c.mode);
+    if (!c.link.empty() && !fs::is_symlink(fs::symlink_status(c.link))) fs::create_symlink(c.linkTo, c.link);
+    ASSERT_TRUE(WriteInputFile(state, (c.link.empty() ? target : c.link).string()).ok);
+    EXPECT_EQ(FileText(target), InputFileText(state));
+    EXPECT_EQ(fs::status(target).permissions(), c.mode);
+    EXPECT_TRUE(c.link.empty() || fs::is_symlink(fs::symlink_status(c.link)));
+  }
+  // A link whose target does not exist yet creates the target; a loop of links is refused.
+  fs::create_symlink(real / "new.inp", folder / "dangling.inp");
+  ASSERT_TRUE(WriteInputFile(state, (folder / "dangling.inp").string()).ok);
+  EXPECT_EQ(FileText(real / "new.inp"), InputFileText(state));
+  fs::create_symlink("loop.inp", folder / "loop.inp");
+  EXPECT_FALSE(WriteInputFile(state, (folder / "loop.inp").string()).ok);
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "loop.inp")));
+}
+
 TEST_F(InputFileTest, GoldenExamplesAreWhatTheWriterWritesAndReadBack) {
   for (const ExampleFile& example : kExampleFiles) {
     const ProgramState state = example.build();
