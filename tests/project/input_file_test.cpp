@@ -60,7 +60,7 @@ TEST_F(InputFileTest, RoundTripsGiveTheSameTextsInEnglishAndMetric) {
     EXPECT_EQ(read.mixlist, written.mixlist);
     EXPECT_EQ(read.mixnext, written.mixnext);
     EXPECT_EQ(read.acdata, written.acdata);  // mix rows from the file, the others converted alike
-    EXPECT_EQ(read.lbh, "16.4");
+    EXPECT_EQ(read.lbh, "");                 // the thickness belonged to the inputs the file replaced
     EXPECT_EQ(InputFileText(read), FileText(path));
   }
 }
@@ -93,27 +93,27 @@ TEST_F(InputFileTest, OnlyAnExactMarkerChangesTheUnitSystem) {
   EXPECT_EQ(metric.acdata[1][kFieldGrossWeight], "55.625");  // not in the file: the library converted
 }
 
-TEST_F(InputFileTest, AWrongSectionMarkerIsReportedAfterTheInputsWereReplaced) {
+TEST_F(InputFileTest, AWrongSectionMarkerIsReportedAndTakesNothing) {
   std::string text = InputFileText(MetricRegional());
   text.replace(text.find("***Aircraft"), 11, "***aircraft");
   ProgramState state;
   const InputFileResult result = Read(text, state);
   EXPECT_EQ(result.status, ReadStatus::kIncorrectInputFile);
   EXPECT_EQ(result.message, "Incorrect Input File!");
-  EXPECT_EQ(state.TxtSc, "4478.5");
-  EXPECT_EQ(state.SIFlag, 1);
-  EXPECT_EQ(state.MixCount(), 0);
+  EXPECT_EQ(state.TxtSc, "650");
+  EXPECT_EQ(state.SIFlag, 0);
 }
 
-TEST_F(InputFileTest, ARowBeyondTheLibraryGetsTheFieldsButNoName) {
+TEST_F(InputFileTest, ARowBeyondTheLibraryInUseFailsNamingLineRowAndLibrarySize) {
   ProgramState state;
-  const InputFileResult result =
-      Read(std::string(kHeader) + " 1 \r\n 60 \r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n", state);
-  ASSERT_EQ(result.status, ReadStatus::kLoaded);
-  EXPECT_GT(60, state.account);
-  EXPECT_EQ(state.mixlist[1], 60);
-  EXPECT_EQ(state.acdata[60][kFieldName], "");
-  EXPECT_EQ(state.acdata[60][kFieldContactWidth], "8");
+  const std::string block = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n";
+  const InputFileResult result = Read(std::string(kHeader) + " 2 \r\n 51 \r\n" + block + " 52 \r\n" + block, state);
+  EXPECT_EQ(result.status, ReadStatus::kFailed);
+  EXPECT_EQ(result.message,
+            "The input data file \"test.inp\" cannot be read: line 19 names library row 52, but the library in use "
+            "holds 51 aircraft. Nothing has been changed.");
+  EXPECT_EQ(state.MixCount(), 0);
+  EXPECT_EQ(state.acdata[51], StateWithLibrary().acdata[51]);
 }
 
 TEST_F(InputFileTest, CountsAndRowsRoundHalvesToEven) {
