@@ -1,8 +1,11 @@
 // "Report" and "&Print Report..." on the window: the report box, the printed copies, the temporary file.
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintEngine>
 #include <QProcess>
 #include <QStandardPaths>
+#include <functional>
 
 #include "report/design_report.h"
 #include "report/report_file.h"
@@ -127,13 +130,59 @@ TEST_F(ReportCommandsTest, PrintingFailuresStopTheCopiesAndAreReported) {
   EXPECT_EQ(services.messages.Last().text, "The printer did not accept the report; 1 of 3 copies were printed.");
   EXPECT_FALSE(QFile::exists(TemporaryFile()));
   EXPECT_FALSE(services.busy.busy);
+}
 
-  // A mix that was never designed has no report to print.
-  Item("mnuAircraft")->trigger();
-  ChooseAircraft("A320neo");
-  services.printer.copiesAnswers.push_back(1);
-  Item("mnuPrintReport")->trigger();
-  EXPECT_NE(services.messages.Last().text.find("\"A320neo\" has no design results"), std::string::npos);
+// The design shown is always the design of the inputs shown: whatever changes what a design reads takes
+// the thickness away, and every report command then asks for a design, whatever view is shown.
+TEST_F(ReportCommandsTest, AnyChangeOfWhatADesignReadsTakesTheThicknessAndTheReportAway) {
+  struct Case {
+    const char* name;
+    std::function<void()> change;
+  };
+  const Case cases[] = {
+      {"E typed", [this] { Type("TxtE", "4100000"); }},
+      {"Sc typed", [this] { Type("TxtSc", "640"); }},
+      {"k typed", [this] { Type("Txtk", "50"); }},
+      {"aircraft added", [this] { ChooseAircraft("A320neo"); }},
+      {"aircraft removed",
+       [this] {
+         ClickCell(2, 0);
+         Press("cmdDel");
+       }},
+      {"all removed", [this] { Press("cmddelall"); }},
+      {"value changed",
+       [this] {
+         DoubleClickCell(2, 2);
+         Find<QLineEdit>("Text1")->setText("4321");
+         Find<QPushButton>("cmdOk")->click();
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Open();
+    BuildMix();
+    Item("mnuPvmtStru")->trigger();
+    Press("cmdDesign");
+    ASSERT_FALSE(LabelText("lbh").isEmpty());
+    if (std::string(c.name).find("typed") == std::string::npos) Item("mnuAircraft")->trigger();
+    services.messages.asked.clear();
+    services.files.asked.clear();
+    services.printer.dialogsShown = 0;
+    c.change();
+    EXPECT_EQ(LabelText("lbh"), "");
+    EXPECT_FALSE(Item("mnuDamageChart")->isEnabled());
+    services.printer.copiesAnswers.push_back(1);
+    window->cmdReport_Click();
+    Item("mnuPrintReport")->trigger();
+    Item("mnuExportReport")->trigger();
+    EXPECT_EQ(services.messages.asked.size(), 3u);
+    for (const AskedBox& asked : services.messages.asked)
+      EXPECT_EQ(asked.text, "Plesae click \"Design Thickness\" button, First !  ");
+    EXPECT_EQ(services.printer.dialogsShown, 0);
+    EXPECT_TRUE(services.files.asked.empty());
+    EXPECT_FALSE(Box()->isVisible());
+    services.printer.copiesAnswers.clear();
+  }
 }
 
 // The toolkit's printer writing each document into a PDF file of its own, without a dialog.

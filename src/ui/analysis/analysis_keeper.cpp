@@ -11,7 +11,7 @@ void AnalysisKeeper::DesignMade(PreparedDesign used) {
   ++designNumber_;
 }
 
-bool AnalysisKeeper::HasDesign(const ProgramState& state) const { return design_ && !state.lbh.empty(); }
+bool AnalysisKeeper::HasDesign(const ProgramState& state) const { return design_ && state.HasCurrentDesign(); }
 
 void AnalysisKeeper::Follow(const ProgramState& state) {
   if (!window_) return;
