@@ -211,6 +211,49 @@ class PdfFilesPrinter : public QtPrinter {
   int copies_;
 };
 
+// The toolkit's printer whose dialog, instead of waiting for the user, records what it offers and leaves
+// on the printer what a user's choice of pages in the platform's own dialog leaves there.
+class PageChoosingPrinter : public QtPrinter {
+ public:
+  static constexpr auto kJobOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+  QPrintDialog::PrintDialogOptions offered;
+  bool engineKeepsJobOptions = false;
+  QPrinter& Printer() { return Device(); }
+
+ protected:
+  int RunPrintDialog(QPrintDialog& dialog) override {
+    offered = dialog.options();
+    QPrinter& printer = *dialog.printer();
+    printer.setPrintRange(QPrinter::PageRange);
+    QPageRanges pages;
+    pages.addRange(2, 3);
+    printer.setPageRanges(pages);
+    printer.setPageOrder(QPrinter::LastPageFirst);
+    printer.setCopyCount(2);
+    const QStringList jobOptions = {"page-set", "odd", "job-priority", "50", "page-ranges", "2-3"};
+    printer.printEngine()->setProperty(kJobOptionsKey, jobOptions);
+    engineKeepsJobOptions = printer.printEngine()->property(kJobOptionsKey).toStringList() == jobOptions;
+    return QDialog::Accepted;
+  }
+};
+
+TEST(PrintDialogTest, OffersPrinterAndCopiesOnlyAndTheReportPrintsWholeWhateverWasChosen) {
+  PageChoosingPrinter printer;
+  EXPECT_EQ(printer.ShowPrintDialog(), 2);
+  for (const auto option : {QPrintDialog::PrintToFile, QPrintDialog::PrintSelection, QPrintDialog::PrintPageRange,
+                            QPrintDialog::PrintCurrentPage, QPrintDialog::PrintCollateCopies})
+    EXPECT_FALSE(printer.offered.testFlag(option)) << option;
+  EXPECT_EQ(printer.Printer().printRange(), QPrinter::AllPages);
+  EXPECT_TRUE(printer.Printer().pageRanges().isEmpty());
+  EXPECT_EQ(printer.Printer().pageOrder(), QPrinter::FirstPageFirst);
+  EXPECT_EQ(printer.Printer().copyCount(), 1);  // each copy is a job of its own
+  // Options of the print job that are not page choices stay.
+  if (printer.engineKeepsJobOptions) {
+    EXPECT_EQ(printer.Printer().printEngine()->property(PageChoosingPrinter::kJobOptionsKey).toStringList(),
+              (QStringList{"job-priority", "50"}));
+  }
+}
+
 QString Output(const QString& program, const QStringList& arguments) {
   QProcess process;
   process.start(program, arguments);
