@@ -105,7 +105,7 @@ TEST_F(AnalysisMenuTest, TheChartWindowShowsTheDesignAndFollowsANewDesignAndTheU
   Item("mnuDamageChart")->trigger();
   ASSERT_NE(AnalysisWindow(), nullptr);
   EXPECT_TRUE(AnalysisWindow()->isVisible());
-  EXPECT_EQ(SeriesPoints(0), kCurvePoints);
+  EXPECT_EQ(SeriesPoints(0), kCurvePoints + 1);  // with the design's own point
   EXPECT_EQ(SeriesPoints(1), 2);
   EXPECT_EQ(SeriesPoints(2), 2);
   EXPECT_EQ(Bars(), 2);
