@@ -23,10 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   ProgramState state = before;
   const InputFileResult result = ReadInputText(state, std::string(InputText(data, size)), "fuzz.inp");
   Require(!result.message.empty(), "every read ends with a message");
-  if (result.status == ReadStatus::kFailed)
+  if (result.status != ReadStatus::kLoaded)
     Require(state.TxtE == before.TxtE && state.mixlist == before.mixlist && state.mixnext == before.mixnext &&
-                state.acdata == before.acdata && state.EngFlag == before.EngFlag,
-            "a failed read applies nothing of the file");
+                state.acdata == before.acdata && state.EngFlag == before.EngFlag && state.TxtSc == before.TxtSc,
+            "a read that fails applies nothing of the file");
   RequireIntact(state, "reading the input data file");
 
   // Whatever the file held, the unit switch converts the texts it can and the state stays whole.

@@ -27,24 +27,33 @@ MixDamage EvaluateMixDamage(const PreparedDesign& design, double hIn) {
 std::vector<CurvePoint> DamageCurve(const PreparedDesign& design, double designIn, bool metric, int points) {
   const double from = std::clamp(designIn / 2, 0.0, kMaxThicknessIn);
   const double to = std::clamp(designIn * 2, 0.0, kMaxThicknessIn);
+  const auto shown = [metric](double h) { return metric ? h * kLengthFactor : h; };
   std::vector<CurvePoint> curve;
   for (int i = 0; i < points; ++i) {
     const double h = points == 1 ? from : from + (to - from) * i / (points - 1);
     if (h <= 0) continue;  // a slab of no thickness has no stiffness to evaluate
-    curve.push_back({metric ? h * kLengthFactor : h, EvaluateMix(design, h)});
+    curve.push_back({shown(h), EvaluateMix(design, h)});
+  }
+  // The design's own point, evaluated as the design's last pass was, so that the curve meets the design
+  // line at the design's D rather than between two samples.
+  if (designIn > 0) {
+    const CurvePoint designPoint{shown(designIn), EvaluateMix(design, designIn)};
+    const auto at = std::lower_bound(curve.begin(), curve.end(), designPoint.thickness,
+                                     [](const CurvePoint& p, double thickness) { return p.thickness < thickness; });
+    if (at != curve.end() && at->thickness == designPoint.thickness)
+      *at = designPoint;
+    else
+      curve.insert(at, designPoint);
   }
   return curve;
 }
 
-std::vector<AircraftShare> DamageShares(const MixDamage& mix) {
+std::vector<AircraftShare> DamageShares(const PreparedDesign& design, const DesignResult& result) {
   std::vector<AircraftShare> shares;
-  for (const AircraftDamage& a : mix.aircraft) {
-    const double percent = mix.damage > 0 ? a.damageRatioPct / 100.0 / mix.damage * 100 : 0;
-    shares.push_back({a.row, a.name, percent});
-  }
-  std::stable_sort(shares.begin(), shares.end(), [](const AircraftShare& x, const AircraftShare& y) {
-    return x.percentOfDamage > y.percentOfDamage;
-  });
+  for (const MixAircraft& m : design.mix)
+    shares.push_back({m.row, design.englishLibrary[m.row][kFieldName], result.damageRatioPct[m.row]});
+  std::stable_sort(shares.begin(), shares.end(),
+                   [](const AircraftShare& x, const AircraftShare& y) { return x.damageRatioPct > y.damageRatioPct; });
   return shares;
 }
 

@@ -33,18 +33,21 @@ struct CurvePoint {
 inline constexpr int kCurvePoints = 200;
 
 // D at kCurvePoints evenly spaced thicknesses from half to twice the design thickness, clamped to
-// (0, 30] in; thicknesses are given in centimetres when metric.
+// (0, 30] in, and at the design thickness itself, where it is the design's own D; in thickness order,
+// thicknesses in centimetres when metric.
 std::vector<CurvePoint> DamageCurve(const PreparedDesign& design, double designIn, bool metric,
                                     int points = kCurvePoints);
 
+// An aircraft's part of a design's damage: its damage ratio in percent, where D = 1 is 100 %.
 struct AircraftShare {
   int row = 0;
   std::string name;
-  double percentOfDamage = 0;
+  double damageRatioPct = 0;
 };
 
-// Each aircraft's share of D in percent, largest first (the governing aircraft leads); all 0 when D = 0.
-std::vector<AircraftShare> DamageShares(const MixDamage& mix);
+// Each mix aircraft's damage ratio as the design stored it in `result` (the figures of the report),
+// largest first, so that the governing aircraft leads.
+std::vector<AircraftShare> DamageShares(const PreparedDesign& design, const DesignResult& result);
 
 // Structural life left in years at damage D over the design life: 20 / D.
 double RemainingLifeYears(double damage);

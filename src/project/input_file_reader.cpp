@@ -1,6 +1,7 @@
 // The input data file reader: header lines, unit marker, input texts and ReadMixRows.
 #include "project/input_file_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
@@ -33,7 +34,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 std::string ReadFailure(const std::string& path, const std::string& problem) {
-  return "The input data file \"" + path + "\" cannot be read: " + problem + ". Nothing was taken from it.";
+  return "The input data file \"" + path + "\" cannot be read: " + problem + ". Nothing has been changed.";
 }
 
 // What a file's mix section holds, kept apart from the state until the whole section has been read.
@@ -44,7 +45,9 @@ struct MixBlock {
 
 class MixRowsReader {
  public:
-  MixRowsReader(const std::vector<std::string>& lines, const std::string& path) : lines_(lines), path_(path) {}
+  // `libraryCount` is the number of aircraft in the library in use: a row beyond it has no aircraft.
+  MixRowsReader(const std::vector<std::string>& lines, const std::string& path, int libraryCount)
+      : lines_(lines), path_(path), libraryCount_(libraryCount) {}
 
   // ReadMixRows: the count on line 9, then one block of nine lines per mix position.
   Outcome ReadMixRows(std::vector<MixBlock>& blocks) {
@@ -60,8 +63,9 @@ class MixRowsReader {
       double row = 0;
       if (Outcome o = ReadNumber("the library row of aircraft " + std::to_string(p), row); !o) return o;
       row = std::nearbyint(row);
-      if (row < 1 || row > kMaxAircraft)
-        return Fail(next_ - 1, "names library row " + NumberText(row) + "; rows run from 1 to 65");
+      if (row < 1 || row > libraryCount_)
+        return Fail(next_ - 1, "names library row " + NumberText(row) + ", but the library in use holds " +
+                                   std::to_string(libraryCount_) + " aircraft");
       block.row = static_cast<int>(row);
       if (named[block.row]) return Fail(next_ - 1, "names library row " + std::to_string(block.row) + " a second time");
       named[block.row] = true;
@@ -94,6 +98,7 @@ class MixRowsReader {
 
   const std::vector<std::string>& lines_;
   const std::string& path_;
+  int libraryCount_;
   std::size_t next_ = 0;
 };
 
@@ -140,27 +145,34 @@ InputFileResult ReadInputText(ProgramState& state, const std::string& text, cons
     const std::string problem = "it ends after line " + std::to_string(lines.size()) + ", before \"***Aircraft\"";
     return Result(ReadStatus::kFailed, ReadFailure(path, problem));
   }
+  if (lines[7] != kAircraftMarker) return Result(ReadStatus::kIncorrectInputFile, "Incorrect Input File!");
   std::vector<MixBlock> blocks;
-  const bool aircraftSection = lines[7] == kAircraftMarker;
-  if (aircraftSection) {
-    if (Outcome o = MixRowsReader(lines, path).ReadMixRows(blocks); !o) return Result(ReadStatus::kFailed, o.message);
-  }
+  const int libraryCount = std::clamp<int>(state.account, 0, kMaxAircraft);
+  if (Outcome o = MixRowsReader(lines, path, libraryCount).ReadMixRows(blocks); !o)
+    return Result(ReadStatus::kFailed, o.message);
   ApplyMarker(state, lines[1]);
   state.TxtE = lines[3];
   state.TxtSc = lines[4];
   state.Txtk = lines[5];
-  if (!aircraftSection) return Result(ReadStatus::kIncorrectInputFile, "Incorrect Input File!");
   ApplyMix(state, blocks);
   return Result(ReadStatus::kLoaded, path + "  Loaded!");
 }
 
 InputFileResult ReadInputFile(ProgramState& state, const std::string& path) {
   std::string text;
-  if (Outcome o = ReadTextFile(path, kMaxInputFileBytes, text); !o) return Result(ReadStatus::kFailed, o.message);
+  if (Outcome o = ReadTextFile(path, kMaxInputFileBytes, text); !o)
+    return Result(ReadStatus::kFailed, o.message + " Nothing has been changed.");
   return ReadInputText(state, text, path);
 }
 
 InputFileResult LoadInputFile(ProgramState& state, const std::string& path, const std::string& libraryPath) {
-  if (Outcome o = ResetForRead(state, libraryPath); !o) return Result(ReadStatus::kFailed, o.message);
-  return ReadInputFile(state, path);
+  ProgramState read = state;
+  if (Outcome o = ResetForRead(read, libraryPath); !o)
+    return Result(ReadStatus::kFailed, o.message + " The input data file was not read; nothing has been changed.");
+  InputFileResult result = ReadInputFile(read, path);
+  if (result.status != ReadStatus::kLoaded) return result;
+  // The thickness shown belonged to the inputs that the file has replaced.
+  read.lbh.clear();
+  state = std::move(read);
+  return result;
 }

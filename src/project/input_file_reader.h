@@ -1,12 +1,11 @@
 // Reading the input data file (".inp") into the program state: unit system, input texts, traffic mix.
 //
 // The read is the data side of "&Read Data From File...": once the user has chosen a file,
-// LoadInputFile resets the state (ResetForRead) and reads the file (ReadInputFile). A file is applied all or nothing, except for the one case the file format
-// defines: when line 8 is not "***Aircraft" the unit system and the three input texts of lines 2 to 6
-// have already been taken and the result is kIncorrectInputFile. Any other failure (a missing line, a
-// number line holding no number, a mix count above 65, a library row outside 1..65 or named twice)
-// applies nothing of the file: the state stays as the reset left it (English units, library re-read,
-// empty mix, input texts as they were), so the grid never shows a half-read mix.
+// LoadInputFile reads and checks the whole file into a fresh state (ResetForRead, then ReadInputFile)
+// and only when that succeeds does the fresh state replace the program's. Any failure (the library or
+// the file cannot be read, line 8 is not "***Aircraft", a missing line, a number line holding no
+// number, a mix count above 65, a library row outside the library in use or named twice) leaves the
+// program's state exactly as it was.
 #pragma once
 
 #include <string>
@@ -18,7 +17,7 @@ inline constexpr std::size_t kMaxInputFileBytes = 1 << 20;  // a full 65-aircraf
 
 enum class ReadStatus {
   kLoaded,              // message: the path followed by "  Loaded!"
-  kIncorrectInputFile,  // message: "Incorrect Input File!"; unit system and inputs already replaced
+  kIncorrectInputFile,  // message: "Incorrect Input File!"; nothing of the file was applied
   kFailed,              // message: the reason; nothing of the file was applied
 };
 
@@ -32,10 +31,14 @@ struct InputFileResult {
 // of 0, and the English grid unit words. Input texts and the thickness caption are kept.
 Outcome ResetForRead(ProgramState& state, const std::string& libraryPath);
 
-// Reads the file at path into a state just reset by ResetForRead. Accepts CR LF and LF line ends.
+// Reads the file at path into a state just reset by ResetForRead, which changes only when the whole file
+// is sound: its library rows must lie within the state's library (1 to account). Accepts CR LF and LF
+// line ends.
 InputFileResult ReadInputFile(ProgramState& state, const std::string& path);
 // The same on the file's text already in memory; path is only used in the messages.
 InputFileResult ReadInputText(ProgramState& state, const std::string& text, const std::string& path);
 
-// ResetForRead then ReadInputFile; a failed reset is reported as kFailed.
+// ResetForRead then ReadInputFile on a copy of state, which replaces state (with the thickness caption
+// cleared, since the design shown belonged to other inputs) only when the file was loaded. A failed
+// reset is reported as kFailed.
 InputFileResult LoadInputFile(ProgramState& state, const std::string& path, const std::string& libraryPath);

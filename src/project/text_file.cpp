@@ -4,6 +4,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -18,27 +19,53 @@ fs::path TemporaryPathFor(const fs::path& target) {
   return target.parent_path() / (".ripades-" + std::to_string(ticks) + "-" + std::to_string(counter++) + ".tmp");
 }
 
+constexpr int kMostLinksFollowed = 40;  // as the system's own limit on a chain of symbolic links
+
+// The file a path names in the end: a symbolic link is followed to its target (which need not exist
+// yet), so that the target is replaced and the link stays. Nothing for a chain of links that does not
+// end.
+std::optional<fs::path> FinalTarget(fs::path path) {
+  for (int followed = 0; followed <= kMostLinksFollowed; ++followed) {
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+    const fs::path link = fs::read_symlink(path, error);
+    if (error) return std::nullopt;
+    path = link.is_absolute() ? link : path.parent_path() / link;
+  }
+  return std::nullopt;
+}
+
+bool WriteWhole(const fs::path& file, const std::string& content) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  out.write(content.data(), static_cast<std::streamsize>(content.size()));
+  out.flush();
+  return static_cast<bool>(out);
+}
+
+// The replaced file's permission bits go to the new one; a new file keeps those it was created with.
+bool TakePermissions(const fs::path& temporary, const fs::path& target) {
+  std::error_code error;
+  const fs::file_status replaced = fs::status(target, error);
+  if (error) return !fs::exists(replaced);
+  fs::permissions(temporary, replaced.permissions() & fs::perms::mask, fs::perm_options::replace, error);
+  return !error;
+}
+
 }  // namespace
 
 Outcome WriteTextFileAtomically(const std::string& path, const std::string& content) {
-  const fs::path target(path);
-  const fs::path temporary = TemporaryPathFor(target);
-  bool written = false;
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (out) {
-      out.write(content.data(), static_cast<std::streamsize>(content.size()));
-      out.flush();
-      written = static_cast<bool>(out);
-    }
-  }
+  const Outcome failed = Outcome::Failure("The file \"" + path + "\" cannot be written; nothing was saved there.");
+  const std::optional<fs::path> target = FinalTarget(fs::path(path));
+  if (!target) return failed;
+  const fs::path temporary = TemporaryPathFor(*target);
   std::error_code error;
-  if (written) {
-    fs::rename(temporary, target, error);
+  if (WriteWhole(temporary, content) && TakePermissions(temporary, *target)) {
+    fs::rename(temporary, *target, error);
     if (!error) return Outcome::Success();
   }
   fs::remove(temporary, error);
-  return Outcome::Failure("The file \"" + path + "\" cannot be written; nothing was saved there.");
+  return failed;
 }
 
 Outcome ReadTextFile(const std::string& path, std::size_t maxBytes, std::string& content) {

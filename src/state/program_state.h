@@ -67,5 +67,8 @@ struct ProgramState {
   DesignResult designResult;
 
   bool IsMetric() const { return EngFlag != 1 && SIFlag == 1; }
+  // The stored results belong to the inputs and mix shown while the thickness caption shows them:
+  // every change of what a design reads clears lbh.
+  bool HasCurrentDesign() const { return !lbh.empty(); }
   int MixCount() const;  // mixnext - 1, never below 0
 };

@@ -91,6 +91,11 @@ void frmAircraft::ShowInitialState() {
   ShowUnitItems(state_.IsMetric());
 }
 
+void frmAircraft::DesignOutdated() {
+  state_.lbh.clear();
+  ShowInputs();
+}
+
 void frmAircraft::ShowInputs() {
   // Only changed texts are replaced, so the cursor of a box the user is typing in stays put.
   const auto setText = [](QLineEdit* box, const std::string& text) {

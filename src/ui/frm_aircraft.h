@@ -111,6 +111,9 @@ class frmAircraft : public QMainWindow {
   Outcome BuildReport(std::vector<std::string>& lines) const;
   // "Damage &Chart..." and an open analysis window follow the design shown in lbh.
   void ShowAnalysisState();
+  // What a design reads has changed: the thickness caption is cleared, so the stored results are no
+  // longer current, and the analysis window follows.
+  void DesignOutdated();
 
   PlatformServices services_;
   std::string programDirectory_;

@@ -43,7 +43,8 @@ bool frmAircraft::SaveInputData() {
   return saved.ok;
 }
 
-// The window is reset only once a file has been chosen: a cancelled dialog keeps the user's work.
+// The window is reset only once the whole file has been read: a cancelled dialog or a file that cannot
+// be read keeps the user's work, units, view and design as they were.
 void frmAircraft::FileLoad_Click() {
   const std::optional<std::string> path = services_.files.ShowOpen(CommonDialog1());
   if (!path) return;
@@ -52,9 +53,11 @@ void frmAircraft::FileLoad_Click() {
   {
     BusyScope busy(services_.busy);
     result = LoadInputFile(state_, FullPath(*path), LibraryPath());
-    ShowInitialState();
-    BuildGridHeader();
-    FillMixGrid(state_.mixlist, state_.MixCount());
+    if (result.status == ReadStatus::kLoaded) {
+      ShowInitialState();
+      BuildGridHeader();
+      FillMixGrid(state_.mixlist, state_.MixCount());
+    }
   }
   // "  Loaded!" and "Incorrect Input File!" carry the application's title, failures the program's.
   services_.messages.MsgBox(result.message, kMsgOk, result.status == ReadStatus::kFailed ? kProgramName : "");

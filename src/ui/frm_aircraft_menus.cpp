@@ -95,13 +95,17 @@ void frmAircraft::ConnectHandlers() {
   connect(Grid1, &QTableWidget::cellClicked, this, &frmAircraft::Grid1_Click);
   connect(Grid1, &QTableWidget::cellDoubleClicked, this, &frmAircraft::Grid1_DblClick);
 
-  // The state holds the input texts as the user types them.
+  // The state holds the input texts as the user types them. The window only ever shows the state's
+  // own text, so a text that differs from it is the user's change, and the design shown is no longer
+  // the design of the inputs shown.
   const std::pair<QLineEdit*, std::string ProgramState::*> boxes[] = {
       {TxtE, &ProgramState::TxtE}, {TxtSc, &ProgramState::TxtSc}, {Txtk, &ProgramState::Txtk}};
   for (const auto& [box, text] : boxes)
     connect(box, &QLineEdit::textChanged, this, [this, member = text](const QString& typed) {
       // A text the box only shows keeps the state's bytes, so a file's text that is not UTF-8 is saved
       // back unchanged instead of as replacement characters.
-      if (typed != QString::fromStdString(state_.*member)) state_.*member = typed.toStdString();
+      if (typed == QString::fromStdString(state_.*member)) return;
+      state_.*member = typed.toStdString();
+      DesignOutdated();
     });
 }

@@ -69,19 +69,27 @@ void frmAircraft::FillMixGrid(const MixList& list, int count) {
       SetGridCell(p + 1, c, MixCellText(state_.acdata, list[p], c));
 }
 
+// Every change of the mix or of an aircraft's value changes what a design reads, so the design shown
+// goes with it.
 void frmAircraft::cmdAdd_Click() {
-  if (AddToMix(state_, List_sel())) FillMixGrid(state_.mixlist, state_.MixCount());
+  if (!AddToMix(state_, List_sel())) return;
+  FillMixGrid(state_.mixlist, state_.MixCount());
+  DesignOutdated();
 }
 
 void frmAircraft::ListAircraft_DblClick() { cmdAdd_Click(); }
 
 void frmAircraft::cmdDel_Click() {
-  if (RemoveFromMix(state_, selrow_, services_.messages)) FillMixGrid(state_.mixlist, state_.MixCount());
+  if (!RemoveFromMix(state_, selrow_, services_.messages)) return;
+  FillMixGrid(state_.mixlist, state_.MixCount());
+  DesignOutdated();
 }
 
 void frmAircraft::cmddelall_Click() {
+  const bool emptied = state_.MixCount() > 0;
   RemoveAllFromMix(state_, selrow_);
   FillMixGrid(state_.mixlist, 0);
+  if (emptied) DesignOutdated();
 }
 
 void frmAircraft::Grid1_Click() { selrow_ = Grid1->currentRow(); }
@@ -93,6 +101,7 @@ void frmAircraft::Grid1_DblClick() {
     changeDialog = new frmChangedata(state_, services_.messages, this);
     connect(changeDialog, &frmChangedata::ValueStored, this, [this] {
       FillMixGrid(state_.mixlist, state_.MixCount());
+      DesignOutdated();
       activateWindow();
     });
   }

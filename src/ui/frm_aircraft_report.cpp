@@ -33,7 +33,7 @@ Outcome PrintCopies(Printer& printer, const std::vector<std::string>& lines, int
 }  // namespace
 
 bool frmAircraft::DesignShownOrAsk() {
-  if (!state_.lbh.empty()) return true;
+  if (state_.HasCurrentDesign()) return true;
   services_.messages.MsgBox("Plesae click \"Design Thickness\" button, First !  ", kMsgCancelTryAgainContinue,
                             kProgramName);
   return false;
@@ -54,7 +54,7 @@ Outcome frmAircraft::BuildReport(std::vector<std::string>& lines) const {
 }
 
 void frmAircraft::mnuReport_Click() {
-  if (!state_.lbh.empty()) ShowReport();
+  if (state_.HasCurrentDesign()) ShowReport();
 }
 
 bool frmAircraft::ShowReport() {
@@ -75,7 +75,10 @@ bool frmAircraft::ShowReport() {
 }
 
 // The report is built once, whatever the number of copies; the temporary file goes with the command.
+// As "Report" does, it asks for a design first: a report of no current design would print results that
+// belong to other inputs.
 void frmAircraft::mnuPrintReport_Click() {
+  if (!DesignShownOrAsk()) return;
   const std::optional<int> copies = services_.printer.ShowPrintDialog();
   if (!copies) return;
   Outcome printed;

@@ -45,8 +45,7 @@ void frmAircraft::mnuPvmtStru_Click() {
   mnuAircraft->setEnabled(true);
   mnuPvmtStru->setEnabled(false);
   // A thickness shown before belongs to inputs that may have changed since.
-  state_.lbh.clear();
-  ShowInputs();
+  DesignOutdated();
 }
 
 // W and H are the window's outer size in twips; widths are set before the lefts that depend on them

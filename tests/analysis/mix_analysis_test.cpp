@@ -51,7 +51,7 @@ TEST_F(MixAnalysisTest, CurveSpansHalfToTwiceTheDesignClampedToThirtyInches) {
   ASSERT_TRUE(DesignThickness(state, &used).ok);
   const double h = state.designResult.thicknessIn;
   const auto curve = DamageCurve(used, h, false);
-  ASSERT_EQ(curve.size(), static_cast<std::size_t>(kCurvePoints));
+  ASSERT_EQ(curve.size(), static_cast<std::size_t>(kCurvePoints + 1));  // the samples and the design's own
   EXPECT_DOUBLE_EQ(curve.front().thickness, h / 2);
   EXPECT_DOUBLE_EQ(curve.back().thickness, std::min(2 * h, 30.0));
   // Damage falls over the range, though not everywhere: the gear models jump at their knots.
@@ -65,15 +65,16 @@ TEST_F(MixAnalysisTest, CurveSpansHalfToTwiceTheDesignClampedToThirtyInches) {
   for (const CurvePoint& p : DamageCurve(used, 0.0000572, false)) EXPECT_GT(p.thickness, 0);
 }
 
-TEST_F(MixAnalysisTest, SharesSumToAHundredLargestFirst) {
+TEST_F(MixAnalysisTest, SharesAreTheDesignsDamageRatiosLargestFirst) {
   PreparedDesign used;
   ASSERT_TRUE(DesignThickness(state, &used).ok);
-  const auto shares = DamageShares(EvaluateMixDamage(used, state.designResult.thicknessIn));
+  const auto shares = DamageShares(used, state.designResult);
   ASSERT_EQ(shares.size(), 4u);
+  // The design's damage ratios: D is within 0.001 of 1, so they add up to within 0.1 of 100 %.
   const double total = std::accumulate(shares.begin(), shares.end(), 0.0,
-                                       [](double s, const AircraftShare& a) { return s + a.percentOfDamage; });
-  EXPECT_NEAR(total, 100, 0.01);
-  for (std::size_t i = 1; i < shares.size(); ++i) EXPECT_GE(shares[i - 1].percentOfDamage, shares[i].percentOfDamage);
+                                       [](double s, const AircraftShare& a) { return s + a.damageRatioPct; });
+  EXPECT_NEAR(total, 100, 0.1);
+  for (std::size_t i = 1; i < shares.size(); ++i) EXPECT_GE(shares[i - 1].damageRatioPct, shares[i].damageRatioPct);
   EXPECT_EQ(shares.front().name, "B737-800");  // the governing aircraft of this mix
   EXPECT_EQ(shares.back().name, "Bombardier CRJ900");
 }

@@ -60,7 +60,7 @@ TEST_F(InputFileTest, RoundTripsGiveTheSameTextsInEnglishAndMetric) {
     EXPECT_EQ(read.mixlist, written.mixlist);
     EXPECT_EQ(read.mixnext, written.mixnext);
     EXPECT_EQ(read.acdata, written.acdata);  // mix rows from the file, the others converted alike
-    EXPECT_EQ(read.lbh, "16.4");
+    EXPECT_EQ(read.lbh, "");                 // the thickness belonged to the inputs the file replaced
     EXPECT_EQ(InputFileText(read), FileText(path));
   }
 }
@@ -93,27 +93,27 @@ TEST_F(InputFileTest, OnlyAnExactMarkerChangesTheUnitSystem) {
   EXPECT_EQ(metric.acdata[1][kFieldGrossWeight], "55.625");  // not in the file: the library converted
 }
 
-TEST_F(InputFileTest, AWrongSectionMarkerIsReportedAfterTheInputsWereReplaced) {
+TEST_F(InputFileTest, AWrongSectionMarkerIsReportedAndTakesNothing) {
   std::string text = InputFileText(MetricRegional());
   text.replace(text.find("***Aircraft"), 11, "***aircraft");
   ProgramState state;
   const InputFileResult result = Read(text, state);
   EXPECT_EQ(result.status, ReadStatus::kIncorrectInputFile);
   EXPECT_EQ(result.message, "Incorrect Input File!");
-  EXPECT_EQ(state.TxtSc, "4478.5");
-  EXPECT_EQ(state.SIFlag, 1);
-  EXPECT_EQ(state.MixCount(), 0);
+  EXPECT_EQ(state.TxtSc, "650");
+  EXPECT_EQ(state.SIFlag, 0);
 }
 
-TEST_F(InputFileTest, ARowBeyondTheLibraryGetsTheFieldsButNoName) {
+TEST_F(InputFileTest, ARowBeyondTheLibraryInUseFailsNamingLineRowAndLibrarySize) {
   ProgramState state;
-  const InputFileResult result =
-      Read(std::string(kHeader) + " 1 \r\n 60 \r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n", state);
-  ASSERT_EQ(result.status, ReadStatus::kLoaded);
-  EXPECT_GT(60, state.account);
-  EXPECT_EQ(state.mixlist[1], 60);
-  EXPECT_EQ(state.acdata[60][kFieldName], "");
-  EXPECT_EQ(state.acdata[60][kFieldContactWidth], "8");
+  const std::string block = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n";
+  const InputFileResult result = Read(std::string(kHeader) + " 2 \r\n 51 \r\n" + block + " 52 \r\n" + block, state);
+  EXPECT_EQ(result.status, ReadStatus::kFailed);
+  EXPECT_EQ(result.message,
+            "The input data file \"test.inp\" cannot be read: line 19 names library row 52, but the library in use "
+            "holds 51 aircraft. Nothing has been changed.");
+  EXPECT_EQ(state.MixCount(), 0);
+  EXPECT_EQ(state.acdata[51], StateWithLibrary().acdata[51]);
 }
 
 TEST_F(InputFileTest, CountsAndRowsRoundHalvesToEven) {
@@ -178,6 +178,43 @@ TEST_F(InputFileTest, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile) {
   int entries = 0;
   for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++entries;
   EXPECT_EQ(entries, 3);  // design.inp, the long name and occupied.inp: no temporary file is left
+}
+
+TEST_F(InputFileTest, ASaveKeepsTheReplacedFilesPermissionsAndWritesThroughALink) {
+  const ProgramState state = EnglishMixedFleet();
+  const fs::path real = folder / "real";
+  fs::create_directory(real);
+  struct Case {
+    const char* name;
+    fs::perms mode;
+    fs::path link;  // empty: the target itself is saved to
+    fs::path linkTo;
+  };
+  const Case cases[] = {
+      {"mode 0640", fs::perms(0640), {}, {}},
+      {"mode 0604", fs::perms(0604), {}, {}},
+      {"absolute link", fs::perms(0640), folder / "absolute.inp", real / "design.inp"},
+      {"relative link", fs::perms(0600), folder / "relative.inp", fs::path("real") / "design.inp"},
+      {"link to a link", fs::perms(0640), folder / "twice.inp", "absolute.inp"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path target = real / "design.inp";
+    { std::ofstream(target, std::ios::binary) << "old"; }
+    fs::permissions(target, c.mode);
+    if (!c.link.empty() && !fs::is_symlink(fs::symlink_status(c.link))) fs::create_symlink(c.linkTo, c.link);
+    ASSERT_TRUE(WriteInputFile(state, (c.link.empty() ? target : c.link).string()).ok);
+    EXPECT_EQ(FileText(target), InputFileText(state));
+    EXPECT_EQ(fs::status(target).permissions(), c.mode);
+    EXPECT_TRUE(c.link.empty() || fs::is_symlink(fs::symlink_status(c.link)));
+  }
+  // A link whose target does not exist yet creates the target; a loop of links is refused.
+  fs::create_symlink(real / "new.inp", folder / "dangling.inp");
+  ASSERT_TRUE(WriteInputFile(state, (folder / "dangling.inp").string()).ok);
+  EXPECT_EQ(FileText(real / "new.inp"), InputFileText(state));
+  fs::create_symlink("loop.inp", folder / "loop.inp");
+  EXPECT_FALSE(WriteInputFile(state, (folder / "loop.inp").string()).ok);
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "loop.inp")));
 }
 
 TEST_F(InputFileTest, GoldenExamplesAreWhatTheWriterWritesAndReadBack) {

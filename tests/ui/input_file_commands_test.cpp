@@ -80,58 +80,59 @@ TEST_F(InputFileCommandsTest, SaveThenReadGivesBackEveryTextInEitherSystem) {
   EXPECT_EQ(services.files.asked[3].request.initialName, FilePath("mix.inp"));
 }
 
-TEST_F(InputFileCommandsTest, UnitItemsFollowTheFileAndFailuresAreReported) {
+TEST_F(InputFileCommandsTest, AReadFileIsShownFromTheTitleViewAndAFailedReadChangesNothing) {
   const QByteArray head = "RIPADES-title\r\n****SI****\r\n\r\n27560000\r\n4478.5\r\n54.2\r\n\r\n";
   const QByteArray block = " 14 \r\n778.305\r\n1200\r\n46.64\r\n1405.56\r\n2\r\n86.36\r\n0\r\n29.718\r\n";
   struct Case {
     const char* name;
     QByteArray text;
-    const char* message;  // the start of it
+    const char* message;  // the start of it, after the path for a file that was loaded
     const char* title;
-    QStringList inputs;
-    int mixRows;
-    bool metric;  // the marker on line 2 was taken
+    bool loaded;
   };
   const Case cases[] = {
-      {"unknown marker",
-       QByteArray(head).replace("****SI****", "****SI**** ") + "***Aircraft\r\n 1 \r\n" + block,
-       "",
-       "ripades20",
-       {"27560000", "4478.5", "54.2"},
-       1,
-       false},
-      {"wrong section",
-       head + "***Aircraf\r\n 1 \r\n" + block,
-       "Incorrect Input File!",
-       "ripades20",
-       {"27560000", "4478.5", "54.2"},
-       0,
-       true},
-      {"truncated block",
-       head + "***Aircraft\r\n 1 \r\n" + block.left(30),
-       "The input data file",
-       "RIPADES",
-       {"1", "2", "3"},
-       0,
-       false},
+      {"unknown marker: read in English",
+       QByteArray(head).replace("****SI****", "****SI**** ") + "***Aircraft\r\n 1 \r\n" + block, "  Loaded!",
+       "ripades20", true},
+      {"wrong section", head + "***Aircraf\r\n 1 \r\n" + block, "Incorrect Input File!", "ripades20", false},
+      {"truncated block", head + "***Aircraft\r\n 1 \r\n" + block.left(30), "The input data file", "RIPADES", false},
+      {"row beyond the library", head + "***Aircraft\r\n 1 \r\n" + QByteArray(block).replace(" 14 ", " 52 "),
+       "The input data file", "RIPADES", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    // A metric design, then the aircraft view, as the user left them before the read.
     Item("MetricOption")->trigger();
-    for (auto [box, text] : {std::pair{"TxtE", "1"}, {"TxtSc", "2"}, {"Txtk", "3"}}) Type(box, text);
+    Item("mnuPvmtStru")->trigger();
+    for (auto [box, text] : {std::pair{"TxtE", "27000000"}, {"TxtSc", "4400"}, {"Txtk", "60"}}) Type(box, text);
+    Press("cmdDesign");
+    Item("mnuAircraft")->trigger();
+    const QStringList before = Shown() << LabelText("lbh") << LabelText("LbunitE") << LabelText("Lbunitk");
+    ASSERT_FALSE(LabelText("lbh").isEmpty());
     WriteFile("case.inp", c.text);
     services.messages.asked.clear();
     Read(FilePath("case.inp"));
     ASSERT_EQ(services.messages.asked.size(), 1u);
-    EXPECT_TRUE(QString::fromStdString(services.messages.Last().text).startsWith(c.message));
+    const std::string& message = services.messages.Last().text;
+    EXPECT_EQ(message.find(c.loaded ? FilePath("case.inp") + c.message : c.message), 0u) << message;
     EXPECT_EQ(services.messages.Last().title, c.title);
-    EXPECT_EQ(QStringList({BoxText("TxtE"), BoxText("TxtSc"), BoxText("Txtk")}), c.inputs);
-    EXPECT_EQ(Grid()->rowCount(), 2 + c.mixRows);
-    EXPECT_EQ(Cell(1, 1), c.metric ? "kN" : "lb");
-    EXPECT_EQ(LabelText("LbunitE"), c.metric ? "kPa" : "psi");
-    EXPECT_EQ(Item("EnglishOption")->isChecked(), !c.metric);
-    EXPECT_EQ(Item("MetricOption")->isChecked(), c.metric);
-    EXPECT_TRUE(TitleViewShown());
+    if (c.loaded) {
+      EXPECT_EQ(QStringList({BoxText("TxtE"), BoxText("TxtSc"), BoxText("Txtk")}),
+                QStringList({"27560000", "4478.5", "54.2"}));
+      EXPECT_EQ(Grid()->rowCount(), 3);
+      EXPECT_EQ(Cell(1, 1), "lb");
+      EXPECT_EQ(LabelText("LbunitE"), "psi");
+      EXPECT_TRUE(Item("EnglishOption")->isChecked());
+      EXPECT_FALSE(Item("MetricOption")->isChecked());
+      EXPECT_EQ(LabelText("lbh"), "");
+      EXPECT_TRUE(TitleViewShown());
+    } else {
+      EXPECT_EQ(Shown() << LabelText("lbh") << LabelText("LbunitE") << LabelText("Lbunitk"), before);
+      EXPECT_TRUE(Grid()->isVisible());
+      if (c.title == std::string("RIPADES")) {
+        EXPECT_NE(message.find("Nothing has been changed."), std::string::npos);
+      }
+    }
   }
 }
 

@@ -1,8 +1,11 @@
 // "Report" and "&Print Report..." on the window: the report box, the printed copies, the temporary file.
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintEngine>
 #include <QProcess>
 #include <QStandardPaths>
+#include <functional>
 
 #include "report/design_report.h"
 #include "report/report_file.h"
@@ -127,13 +130,59 @@ TEST_F(ReportCommandsTest, PrintingFailuresStopTheCopiesAndAreReported) {
   EXPECT_EQ(services.messages.Last().text, "The printer did not accept the report; 1 of 3 copies were printed.");
   EXPECT_FALSE(QFile::exists(TemporaryFile()));
   EXPECT_FALSE(services.busy.busy);
+}
 
-  // A mix that was never designed has no report to print.
-  Item("mnuAircraft")->trigger();
-  ChooseAircraft("A320neo");
-  services.printer.copiesAnswers.push_back(1);
-  Item("mnuPrintReport")->trigger();
-  EXPECT_NE(services.messages.Last().text.find("\"A320neo\" has no design results"), std::string::npos);
+// The design shown is always the design of the inputs shown: whatever changes what a design reads takes
+// the thickness away, and every report command then asks for a design, whatever view is shown.
+TEST_F(ReportCommandsTest, AnyChangeOfWhatADesignReadsTakesTheThicknessAndTheReportAway) {
+  struct Case {
+    const char* name;
+    std::function<void()> change;
+  };
+  const Case cases[] = {
+      {"E typed", [this] { Type("TxtE", "4100000"); }},
+      {"Sc typed", [this] { Type("TxtSc", "640"); }},
+      {"k typed", [this] { Type("Txtk", "50"); }},
+      {"aircraft added", [this] { ChooseAircraft("A320neo"); }},
+      {"aircraft removed",
+       [this] {
+         ClickCell(2, 0);
+         Press("cmdDel");
+       }},
+      {"all removed", [this] { Press("cmddelall"); }},
+      {"value changed",
+       [this] {
+         DoubleClickCell(2, 2);
+         Find<QLineEdit>("Text1")->setText("4321");
+         Find<QPushButton>("cmdOk")->click();
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Open();
+    BuildMix();
+    Item("mnuPvmtStru")->trigger();
+    Press("cmdDesign");
+    ASSERT_FALSE(LabelText("lbh").isEmpty());
+    if (std::string(c.name).find("typed") == std::string::npos) Item("mnuAircraft")->trigger();
+    services.messages.asked.clear();
+    services.files.asked.clear();
+    services.printer.dialogsShown = 0;
+    c.change();
+    EXPECT_EQ(LabelText("lbh"), "");
+    EXPECT_FALSE(Item("mnuDamageChart")->isEnabled());
+    services.printer.copiesAnswers.push_back(1);
+    window->cmdReport_Click();
+    Item("mnuPrintReport")->trigger();
+    Item("mnuExportReport")->trigger();
+    EXPECT_EQ(services.messages.asked.size(), 3u);
+    for (const AskedBox& asked : services.messages.asked)
+      EXPECT_EQ(asked.text, "Plesae click \"Design Thickness\" button, First !  ");
+    EXPECT_EQ(services.printer.dialogsShown, 0);
+    EXPECT_TRUE(services.files.asked.empty());
+    EXPECT_FALSE(Box()->isVisible());
+    services.printer.copiesAnswers.clear();
+  }
 }
 
 // The toolkit's printer writing each document into a PDF file of its own, without a dialog.
@@ -161,6 +210,49 @@ class PdfFilesPrinter : public QtPrinter {
   QString folder_;
   int copies_;
 };
+
+// The toolkit's printer whose dialog, instead of waiting for the user, records what it offers and leaves
+// on the printer what a user's choice of pages in the platform's own dialog leaves there.
+class PageChoosingPrinter : public QtPrinter {
+ public:
+  static constexpr auto kJobOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+  QPrintDialog::PrintDialogOptions offered;
+  bool engineKeepsJobOptions = false;
+  QPrinter& Printer() { return Device(); }
+
+ protected:
+  int RunPrintDialog(QPrintDialog& dialog) override {
+    offered = dialog.options();
+    QPrinter& printer = *dialog.printer();
+    printer.setPrintRange(QPrinter::PageRange);
+    QPageRanges pages;
+    pages.addRange(2, 3);
+    printer.setPageRanges(pages);
+    printer.setPageOrder(QPrinter::LastPageFirst);
+    printer.setCopyCount(2);
+    const QStringList jobOptions = {"page-set", "odd", "job-priority", "50", "page-ranges", "2-3"};
+    printer.printEngine()->setProperty(kJobOptionsKey, jobOptions);
+    engineKeepsJobOptions = printer.printEngine()->property(kJobOptionsKey).toStringList() == jobOptions;
+    return QDialog::Accepted;
+  }
+};
+
+TEST(PrintDialogTest, OffersPrinterAndCopiesOnlyAndTheReportPrintsWholeWhateverWasChosen) {
+  PageChoosingPrinter printer;
+  EXPECT_EQ(printer.ShowPrintDialog(), 2);
+  for (const auto option : {QPrintDialog::PrintToFile, QPrintDialog::PrintSelection, QPrintDialog::PrintPageRange,
+                            QPrintDialog::PrintCurrentPage, QPrintDialog::PrintCollateCopies})
+    EXPECT_FALSE(printer.offered.testFlag(option)) << option;
+  EXPECT_EQ(printer.Printer().printRange(), QPrinter::AllPages);
+  EXPECT_TRUE(printer.Printer().pageRanges().isEmpty());
+  EXPECT_EQ(printer.Printer().pageOrder(), QPrinter::FirstPageFirst);
+  EXPECT_EQ(printer.Printer().copyCount(), 1);  // each copy is a job of its own
+  // Options of the print job that are not page choices stay.
+  if (printer.engineKeepsJobOptions) {
+    EXPECT_EQ(printer.Printer().printEngine()->property(PageChoosingPrinter::kJobOptionsKey).toStringList(),
+              (QStringList{"job-priority", "50"}));
+  }
+}
 
 QString Output(const QString& program, const QStringList& arguments) {
   QProcess process;

@@ -1,9 +1,8 @@
 // Damage at a thickness and the damage curve for the batch command.
 #include "batch_analysis.h"
 
-#include <fstream>
-
 #include "batch_design.h"
+#include "project/text_file.h"
 #include "units/conversion.h"
 #include "units/number_text.h"
 
@@ -24,11 +23,10 @@ void WriteEvaluation(const MixDamage& evaluation, const std::string& unit, bool 
 
 Outcome WriteCurveCsv(const BatchDesign& design, const std::string& path) {
   const bool metric = design.state.IsMetric();
-  std::ofstream csv(path, std::ios::binary);
-  csv << "thickness_" << design.state.Lbunith << ",damage\n";
+  std::string csv = "thickness_" + design.state.Lbunith + ",damage\n";
   for (const CurvePoint& p : DamageCurve(design.used, design.state.designResult.thicknessIn, metric))
-    csv << NumberText(p.thickness) << ',' << NumberText(p.damage) << '\n';
-  csv.close();
-  if (!csv) return Outcome::Failure("the curve file \"" + path + "\" cannot be written");
+    csv += NumberText(p.thickness) + ',' + NumberText(p.damage) + '\n';
+  // Saved as every file of the program is: whole, keeping the replaced file's permissions and links.
+  if (!WriteTextFileAtomically(path, csv)) return Outcome::Failure("the curve file \"" + path + "\" cannot be written");
   return Outcome::Success();
 }

@@ -11,7 +11,7 @@ void AnalysisKeeper::DesignMade(PreparedDesign used) {
   ++designNumber_;
 }
 
-bool AnalysisKeeper::HasDesign(const ProgramState& state) const { return design_ && !state.lbh.empty(); }
+bool AnalysisKeeper::HasDesign(const ProgramState& state) const { return design_ && state.HasCurrentDesign(); }
 
 void AnalysisKeeper::Follow(const ProgramState& state) {
   if (!window_) return;
@@ -19,7 +19,7 @@ void AnalysisKeeper::Follow(const ProgramState& state) {
   if (HasDesign(state)) wanted = std::pair(designNumber_, state.IsMetric());
   if (wanted == drawn_) return;
   if (wanted)
-    window_->ShowDesign(*design_, state.designResult.thicknessIn, state.IsMetric(), state.lbh);
+    window_->ShowDesign(*design_, state.designResult, state.IsMetric(), state.lbh);
   else
     window_->ClearDesign();
   drawn_ = wanted;

@@ -142,17 +142,17 @@ QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThic
 }
 
 QChart* DamageShareChart(const std::vector<AircraftShare>& shares) {
-  const bool governs = !shares.empty() && shares.front().percentOfDamage > 0;
+  const bool governs = !shares.empty() && shares.front().damageRatioPct > 0;
   QChart* chart = NewChart(
-      governs ? QObject::tr("Governing aircraft: %1 (%2 % of D at the design thickness)")
-                    .arg(QString::fromStdString(shares.front().name), DamageText(shares.front().percentOfDamage))
+      governs ? QObject::tr("Governing aircraft: %1 (damage ratio %2 % at the design thickness)")
+                    .arg(QString::fromStdString(shares.front().name), DamageText(shares.front().damageRatioPct))
               : QObject::tr("No aircraft damages the slab at the design thickness"));
   const QStringList names = CategoryNames(shares);
   // A horizontal bar chart draws its first category at the bottom: append the smallest share first.
-  auto* set = new QBarSet(QObject::tr("Share of D (%)"));
+  auto* set = new QBarSet(QObject::tr("Damage ratio (%)"));
   QStringList bottomUp;
   for (std::size_t i = shares.size(); i-- > 0;) {
-    *set << shares[i].percentOfDamage;
+    *set << shares[i].damageRatioPct;
     bottomUp << names[static_cast<qsizetype>(i)];
   }
   set->setColor(kBarColour);
@@ -173,8 +173,10 @@ QChart* DamageShareChart(const std::vector<AircraftShare>& shares) {
   auto* aircraft = new QBarCategoryAxis;
   aircraft->append(bottomUp);
   auto* percent = new QValueAxis;
-  percent->setTitleText(QObject::tr("Share of the cumulative damage D (%)"));
-  percent->setRange(0, 100);
+  percent->setTitleText(QObject::tr("Fatigue damage ratio at the design thickness (%)"));
+  // A design that ends at 30 in without reaching D = 1 can leave an aircraft above 100 %.
+  const double largest = shares.empty() ? 0 : shares.front().damageRatioPct;
+  percent->setRange(0, std::isfinite(largest) ? std::max(100.0, largest) : 100.0);
   percent->setTickCount(11);
   percent->setLabelFormat("%.0f");
   chart->addAxis(aircraft, Qt::AlignLeft);

@@ -25,7 +25,7 @@ std::vector<CurvePoint> PlottablePoints(const std::vector<CurvePoint>& curve);
 QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThickness, bool metric,
                          const QString& caption);
 
-// Each aircraft's share of D in percent as horizontal bars, largest on top, the governing aircraft
+// Each aircraft's damage ratio in percent as horizontal bars, largest on top, the governing aircraft
 // (the first share) highlighted, each named as in the library. The chart belongs to the caller.
 QChart* DamageShareChart(const std::vector<AircraftShare>& shares);
 

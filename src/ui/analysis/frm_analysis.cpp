@@ -118,11 +118,13 @@ void frmAnalysis::CreateControls() {
   connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void frmAnalysis::ShowDesign(const PreparedDesign& design, double designIn, bool metric, const std::string& caption) {
+void frmAnalysis::ShowDesign(const PreparedDesign& design, const DesignResult& result, bool metric,
+                             const std::string& caption) {
+  const double designIn = result.thicknessIn;
   const std::vector<CurvePoint> curve = DamageCurve(design, designIn, metric);
   const double designShown = metric ? designIn * kLengthFactor : designIn;
   chtDamage->SetCurve(DamageCurveChart(curve, designShown, metric, QString::fromStdString(caption)), curve, metric);
-  const std::vector<AircraftShare> shares = DamageShares(EvaluateMixDamage(design, designIn));
+  const std::vector<AircraftShare> shares = DamageShares(design, result);
   ReplaceChart(chtShares, DamageShareChart(shares));
   chtShares->setMinimumHeight(kShareChartChrome + kPixelsPerBar * static_cast<int>(shares.size()));
 }

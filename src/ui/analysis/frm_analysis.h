@@ -23,9 +23,10 @@ class frmAnalysis : public QDialog {
  public:
   frmAnalysis(FileDialogs& files, MessageBox& messages, QWidget* parent = nullptr);
 
-  // Draws the charts of a design made at designIn (in) with the English inputs and mix `design`;
-  // `caption` is its thickness as the main window shows it.
-  void ShowDesign(const PreparedDesign& design, double designIn, bool metric, const std::string& caption);
+  // Draws the charts of a design made with the English inputs and mix `design`, whose stored results
+  // (thickness in inches, damage ratios) are `result`; `caption` is its thickness as the main window
+  // shows it.
+  void ShowDesign(const PreparedDesign& design, const DesignResult& result, bool metric, const std::string& caption);
   // Empties the charts: there is no design to explain.
   void ClearDesign();
   // Shows the damage of a slab, each aircraft's damage ratio and the structural life left.

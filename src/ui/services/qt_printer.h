@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+class QPrintDialog;
+
 #include "services/printer.h"
 
 class QtPrinter : public Printer {
@@ -17,6 +19,8 @@ class QtPrinter : public Printer {
  protected:
   // The printer the lines go to, for a printer that sets its output up without the dialog.
   QPrinter& Device() { return printer_; }
+  // Shows the dialog set up by ShowPrintDialog and returns how it was closed.
+  virtual int RunPrintDialog(QPrintDialog& dialog);
 
  private:
   QPrinter printer_;

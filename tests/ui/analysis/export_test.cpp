@@ -24,7 +24,7 @@ class ChartExportTest : public DesignedMixTest {
 
   void SetUp() override {
     DesignedMixTest::SetUp();
-    window.ShowDesign(used, DesignIn(), false, state.lbh);
+    window.ShowDesign(used, state.designResult, false, state.lbh);
     window.show();
   }
   std::string Export(const QString& name) {

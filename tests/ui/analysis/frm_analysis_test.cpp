@@ -16,8 +16,10 @@
 #include <QValueAxis>
 
 #include "analysis_fixture.h"
+#include "golden/example_states.h"
 #include "support/scripted_services.h"
 #include "ui/analysis/damage_curve_view.h"
+#include "units/number_text.h"
 
 namespace {
 
@@ -46,12 +48,12 @@ class FrmAnalysisTest : public DesignedMixTest {
 
 TEST_F(FrmAnalysisTest, TheCurveChartHoldsTheCurveTheLimitAndTheDesignMarkerInTheUnitInForce) {
   for (const bool metric : {false, true}) {
-    window.ShowDesign(used, DesignIn(), metric, "12.3");
+    window.ShowDesign(used, state.designResult, metric, "12.3");
     const double unit = metric ? 2.54 : 1;
     const double designShown = DesignIn() * unit;
     const double thickest = std::min(2 * DesignIn(), 30.0) * unit;  // the mix needs more than 15 in
     ASSERT_EQ(Chart("chtDamage")->series().size(), 3);
-    EXPECT_EQ(Line(0)->count(), kCurvePoints);  // every point of this mix damages the slab
+    EXPECT_EQ(Line(0)->count(), kCurvePoints + 1);  // every point of this mix damages the slab
     EXPECT_DOUBLE_EQ(Line(0)->at(0).x(), designShown / 2);
     EXPECT_EQ(Line(1)->points(), (QList<QPointF>{{designShown / 2, 1}, {thickest, 1}}));
     ASSERT_EQ(Line(2)->count(), 2);
@@ -68,26 +70,42 @@ TEST_F(FrmAnalysisTest, TheCurveChartHoldsTheCurveTheLimitAndTheDesignMarkerInTh
   }
 }
 
-TEST_F(FrmAnalysisTest, TheShareChartHasABarPerAircraftLargestOnTopAndTheGoverningOneHighlighted) {
-  window.ShowDesign(used, DesignIn(), false, state.lbh);
-  const std::vector<AircraftShare> shares = DamageShares(EvaluateMixDamage(used, DesignIn()));
+// The window explains the design the report prints: the bars are the report's damage ratios (the
+// golden report of this mix: 57.96, 13.75, 11.78, 9.18, 7.27 and 0.01 %), and the curve passes through
+// the design thickness at the design's own D.
+TEST_F(FrmAnalysisTest, TheChartsShowTheReportsDamageRatiosAndTheDesignsOwnDamage) {
+  state = EnglishMixedFleet();
+  ASSERT_TRUE(DesignThickness(state, &used).ok);
+  ASSERT_EQ(state.lbh, "17.9");
+  window.ShowDesign(used, state.designResult, false, state.lbh);
   QBarSet* bars = Bars();
-  ASSERT_EQ(bars->count(), 4);
-  // The first category is drawn at the bottom: the last one is the largest share.
-  for (int i = 0; i < 4; ++i) {
-    const AircraftShare& share = shares[static_cast<std::size_t>(3 - i)];
-    EXPECT_EQ(bars->at(i), share.percentOfDamage);
-    EXPECT_EQ(Categories()[i].toStdString(), share.name);
+  ASSERT_EQ(bars->count(), 6);
+  // The first category is drawn at the bottom: the largest ratio comes last.
+  const std::pair<const char*, const char*> expected[] = {{"Embraer E190", "0.01"}, {"A320neo", "7.27"},
+                                                          {"A330-300", "9.18"},     {"B737-800", "11.78"},
+                                                          {"B777-300ER", "13.75"},  {"B787-9", "57.96"}};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(Categories()[i], expected[i].first);
+    EXPECT_EQ(FormatDecimals(bars->at(i), 2), expected[i].second) << expected[i].first;
   }
-  EXPECT_EQ(Categories().back(), "B737-800");
-  EXPECT_EQ(bars->selectedBars(), QList<int>{3});
-  EXPECT_TRUE(Chart("chtShares")->title().contains("B737-800"));
+  EXPECT_EQ(bars->selectedBars(), QList<int>{5});
+  EXPECT_TRUE(Chart("chtShares")->title().contains("B787-9"));
+
+  float designDamage = 0;  // D as the design's last pass summed it, in mix order
+  for (int p = 1; p <= state.MixCount(); ++p)
+    designDamage += state.designResult.damageRatioPct[state.mixlist[p]] / 100.0f;
+  const QList<QPointF> curve = Line(0)->points();
+  const auto designPoint = std::find_if(curve.begin(), curve.end(),
+                                        [&](const QPointF& p) { return p.x() == state.designResult.thicknessIn; });
+  ASSERT_NE(designPoint, curve.end());
+  EXPECT_EQ(designPoint->y(), static_cast<double>(designDamage));
+  EXPECT_NEAR(designPoint->y(), 0.9995, 0.0004);  // the report's ratios add up to 99.95 %
 }
 
 TEST_F(FrmAnalysisTest, ANewDesignRedrawsBothChartsAndClearingEmptiesThem) {
-  window.ShowDesign(used, DesignIn(), false, state.lbh);
+  window.ShowDesign(used, state.designResult, false, state.lbh);
   Design({"B777-300ER"});
-  window.ShowDesign(used, DesignIn(), false, state.lbh);
+  window.ShowDesign(used, state.designResult, false, state.lbh);
   EXPECT_EQ(Bars()->count(), 1);
   EXPECT_EQ(Categories(), QStringList{"B777-300ER"});
   EXPECT_EQ(Line(2)->at(0).x(), DesignIn());
@@ -99,7 +117,7 @@ TEST_F(FrmAnalysisTest, ANewDesignRedrawsBothChartsAndClearingEmptiesThem) {
 
 TEST_F(FrmAnalysisTest, AnEmptyMixDrawsNoCurveOnTheLogarithmicAxis) {
   Design({});
-  window.ShowDesign(used, DesignIn(), false, state.lbh);
+  window.ShowDesign(used, state.designResult, false, state.lbh);
   EXPECT_EQ(Line(0)->count(), 0);
   EXPECT_EQ(Bars()->count(), 0);
 }
@@ -116,7 +134,7 @@ TEST(CurveTooltip, NamesThePointNearestInThickness) {
 }
 
 TEST_F(FrmAnalysisTest, TheTooltipShowsTheCurveInsideThePlotAreaOnly) {
-  window.ShowDesign(used, DesignIn(), false, state.lbh);
+  window.ShowDesign(used, state.designResult, false, state.lbh);
   auto* view = window.findChild<DamageCurveView*>("chtDamage");
   const QPoint centre = view->mapFromScene(view->chart()->mapToScene(view->chart()->plotArea().center()));
   const std::optional<QString> inside = view->TooltipAt(centre);
