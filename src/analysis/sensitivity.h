@@ -46,6 +46,11 @@ struct Sensitivity {
 // input data file would hold it: designing a file with that text gives the same thickness.
 Sensitivity DesignSensitivity(const ProgramState& state);
 
+// The same designs shown in the other unit system: each thickness caption as lbh would show that
+// thickness in it ("0.0", centimetres when metric). Converting to the unit they were designed in
+// changes nothing.
+Sensitivity InUnit(const Sensitivity& sensitivity, bool metric);
+
 // The text of a value scaled by factor: the number text of the product in double precision of the
 // text's leading number and the factor. Number text keeps 15 significant digits, so the binary residue
 // of the product is dropped: "4000000" x 1.1 gives "4400000", "200" x 0.8 gives "160".

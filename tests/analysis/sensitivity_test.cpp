@@ -90,6 +90,14 @@ TEST(Sensitivity, ListsTheUnscaledDesignAndTheCasesInOrder) {
   EXPECT_EQ(order,
             "Ex0.8 Ex0.9 Ex1.1 Ex1.2 Scx0.8 Scx0.9 Scx1.1 Scx1.2 kx0.8 kx0.9 kx1.1 kx1.2 departuresx0.5 "
             "departuresx2.0 ");
+
+  // Shown in inches, the same designs: 19.833984375 and 19.456787109375 in.
+  const Sensitivity english = InUnit(s, false);
+  EXPECT_FALSE(english.metric);
+  EXPECT_EQ(english.designCaption, "19.8");
+  EXPECT_EQ(english.cases[11].caption, "19.5");
+  EXPECT_EQ(english.cases[11].thicknessIn, s.cases[11].thicknessIn);
+  EXPECT_EQ(InUnit(english, true).cases[11].caption, "49.4");
 }
 
 // Doubling departures of 1e308 leaves no number to design with: that case alone has no thickness.
@@ -106,6 +114,7 @@ TEST(Sensitivity, ACaseThatCannotBeDesignedHasNoThickness) {
     if (overflows) {
       EXPECT_EQ(c.caption, "no thickness");
       EXPECT_EQ(c.failure, "Cannot design: departures scaled by 2 are beyond the largest number.");
+      EXPECT_EQ(InUnit(s, true).cases.back().caption, "no thickness");
     }
   }
 
