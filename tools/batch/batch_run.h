@@ -15,6 +15,7 @@ struct BatchOptions {
   bool summaryLines = true;       // one "<file>: <caption> <unit>" line per designed file on out
   std::string evaluateThickness;  // evaluate each design at this thickness (file's unit); empty for none
   std::string curvePath;          // the one input's damage curve as CSV; empty for none
+  bool sensitivity = false;       // also design each input with E, Sc, k or the departures scaled
 };
 
 struct BatchRun {

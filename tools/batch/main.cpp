@@ -40,7 +40,10 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption evaluate(
       "evaluate", "Also evaluate each design at slab thickness H (in the file's unit): damage, life left.", "H");
   const QCommandLineOption curve("curve", "Write the damage curve of the one input to FILE.csv.", "FILE.csv");
-  parser.addOptions({library, report, reportDir, json, evaluate, curve});
+  const QCommandLineOption sensitivity(
+      "sensitivity",
+      "Also design each input with E, Sc and k scaled by 0.8, 0.9, 1.1 and 1.2 and the departures by 0.5 and 2.");
+  parser.addOptions({library, report, reportDir, json, evaluate, curve, sensitivity});
   parser.addPositionalArgument("INPUT.inp", "Input data files to design.", "INPUT.inp...");
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -60,6 +63,7 @@ int main(int argc, char* argv[]) {
   options.summaryLines = !parser.isSet(json);
   options.evaluateThickness = parser.value(evaluate).toStdString();
   options.curvePath = parser.value(curve).toStdString();
+  options.sensitivity = parser.isSet(sensitivity);
   std::string usage = UsageError(options);
   if (usage.empty() && parser.isSet(json) && options.reportPath == "-")
     usage = "--json and --report - both need standard output";
