@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "analysis/mix_analysis.h"
 #include "services/file_dialogs.h"
@@ -39,6 +40,7 @@ class frmAnalysis : public QDialog {
 
   FileDialogs& files_;
   MessageBox& messages_;
+  std::optional<MixDamage> evaluated_;  // the slab evaluated last, marked on the curve
 
   DamageCurveView* chtDamage = nullptr;
   QChartView* chtShares = nullptr;
