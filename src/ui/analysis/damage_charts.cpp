@@ -205,21 +205,19 @@ QChart* DamageShareChart(const std::vector<AircraftShare>& shares) {
   QStringList bottomUp;
   for (std::size_t i = shares.size(); i-- > 0;) {
     *set << shares[i].percentOfDamage;
-    bottomUp << names[static_cast<qsizetype>(i)];
+    bottomUp
+        << QStringLiteral("%1 (%2 %)").arg(names[static_cast<qsizetype>(i)], PercentText(shares[i].percentOfDamage));
   }
   set->setColor(kBarColour);
   set->setBorderColor(kBarColour.darker());
   set->setSelectedColor(kGoverningColour);
-  set->setLabelColor(Qt::black);  // the labels stand beside the bars, on the chart's white
   if (governs) set->selectBar(static_cast<int>(shares.size()) - 1);
 
   auto* series = new QHorizontalBarSeries;
   series->append(set);
   series->setBarWidth(0.7);
-  series->setLabelsVisible(true);
-  series->setLabelsFormat(QStringLiteral("@value %"));
-  series->setLabelsPrecision(4);
-  series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+  // The share stands in the aircraft's name: the bars' own labels know only exponents for tiny values.
+  series->setLabelsVisible(false);
   chart->addSeries(series);
 
   auto* aircraft = new QBarCategoryAxis;

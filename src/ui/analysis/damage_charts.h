@@ -27,7 +27,8 @@ QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThic
                          const QString& caption);
 
 // Each aircraft's share of D in percent as horizontal bars, largest on top, the governing aircraft
-// (the first share) highlighted, each named as in the library. The chart belongs to the caller.
+// (the first share) highlighted, each named as in the library followed by its share, "B737-800
+// (12.35 %)". The chart belongs to the caller.
 QChart* DamageShareChart(const std::vector<AircraftShare>& shares);
 
 // A chart that says why it has nothing to draw.

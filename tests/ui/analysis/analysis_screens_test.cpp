@@ -1,4 +1,6 @@
 // The analysis window on small and scaled screens, and the fixed-decimal texts of its figures.
+#include <QBarCategoryAxis>
+#include <QChart>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -49,6 +51,20 @@ TEST(FixedText, FourDigitsAtMostAndASmallestDecimal) {
       {9.99996, 4, "10.00"},    {123456.7, 4, "123457"},
   };
   for (const auto& c : cases) EXPECT_EQ(FixedText(c.value, c.decimals), c.text) << c.value;
+}
+
+TEST(FixedText, TheShareChartNamesEachShareInFixedDecimals) {
+  std::vector<AircraftShare> shares(3);
+  const char* names[] = {"A380-800", "B737-800", "ATR 72"};
+  const double percents[] = {99.99165, 0.008346, 1.159e-41};
+  for (std::size_t i = 0; i < 3; ++i) {
+    shares[i].name = names[i];
+    shares[i].percentOfDamage = percents[i];
+  }
+  const std::unique_ptr<QChart> chart(DamageShareChart(shares));
+  EXPECT_EQ(static_cast<QBarCategoryAxis*>(chart->axes(Qt::Vertical).front())->categories(),
+            (QStringList{"ATR 72 (< 0.01 %)", "B737-800 (< 0.01 %)", "A380-800 (99.99 %)"}));
+  EXPECT_EQ(chart->title(), "Governing aircraft: A380-800 (99.99 % of D at the design thickness)");
 }
 
 class AnalysisScreensTest : public WindowTest {};
