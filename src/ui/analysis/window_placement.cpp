@@ -11,11 +11,13 @@ QRect PlaceBesideOwner(const QRect& available, const QRect& owner, QSize wanted,
   const int height = std::max(minimum.height(), std::min(wanted.height(), available.height() - frameHeight));
   const int roomRight = available.right() - owner.right() - frameWidth;
   const int roomLeft = owner.left() - available.left() - frameWidth;
+  // Squeezed much below the width it wants, the window is of less use beside the owner than over it.
+  const int besideWidth = std::max(minimum.width(), wanted.width() * 2 / 3);
   int width = 0, left = 0;  // client width; left edge of the frame
-  if (roomRight >= minimum.width()) {
+  if (roomRight >= besideWidth) {
     width = std::min(wanted.width(), roomRight);
     left = owner.right() + 1;
-  } else if (roomLeft >= minimum.width()) {
+  } else if (roomLeft >= besideWidth) {
     width = std::min(wanted.width(), roomLeft);
     left = owner.left() - width - frameWidth;
   } else {

@@ -21,12 +21,15 @@ TEST(WindowPlacement, BesideTheOwnerWhenThereIsRoomAndAlwaysOnTheScreen) {
     QRect owner;
     QRect placed;
   } cases[] = {
-      // 1024 - 300 - 4 = 720 wide right of a window ending at x 299; 768 - 22 = 746 high from the top.
-      {"room on the right", {0, 0, 300, 400}, {302, 20, 720, 746}},
-      // Left of a window at x 600: 600 - 4 = 596 wide, from x 2.
-      {"room on the left only", {600, 100, 424, 400}, {2, 20, 596, 746}},
+      // 1024 - 200 - 4 = 820 wide right of a window ending at x 199 (two thirds of 1200 is 800);
+      // 768 - 22 = 746 high from the top.
+      {"room on the right", {0, 0, 200, 400}, {202, 20, 820, 746}},
+      // Left of a window at x 824: 824 - 4 = 820 wide, from x 2.
+      {"room on the left only", {824, 100, 200, 400}, {2, 20, 820, 746}},
       // 258 px on each side is too narrow: the whole screen width, over the owner.
       {"no room beside", {262, 50, 500, 400}, {2, 20, 1020, 746}},
+      // 700 px would hold the minimum but squeeze the charts: over the owner too.
+      {"too little room beside", {0, 0, 320, 400}, {2, 20, 1020, 746}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
