@@ -41,7 +41,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
   if (!parser.parse(arguments)) {
     command.action = CommandLine::Action::kWrongUsage;
     command.text = parser.errorText();
-  } else if (parser.isSet(help)) {
+  } else if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
     command.action = CommandLine::Action::kPrintHelp;
     command.text = parser.helpText();
   } else if (parser.isSet(version)) {

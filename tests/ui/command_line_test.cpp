@@ -37,6 +37,7 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWithoutADisplay) {
       {"--version", 0, "ripades " RIPADES_VERSION "\n"},
       {"-v", 0, "ripades " RIPADES_VERSION "\n"},
       {"--help", 0, "[FILE.inp]"},
+      {"--help-all", 0, "[FILE.inp]"},
       {"--frobnicate", 64, "Unknown option 'frobnicate'"},
       {"a.inp b.inp", 64, "Give one input data file, not 2."},
   };
