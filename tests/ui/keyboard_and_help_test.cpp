@@ -2,12 +2,15 @@
 #include <QDropEvent>
 #include <QHelpEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QStyleOptionButton>
 #include <QTextBrowser>
 #include <QToolTip>
 #include <QUrl>
 
 #include "state/program_title.h"
+#include "ui/focus_frame_style.h"
 #include "window_fixture.h"
 
 namespace {
@@ -126,6 +129,30 @@ TEST_F(KeyboardAndHelpTest, TheDesignViewOpensInEAndEnterDesigns) {
   EXPECT_TRUE(services.messages.asked.empty());
 }
 
+TEST_F(KeyboardAndHelpTest, TheFocusedButtonIsFramedInTheTextColour) {
+  FocusFrameStyle style;
+  QPushButton button("Design Thickness");
+  button.setStyle(&style);
+  button.resize(120, 30);
+  QStyleOptionButton option;
+  option.initFrom(&button);
+  option.text = button.text();
+  const auto render = [&](bool focused) {
+    option.state = focused ? (option.state | QStyle::State_HasFocus) : (option.state & ~QStyle::State_HasFocus);
+    QImage image(button.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    style.drawControl(QStyle::CE_PushButton, &option, &painter, &button);
+    return image;
+  };
+  const QColor text = option.palette.color(QPalette::ButtonText);
+  // The frame's left line, two pixels from x 3, halfway down; the face there when not focused.
+  for (const int x : {3, 4}) {
+    EXPECT_EQ(render(true).pixelColor(x, 15), text) << x;
+    EXPECT_NE(render(false).pixelColor(x, 15), text) << x;
+  }
+}
+
 TEST_F(KeyboardAndHelpTest, StandardKeysReachTheirCommands) {
   BuildMix();
   Activate();
@@ -188,8 +215,8 @@ TEST_F(KeyboardAndHelpTest, F1OpensTheHelpWithLinkedSections) {
   for (const auto& m : QRegularExpression(R"re(href="#([^"]+)")re").globalMatch(html)) {
     ++links;
     EXPECT_TRUE(anchors.contains(m.captured(1))) << m.captured(1).toStdString();
-}
-EXPECT_GE(links, 8);
+  }
+  EXPECT_GE(links, 8);
 }
 
 }  // namespace
