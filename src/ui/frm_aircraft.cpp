@@ -22,6 +22,7 @@ frmAircraft::frmAircraft(PlatformServices services, std::string programDirectory
   ConnectHandlers();
   Form_Initialize();
   Form_Load();
+  AddKeyboardAndHelp();
 }
 
 frmAircraft::~frmAircraft() = default;
@@ -68,6 +69,7 @@ void frmAircraft::closeEvent(QCloseEvent* event) {
   }
   if (changeDialog) changeDialog->close();
   if (aboutBox) aboutBox->close();
+  if (helpWindow) helpWindow->close();
   analysis_->Close();
   event->accept();
 }
@@ -110,5 +112,6 @@ void frmAircraft::ShowInputs() {
   LbunitSc->setText(QString::fromStdString(state_.LbunitSc));
   Lbunitk->setText(QString::fromStdString(state_.Lbunitk));
   Lbunith->setText(QString::fromStdString(state_.Lbunith));
+  ShowHelpTips();
   ShowAnalysisState();
 }

@@ -61,6 +61,12 @@ class frmAircraft : public QMainWindow {
   void mnuEvaluateThickness_Click();
   void mnuExportReport_Click();
 
+  // Opens an input data file as "&Read Data From File..." opens the file chosen in its dialog: the
+  // file named on the command line and a file dropped on the window.
+  void OpenInputFile(const std::string& path);
+  // "&Help Topics" (F1): the help window, modeless.
+  void mnuHelpTopics_Click();
+
   // The design view.
   void cmdDesign_Click();
   void cmdReport_Click();
@@ -114,6 +120,9 @@ class frmAircraft : public QMainWindow {
   // What a design reads has changed: the thickness caption is cleared, so the stored results are no
   // longer current, and the analysis window follows.
   void DesignOutdated();
+  // The keyboard's ways through the window, its standard shortcuts, file drops, tooltips and help.
+  void AddKeyboardAndHelp();
+  void ShowHelpTips();
 
   PlatformServices services_;
   std::string programDirectory_;
@@ -171,9 +180,11 @@ class frmAircraft : public QMainWindow {
   QAction* mnuExportReport = nullptr;
   QMenu* mnuHelp = nullptr;
   QAction* mnuAbout = nullptr;
+  QAction* mnuHelpTopics = nullptr;
 
   frmChangedata* changeDialog = nullptr;  // created at its first use, then only hidden
   QPointer<frmAbout> aboutBox;            // deleted when closed, so each opening builds it anew
+  QPointer<QWidget> helpWindow;           // the same
   // The last design's analysis and its window.
   std::unique_ptr<AnalysisKeeper> analysis_;
 };

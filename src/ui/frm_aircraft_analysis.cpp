@@ -50,8 +50,9 @@ void frmAircraft::mnuDamageChart_Click() {
 // The slab is evaluated against the data as they are now; the design shown and lbh stay as they are.
 void frmAircraft::mnuEvaluateThickness_Click() {
   const std::string unit = ThicknessUnit(state_.IsMetric()).toStdString();
-  const std::optional<std::string> typed =
-      services_.messages.InputBox("Thickness of the existing slab (" + unit + "):", kProgramName);
+  // Offers the thickness designed last, as the main window shows it.
+  const std::optional<std::string> typed = services_.messages.InputBox(
+      "Thickness of the existing slab (" + unit + "):", "RIPADES - Evaluate Thickness", state_.lbh);
   if (!typed) return;
   MixDamage mix;
   if (const Outcome evaluated = EvaluateSlab(state_, *typed, mix); !evaluated) {

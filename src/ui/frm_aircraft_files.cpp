@@ -48,11 +48,15 @@ bool frmAircraft::SaveInputData() {
 void frmAircraft::FileLoad_Click() {
   const std::optional<std::string> path = services_.files.ShowOpen(CommonDialog1());
   if (!path) return;
-  commonDialogFileName_ = *path;
+  OpenInputFile(*path);
+}
+
+void frmAircraft::OpenInputFile(const std::string& path) {
+  commonDialogFileName_ = path;
   InputFileResult result;
   {
     BusyScope busy(services_.busy);
-    result = LoadInputFile(state_, FullPath(*path), LibraryPath());
+    result = LoadInputFile(state_, FullPath(path), LibraryPath());
     if (result.status == ReadStatus::kLoaded) {
       ShowInitialState();
       BuildGridHeader();

@@ -26,6 +26,7 @@ class ScriptedMessageBox : public MessageBox {
   std::vector<AskedBox> asked;
   std::deque<MsgBoxAnswer> answers;
   std::vector<AskedBox> prompts;
+  std::vector<std::string> offered;  // the text each prompt started with
   std::deque<std::optional<std::string>> typed;
 
   void Answer(std::initializer_list<MsgBoxAnswer> next) { answers.insert(answers.end(), next); }
@@ -44,8 +45,10 @@ class ScriptedMessageBox : public MessageBox {
     EXPECT_NE(std::find(buttons.begin(), buttons.end(), answer), buttons.end()) << "no such button: " << text;
     return answer;
   }
-  std::optional<std::string> AskText(const std::string& prompt, const std::string& title, const std::string&) override {
+  std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
+                                     const std::string& initialText) override {
     prompts.push_back({prompt, 0, title});
+    offered.push_back(initialText);
     if (typed.empty()) return std::nullopt;
     std::optional<std::string> text = typed.front();
     typed.pop_front();

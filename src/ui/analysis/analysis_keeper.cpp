@@ -2,6 +2,7 @@
 #include "ui/analysis/analysis_keeper.h"
 
 #include "ui/analysis/frm_analysis.h"
+#include "ui/analysis/window_placement.h"
 
 AnalysisKeeper::AnalysisKeeper(FileDialogs& files, MessageBox& messages, QWidget* owner)
     : files_(files), messages_(messages), owner_(owner) {}
@@ -42,6 +43,7 @@ frmAnalysis* AnalysisKeeper::Open(const ProgramState& state) {
     window_ = new frmAnalysis(files_, messages_, owner_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
     drawn_.reset();  // a new window shows no design
+    OpenBesideOwner(window_, owner_->window(), window_->size());
   }
   Follow(state);
   window_->show();

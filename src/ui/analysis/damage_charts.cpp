@@ -5,9 +5,11 @@
 #include <QBarSet>
 #include <QChart>
 #include <QHorizontalBarSeries>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPen>
+#include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -17,6 +19,7 @@ namespace {
 const QColor kCurveColour(31, 119, 180);
 const QColor kLimitColour(90, 90, 90);
 const QColor kDesignColour(214, 39, 40);
+const QColor kEvaluatedColour(44, 160, 44);
 const QColor kBarColour(120, 160, 200);
 const QColor kGoverningColour(214, 39, 40);
 constexpr int kMostDamageLabels = 10;  // more decades than this are labelled every second, third ...
@@ -88,7 +91,28 @@ QStringList CategoryNames(const std::vector<AircraftShare>& shares) {
 
 QString ThicknessUnit(bool metric) { return metric ? QStringLiteral("cm") : QStringLiteral("in"); }
 
-QString DamageText(double value) { return QString::number(value, 'g', 4); }
+QString FixedText(double value, int mostDecimals) {
+  if (!std::isfinite(value) || value == 0) return QString::number(value);
+  const double smallest = std::pow(10.0, -mostDecimals);
+  if (std::fabs(value) < smallest) return QStringLiteral("< ") + QString::number(smallest, 'f', mostDecimals);
+  // Digits before the point; 0 or below for 0.5 or 0.05, whose zeros after the point are not significant.
+  const int integerDigits = static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 1;
+  int decimals = std::clamp(4 - integerDigits, 0, mostDecimals);
+  QString text = QString::number(value, 'f', decimals);
+  // 9.9996 rounds to 10.000: one decimal fewer keeps four digits.
+  const auto digits = [](const QString& t) {
+    QString d = t;
+    d.remove('-').remove('.');
+    while (d.size() > 1 && d.startsWith('0')) d.remove(0, 1);
+    return d.size();
+  };
+  if (decimals > 0 && digits(text) > 4) text = QString::number(value, 'f', --decimals);
+  return text;
+}
+
+QString DamageText(double value) { return FixedText(value, 4); }
+
+QString PercentText(double percent) { return FixedText(percent, 2); }
 
 std::vector<CurvePoint> PlottablePoints(const std::vector<CurvePoint>& curve) {
   std::vector<CurvePoint> points;
@@ -138,14 +162,42 @@ QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThic
     line->attachAxis(damage);
   }
   chart->legend()->setAlignment(Qt::AlignBottom);
+  // A narrow window elides the names; the whole name shows on pointing at it.
+  chart->legend()->setShowToolTips(true);
   return chart;
+}
+
+void MarkEvaluatedThickness(QChart* chart, double thickness, double damage, bool metric) {
+  if (chart->axes(Qt::Horizontal).isEmpty() || chart->axes(Qt::Vertical).isEmpty()) return;
+  auto* thicknessAxis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).front());
+  auto* damageAxis = qobject_cast<QLogValueAxis*>(chart->axes(Qt::Vertical).front());
+  if (!thicknessAxis || !damageAxis) return;
+  if (thickness < thicknessAxis->min() || thickness > thicknessAxis->max())
+    thicknessAxis->setRange(std::min(thickness, thicknessAxis->min()), std::max(thickness, thicknessAxis->max()));
+  const QString name = QObject::tr(kEvaluatedSeriesName)
+                           .arg(QString::number(thickness, 'g', 6), ThicknessUnit(metric), DamageText(damage));
+  QList<QAbstractSeries*> added{Line(chart, name, kEvaluatedColour, Qt::DotLine,
+                                     {{thickness, damageAxis->min()}, {thickness, damageAxis->max()}})};
+  if (damage >= damageAxis->min() && damage <= damageAxis->max()) {
+    auto* point = new QScatterSeries;
+    point->setColor(kEvaluatedColour);
+    point->setMarkerSize(10);
+    point->append(thickness, damage);
+    chart->addSeries(point);
+    for (QLegendMarker* marker : chart->legend()->markers(point)) marker->setVisible(false);
+    added << point;
+  }
+  for (QAbstractSeries* series : added) {
+    series->attachAxis(thicknessAxis);
+    series->attachAxis(damageAxis);
+  }
 }
 
 QChart* DamageShareChart(const std::vector<AircraftShare>& shares) {
   const bool governs = !shares.empty() && shares.front().damageRatioPct > 0;
   QChart* chart = NewChart(
       governs ? QObject::tr("Governing aircraft: %1 (damage ratio %2 % at the design thickness)")
-                    .arg(QString::fromStdString(shares.front().name), DamageText(shares.front().damageRatioPct))
+                    .arg(QString::fromStdString(shares.front().name), PercentText(shares.front().damageRatioPct))
               : QObject::tr("No aircraft damages the slab at the design thickness"));
   const QStringList names = CategoryNames(shares);
   // A horizontal bar chart draws its first category at the bottom: append the smallest share first.
@@ -153,21 +205,19 @@ QChart* DamageShareChart(const std::vector<AircraftShare>& shares) {
   QStringList bottomUp;
   for (std::size_t i = shares.size(); i-- > 0;) {
     *set << shares[i].damageRatioPct;
-    bottomUp << names[static_cast<qsizetype>(i)];
+    bottomUp
+        << QStringLiteral("%1 (%2 %)").arg(names[static_cast<qsizetype>(i)], PercentText(shares[i].damageRatioPct));
   }
   set->setColor(kBarColour);
   set->setBorderColor(kBarColour.darker());
   set->setSelectedColor(kGoverningColour);
-  set->setLabelColor(Qt::black);  // the labels stand beside the bars, on the chart's white
   if (governs) set->selectBar(static_cast<int>(shares.size()) - 1);
 
   auto* series = new QHorizontalBarSeries;
   series->append(set);
   series->setBarWidth(0.7);
-  series->setLabelsVisible(true);
-  series->setLabelsFormat(QStringLiteral("@value %"));
-  series->setLabelsPrecision(4);
-  series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+  // The share stands in the aircraft's name: the bars' own labels know only exponents for tiny values.
+  series->setLabelsVisible(false);
   chart->addSeries(series);
 
   auto* aircraft = new QBarCategoryAxis;

@@ -11,6 +11,7 @@ class QChart;
 // Names of the curve chart's series, by which the window and its tests find them.
 inline constexpr const char* kCurveSeriesName = "Cumulative damage D";
 inline constexpr const char* kLimitSeriesName = "D = 1";
+inline constexpr const char* kEvaluatedSeriesName = "Evaluated thickness %1 %2 (D = %3)";
 
 // The unit word of a thickness in the unit in force.
 QString ThicknessUnit(bool metric);
@@ -26,11 +27,22 @@ QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThic
                          const QString& caption);
 
 // Each aircraft's damage ratio in percent as horizontal bars, largest on top, the governing aircraft
-// (the first share) highlighted, each named as in the library. The chart belongs to the caller.
+// (the first share) highlighted, each named as in the library followed by its ratio, "B737-800
+// (12.35 %)". The chart belongs to the caller.
 QChart* DamageShareChart(const std::vector<AircraftShare>& shares);
 
 // A chart that says why it has nothing to draw.
 QChart* EmptyChart(const QString& why);
 
-// D, a damage ratio or a share as shown: four significant digits.
+// Marks an evaluated slab on a chart of DamageCurveChart: a dotted vertical line at `thickness` (in the
+// unit in force, the thickness axis widened to hold it) named with the thickness and its damage, and a
+// point at D = `damage` where the damage axis reaches. A chart without axes (no design) stays as it is.
+void MarkEvaluatedThickness(QChart* chart, double thickness, double damage, bool metric);
+
+// A value in fixed decimals with at most four significant digits and at most `mostDecimals` decimals;
+// a value above 0 below the smallest decimal reads "< 0.01" (for two decimals).
+QString FixedText(double value, int mostDecimals);
+// D or a damage ratio as shown: 0.5000, 1.000, 12.30, 1235, "< 0.0001".
 QString DamageText(double value);
+// A percentage as shown: 12.35, 100.0, "< 0.01".
+QString PercentText(double percent);

@@ -25,7 +25,10 @@ namespace {
 
 constexpr int kShareChartChrome = 120;  // title, value axis and margins of the share chart, pixels
 constexpr int kPixelsPerBar = 26;       // keeps the aircraft names apart however many there are
-constexpr int kShareChartMinimumWidth = 380;
+// Small enough that the window, buttons included, fits a 1024 x 768 screen and one of 800 x 450 logical
+// pixels (1600 x 900 at twice the scale); the charts shrink to these and their legends elide.
+constexpr int kShareChartMinimumWidth = 220;
+constexpr int kCurveChartMinimumWidth = 260, kChartMinimumHeight = 200;
 // The window's first size and how it is shared out, pixels.
 constexpr int kWindowWidth = 1200, kWindowHeight = 820;
 constexpr int kCurveChartWidth = 680, kShareChartWidth = 520;
@@ -69,7 +72,7 @@ frmAnalysis::frmAnalysis(FileDialogs& files, MessageBox& messages, QWidget* pare
 void frmAnalysis::CreateControls() {
   chtDamage = new DamageCurveView;
   chtDamage->setObjectName("chtDamage");
-  chtDamage->setMinimumSize(420, 320);
+  chtDamage->setMinimumSize(kCurveChartMinimumWidth, kChartMinimumHeight);
   chtDamage->setFrameShape(QFrame::NoFrame);
   chtShares = new QChartView;
   chtShares->setObjectName("chtShares");
@@ -136,6 +139,11 @@ void frmAnalysis::ShowDesign(const PreparedDesign& design, const DesignResult& r
   const std::vector<AircraftShare> shares = DamageShares(design, result);
   ReplaceChart(chtShares, DamageShareChart(shares));
   chtShares->setMinimumHeight(kShareChartChrome + kPixelsPerBar * static_cast<int>(shares.size()));
+  // The slab evaluated last stays marked on the curve redrawn, in the unit now in force.
+  if (evaluated_)
+    MarkEvaluatedThickness(chtDamage->chart(),
+                           metric ? evaluated_->thicknessIn * kLengthFactor : evaluated_->thicknessIn,
+                           evaluated_->damage, metric);
 }
 
 void frmAnalysis::ClearDesign() {
@@ -162,7 +170,7 @@ void frmAnalysis::ShowEvaluation(const MixDamage& mix, bool metric) {
   for (int row = 0; row < GridEvaluation->rowCount(); ++row) {
     const AircraftDamage& a = mix.aircraft[static_cast<std::size_t>(row)];
     const double stress = metric ? a.edgeStress * kStressFactor : a.edgeStress;
-    const QString cells[] = {QString::fromStdString(a.name), DamageText(a.damageRatioPct),
+    const QString cells[] = {QString::fromStdString(a.name), PercentText(a.damageRatioPct),
                              QString::number(stress, 'f', 0)};
     for (int column = 0; column < 3; ++column) {
       auto* item = new QTableWidgetItem(cells[column]);
@@ -174,6 +182,8 @@ void frmAnalysis::ShowEvaluation(const MixDamage& mix, bool metric) {
   GridEvaluation->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   fraEvaluation->show();
   tabViews->setCurrentIndex(0);  // the evaluation is shown below the damage charts
+  evaluated_ = mix;
+  MarkEvaluatedThickness(chtDamage->chart(), thickness, mix.damage, metric);
 }
 
 void frmAnalysis::cmdExport_Click() {

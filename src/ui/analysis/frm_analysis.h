@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "analysis/mix_analysis.h"
 #include "analysis/sensitivity.h"
@@ -45,6 +46,7 @@ class frmAnalysis : public QDialog {
 
   FileDialogs& files_;
   MessageBox& messages_;
+  std::optional<MixDamage> evaluated_;  // the slab evaluated last, marked on the curve
 
   DamageCurveView* chtDamage = nullptr;
   QChartView* chtShares = nullptr;

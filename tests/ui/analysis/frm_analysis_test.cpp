@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <QValueAxis>
+#include <cmath>
 
 #include "analysis_fixture.h"
 #include "golden/example_states.h"
@@ -85,7 +86,7 @@ TEST_F(FrmAnalysisTest, TheChartsShowTheReportsDamageRatiosAndTheDesignsOwnDamag
                                                           {"A330-300", "9.18"},     {"B737-800", "11.78"},
                                                           {"B777-300ER", "13.75"},  {"B787-9", "57.96"}};
   for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(Categories()[i], expected[i].first);
+    EXPECT_TRUE(Categories()[i].startsWith(QString(expected[i].first) + " (")) << Categories()[i].toStdString();
     EXPECT_EQ(FormatDecimals(bars->at(i), 2), expected[i].second) << expected[i].first;
   }
   EXPECT_EQ(bars->selectedBars(), QList<int>{5});
@@ -107,7 +108,7 @@ TEST_F(FrmAnalysisTest, ANewDesignRedrawsBothChartsAndClearingEmptiesThem) {
   Design({"B777-300ER"});
   window.ShowDesign(used, state.designResult, false, state.lbh);
   EXPECT_EQ(Bars()->count(), 1);
-  EXPECT_EQ(Categories(), QStringList{"B777-300ER"});
+  EXPECT_EQ(Categories(), QStringList{"B777-300ER (99.96 %)"});
   EXPECT_EQ(Line(2)->at(0).x(), DesignIn());
 
   window.ClearDesign();
@@ -124,12 +125,12 @@ TEST_F(FrmAnalysisTest, AnEmptyMixDrawsNoCurveOnTheLogarithmicAxis) {
 
 TEST(CurveTooltip, NamesThePointNearestInThickness) {
   const std::vector<CurvePoint> points = {{10, 5}, {11, 2}, {12, 0.5}};
-  const std::pair<double, const char*> cases[] = {{9, "Thickness 10.00 in\nD = 5"},
-                                                  {10.4, "Thickness 10.00 in\nD = 5"},
-                                                  {10.6, "Thickness 11.00 in\nD = 2"},
-                                                  {40, "Thickness 12.00 in\nD = 0.5"}};
+  const std::pair<double, const char*> cases[] = {{9, "Thickness 10.00 in\nD = 5.000"},
+                                                  {10.4, "Thickness 10.00 in\nD = 5.000"},
+                                                  {10.6, "Thickness 11.00 in\nD = 2.000"},
+                                                  {40, "Thickness 12.00 in\nD = 0.5000"}};
   for (const auto& [thickness, text] : cases) EXPECT_EQ(CurveTooltip(points, thickness, false), text) << thickness;
-  EXPECT_EQ(CurveTooltip(points, 11, true), "Thickness 11.00 cm\nD = 2");
+  EXPECT_EQ(CurveTooltip(points, 11, true), "Thickness 11.00 cm\nD = 2.000");
   EXPECT_EQ(CurveTooltip({}, 11, false), std::nullopt);
 }
 
@@ -151,21 +152,45 @@ TEST_F(FrmAnalysisTest, TheTooltipShowsTheCurveInsideThePlotAreaOnly) {
   EXPECT_EQ(QToolTip::text(), *inside);
 }
 
-TEST_F(FrmAnalysisTest, TheEvaluationShowsDamageLifeAndEachAircraft) {
+// A number shown in fixed decimals: at most four significant digits, `value` rounded to its last decimal.
+void ExpectFixed(const QString& shown, double value) {
+  bool number = false;
+  const double read = shown.toDouble(&number);
+  ASSERT_TRUE(number) << shown.toStdString();
+  const qsizetype point = shown.indexOf('.');
+  const double halfStep = 0.5 * std::pow(10.0, point < 0 ? 0 : -(shown.size() - point - 1));
+  EXPECT_NEAR(read, value, halfStep * (1 + 1e-9)) << shown.toStdString();
+  QString digits = shown;
+  digits.remove('.');
+  while (digits.startsWith('0')) digits.remove(0, 1);
+  EXPECT_LE(digits.size(), 4) << shown.toStdString();
+}
+
+TEST_F(FrmAnalysisTest, TheEvaluationShowsDamageLifeAndEachAircraftAndMarksTheCurve) {
+  window.ShowDesign(used, state.designResult, false, "16.6");
   const MixDamage mix = EvaluateMixDamage(used, 16);
   window.ShowEvaluation(mix, false);
   EXPECT_EQ(Label("LbEvalThickness"), "Slab thickness: 16 in");
-  EXPECT_EQ(Label("LbEvalDamage"), "Cumulative damage D: " + QString::number(mix.damage, 'g', 4));
+  ASSERT_TRUE(Label("LbEvalDamage").startsWith("Cumulative damage D: "));
+  ExpectFixed(Label("LbEvalDamage").mid(21), mix.damage);
+  // The evaluated slab on the curve: a line at 16 in named with its damage, and the point (16, D).
+  const QList<QAbstractSeries*> series = Chart("chtDamage")->series();
+  ASSERT_EQ(series.size(), 5);
+  EXPECT_EQ(series.at(3)->name(), "Evaluated thickness 16 in (D = " + Label("LbEvalDamage").mid(21) + ")");
+  EXPECT_EQ(static_cast<QXYSeries*>(series.at(3))->at(0).x(), 16);
+  EXPECT_EQ(static_cast<QXYSeries*>(series.at(4))->at(0), QPointF(16, mix.damage));
   EXPECT_EQ(Label("LbEvalLife"), "Structural life left: " + QString::fromStdString(LifeText(mix.damage)));
   auto* grid = window.findChild<QTableWidget*>("GridEvaluation");
   ASSERT_EQ(grid->rowCount(), 4);
   EXPECT_EQ(grid->item(0, 0)->text(), "B737-800");
   EXPECT_EQ(grid->item(3, 0)->text(), "Bombardier CRJ900");
-  EXPECT_EQ(grid->item(1, 1)->text(), QString::number(mix.aircraft[1].damageRatioPct, 'g', 4));
+  ExpectFixed(grid->item(1, 1)->text(), mix.aircraft[1].damageRatioPct);
   EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "Edge stress (psi)");
 
   window.ShowEvaluation(EvaluateMixDamage(used, 25.4 / 2.54), true);
   EXPECT_EQ(Label("LbEvalThickness"), "Slab thickness: 25.4 cm");
+  window.ShowDesign(used, state.designResult, true, "42.2");  // redrawn in metric units: the mark follows
+  EXPECT_DOUBLE_EQ(static_cast<QXYSeries*>(Chart("chtDamage")->series().at(3))->at(0).x(), 25.4);
   EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "Edge stress (kPa)");
 }
 

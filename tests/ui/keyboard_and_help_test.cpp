@@ -1,0 +1,222 @@
+// Opening files from outside the window, the keyboard's ways through it, its tooltips and help.
+#include <QDropEvent>
+#include <QHelpEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QTextBrowser>
+#include <QToolTip>
+#include <QUrl>
+
+#include "state/program_title.h"
+#include "ui/focus_frame_style.h"
+#include "window_fixture.h"
+
+namespace {
+
+using A = MsgBoxAnswer;
+
+std::string Example(const char* name) { return std::string(RIPADES_SOURCE_DIR) + "/examples/" + name; }
+
+class KeyboardAndHelpTest : public WindowTest {
+ protected:
+  void Activate() {
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+  }
+  QWidget* Focused() { return window->focusWidget(); }
+  // Drags `data` over the centre of `target`; true when the drag would be taken.
+  bool DragOver(QWidget* target, const QMimeData& data) {
+    QDragEnterEvent enter(target->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    return enter.isAccepted();
+  }
+  void Drop(QWidget* target, const QMimeData& data) {
+    ASSERT_TRUE(DragOver(target, data));
+    QDropEvent drop(QPointF(target->rect().center()), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+  }
+  QString TipAt(QWidget* widget, QPoint at) {
+    QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &help);
+    return QToolTip::text();
+  }
+};
+
+TEST_F(KeyboardAndHelpTest, AFileNamedOutsideOpensAsTheReadCommandOpensIt) {
+  window->OpenInputFile(Example("single_aircraft.inp"));
+  ASSERT_EQ(services.messages.asked.size(), 1u);
+  EXPECT_EQ(services.messages.Last().text, Example("single_aircraft.inp") + "  Loaded!");
+  EXPECT_EQ(services.messages.Last().title, kApplicationTitle);
+  EXPECT_TRUE(Find<QWidget>("LbTitle1")->isVisible());
+  Item("mnuAircraft")->trigger();
+  EXPECT_EQ(MixNames(), QStringList{"B747-8"});
+
+  // A file that is not there is reported, as the read command reports a file it cannot read.
+  const std::string missing = programDir.filePath("missing.inp").toStdString();
+  window->OpenInputFile(missing);
+  ASSERT_EQ(services.messages.asked.size(), 2u);
+  EXPECT_EQ(services.messages.Last().title, kProgramName);
+  EXPECT_NE(services.messages.Last().text.find("missing.inp"), std::string::npos) << services.messages.Last().text;
+}
+
+TEST_F(KeyboardAndHelpTest, OneInputFileDroppedIsOpenedAndOtherDropsAreRefused) {
+  const auto files = [](QStringList paths) {
+    auto* data = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString& p : paths) urls << (p.startsWith("http") ? QUrl(p) : QUrl::fromLocalFile(p));
+    data->setUrls(urls);
+    return std::unique_ptr<QMimeData>(data);
+  };
+  const struct {
+    const char* name;
+    QStringList paths;
+    bool taken;
+  } cases[] = {
+      {"one input file", {"/data/mix.inp"}, true},
+      {"suffix in capitals", {"/data/MIX.INP"}, true},
+      {"two input files", {"/data/a.inp", "/data/b.inp"}, false},
+      {"another kind of file", {"/data/mix.txt"}, false},
+      {"a file on the web", {"http://example.org/mix.inp"}, false},
+      {"no file", {}, false},
+  };
+  Item("mnuPvmtStru")->trigger();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto data = files(c.paths);
+    EXPECT_EQ(DragOver(window.get(), *data), c.taken);
+    // Over a text box too: a refused file must not be pasted as its path.
+    EXPECT_EQ(DragOver(Find<QLineEdit>("TxtE"), *data), c.taken);
+  }
+  QMimeData text;
+  text.setText("4500000");
+  EXPECT_FALSE(DragOver(window.get(), text));
+  EXPECT_TRUE(DragOver(Find<QLineEdit>("TxtE"), text)) << "a text box takes dragged text as before";
+
+  Drop(Find<QLineEdit>("Txtk"), *files({QString::fromStdString(Example("metric_regional.inp"))}));
+  QTRY_COMPARE(services.messages.asked.size(), 1u);
+  EXPECT_EQ(services.messages.Last().text, Example("metric_regional.inp") + "  Loaded!");
+  EXPECT_TRUE(Item("MetricOption")->isChecked());
+}
+
+TEST_F(KeyboardAndHelpTest, TabLeavesTheGridForItsButtonsAndArrowsWalkTheCells) {
+  BuildMix();
+  Activate();
+  Grid()->setFocus();
+  Grid()->setCurrentCell(2, 0);
+  QTest::keyClick(Grid(), Qt::Key_Down);
+  EXPECT_EQ(Grid()->currentRow(), 3);
+  QTest::keyClick(Grid(), Qt::Key_Tab);
+  EXPECT_EQ(Focused(), Find<QPushButton>("cmdAdd"));
+  QTest::keyClick(Focused(), Qt::Key_Tab);
+  EXPECT_EQ(Focused(), Find<QPushButton>("cmdDel"));
+}
+
+TEST_F(KeyboardAndHelpTest, TheDesignViewOpensInEAndEnterDesigns) {
+  BuildMix();
+  Activate();
+  Item("mnuPvmtStru")->trigger();
+  EXPECT_EQ(Focused(), Find<QLineEdit>("TxtE"));
+  for (const char* box : {"TxtE", "TxtSc", "Txtk"}) {
+    SCOPED_TRACE(box);
+    Item("mnuAircraft")->trigger();
+    Item("mnuPvmtStru")->trigger();
+    ASSERT_EQ(LabelText("lbh"), "");
+    QTest::keyClick(Find<QLineEdit>(box), Qt::Key_Return);
+    EXPECT_EQ(LabelText("lbh"), "16.0");  // the design of the B737-800 and B777-300ER mix
+  }
+  EXPECT_TRUE(services.messages.asked.empty());
+}
+
+TEST_F(KeyboardAndHelpTest, TheFocusedButtonIsFramedInTheTextColour) {
+  FocusFrameStyle style;
+  QPushButton button("Design Thickness");
+  button.setStyle(&style);
+  button.resize(120, 30);
+  QStyleOptionButton option;
+  option.initFrom(&button);
+  option.text = button.text();
+  const auto render = [&](bool focused) {
+    option.state = focused ? (option.state | QStyle::State_HasFocus) : (option.state & ~QStyle::State_HasFocus);
+    QImage image(button.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    style.drawControl(QStyle::CE_PushButton, &option, &painter, &button);
+    return image;
+  };
+  const QColor text = option.palette.color(QPalette::ButtonText);
+  // The frame's left line, two pixels from x 3, halfway down; the face there when not focused.
+  for (const int x : {3, 4}) {
+    EXPECT_EQ(render(true).pixelColor(x, 15), text) << x;
+    EXPECT_NE(render(false).pixelColor(x, 15), text) << x;
+  }
+}
+
+TEST_F(KeyboardAndHelpTest, StandardKeysReachTheirCommands) {
+  BuildMix();
+  Activate();
+  QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+  ASSERT_EQ(services.files.asked.size(), 1u);
+  EXPECT_FALSE(services.files.asked.back().save);
+  QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+  ASSERT_EQ(services.files.asked.size(), 2u);
+  EXPECT_TRUE(services.files.asked.back().save);
+  QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);  // no design yet: Print Report asks for one
+  EXPECT_EQ(services.messages.Last().text, "Plesae click \"Design Thickness\" button, First !  ");
+  services.messages.Answer({A::kCancel});
+  QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_EQ(services.messages.Last().title, "Save Dialog");
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(KeyboardAndHelpTest, TooltipsNameTheTypicalRangeInTheUnitInForce) {
+  const struct {
+    bool metric;
+    const char* e;
+    const char* sc;
+    const char* k;
+    const char* thickness;
+    const char* weightUnit;
+  } cases[] = {
+      {false, "500000 to 8000000 psi", "500 to 1000 psi", "50 to 700 pci", "0 to 30 in", "lb"},
+      {true, "3445000 to 55120000 kPa", "3445 to 6890 kPa", "13.55 to 189.7 kPa/mm", "0 to 76.2 cm", "kN"},
+  };
+  Item("mnuAircraft")->trigger();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.metric ? "metric" : "English");
+    if (c.metric) Item("MetricOption")->trigger();
+    EXPECT_TRUE(Find<QLineEdit>("TxtE")->toolTip().contains(c.e)) << Find<QLineEdit>("TxtE")->toolTip().toStdString();
+    EXPECT_TRUE(Find<QLineEdit>("TxtSc")->toolTip().contains(c.sc));
+    EXPECT_TRUE(Find<QLineEdit>("Txtk")->toolTip().contains(c.k));
+    EXPECT_TRUE(Find<QLabel>("lbh")->toolTip().contains(c.thickness)) << Find<QLabel>("lbh")->toolTip().toStdString();
+    const QString weight = TipAt(Grid()->viewport(), CellCentre(0, 1));
+    EXPECT_TRUE(weight.contains(QStringLiteral("Gross weight")) && weight.contains(c.weightUnit))
+        << weight.toStdString();
+  }
+}
+
+TEST_F(KeyboardAndHelpTest, F1OpensTheHelpWithLinkedSections) {
+  Activate();
+  QTest::keyClick(window.get(), Qt::Key_F1);
+  QTextBrowser* help = nullptr;
+  QTRY_VERIFY((help = window->findChild<QTextBrowser*>("txtHelp")) && help->isVisible());
+  const QString text = help->toPlainText();
+  for (const char* section : {"What RIPADES designs", "The inputs", "The method, step by step", "Reading the report",
+                              "Reading the charts", "Assumptions and limits", "Typical ranges"})
+    EXPECT_TRUE(text.contains(section)) << section;
+  EXPECT_EQ(Item("mnuHelpTopics")->text(), "&Help Topics");
+
+  // Every link inside the help leads to a section that is there.
+  const QString html = help->document()->toHtml();
+  QStringList anchors;
+  for (const auto& m : QRegularExpression(R"re(name="([^"]+)")re").globalMatch(html)) anchors << m.captured(1);
+  int links = 0;
+  for (const auto& m : QRegularExpression(R"re(href="#([^"]+)")re").globalMatch(html)) {
+    ++links;
+    EXPECT_TRUE(anchors.contains(m.captured(1))) << m.captured(1).toStdString();
+  }
+  EXPECT_GE(links, 8);
+}
+
+}  // namespace
