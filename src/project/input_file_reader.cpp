@@ -131,6 +131,8 @@ Outcome ResetForRead(ProgramState& state, const std::string& libraryPath) {
   state.mixlist.fill(0);
   state.mixnext = 1;
   SetUnitWords(state);
+  state.inputFile.clear();
+  state.inputTitle.clear();
   return library;
 }
 
@@ -151,6 +153,8 @@ InputFileResult ReadInputText(ProgramState& state, const std::string& text, cons
   state.Txtk = lines[5];
   if (!aircraftSection) return Result(ReadStatus::kIncorrectInputFile, "Incorrect Input File!");
   ApplyMix(state, blocks);
+  state.inputFile = path;
+  state.inputTitle = lines[0];
   return Result(ReadStatus::kLoaded, path + "  Loaded!");
 }
 
