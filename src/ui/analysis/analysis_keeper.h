@@ -21,6 +21,8 @@ class AnalysisKeeper {
   void DesignMade(PreparedDesign used);
   // True while the state shows a design (the thickness caption is not empty) that is kept here.
   bool HasDesign(const ProgramState& state) const;
+  // What the design kept here computed with; null before the first design.
+  const PreparedDesign* Design() const { return design_ ? &*design_ : nullptr; }
   // Brings an open window up to the state: the design shown in the unit in force, or no design.
   void Follow(const ProgramState& state);
   // Opens the window (or brings it to the front) showing the state's design.
