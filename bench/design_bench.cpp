@@ -1,10 +1,11 @@
-// Benchmarks of the design: a full 65-aircraft mix and one aircraft at one thickness.
+// Benchmarks of the design: a full 65-aircraft mix, its sensitivity, and one aircraft at one thickness.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <string>
 
 #include "aircraft/library_reader.h"
+#include "analysis/sensitivity.h"
 #include "engine/design_thickness.h"
 
 namespace {
@@ -34,6 +35,14 @@ void BM_DesignThickness65(benchmark::State& st) {
   }
 }
 BENCHMARK(BM_DesignThickness65)->Unit(benchmark::kMicrosecond);
+
+// The unscaled design and the 14 designs with E, Sc, k or the departures scaled, side by side on the
+// processor's cores: measured in real time.
+void BM_Sensitivity65(benchmark::State& st) {
+  const ProgramState state = FullMixState(LibraryPath());
+  for (auto _ : st) benchmark::DoNotOptimize(DesignSensitivity(state));
+}
+BENCHMARK(BM_Sensitivity65)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_EvaluateAircraft(benchmark::State& st) {
   const DesignInputs in{4000000, 650, 200, 0.15};

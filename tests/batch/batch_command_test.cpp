@@ -259,4 +259,29 @@ TEST_F(BatchCommandTest, CurveWritesThePointsOfTheChart) {
             64);
 }
 
+// The worked thicknesses are those of the example with k scaled in the file, designed by ripades-batch.
+TEST_F(BatchCommandTest, SensitivityListsTheScaledDesignsInTheFilesUnit) {
+  const std::string overflowing = Edited("single_aircraft.inp", "\r\n600\r\n", "\r\n1e308\r\n");
+  const CommandResult json = Run(Args({"--json", "--sensitivity", Example("metric_regional.inp"), overflowing}));
+  EXPECT_EQ(json.status, 0) << json.err;
+  const QJsonArray files = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).array();
+  ASSERT_EQ(files.size(), 2);
+  const QJsonArray metric = files[0].toObject()["sensitivity"].toArray();
+  ASSERT_EQ(metric.size(), 14);
+  const QJsonObject k12 = metric[11].toObject();
+  EXPECT_EQ(k12["input"].toString(), "k");
+  EXPECT_EQ(k12["factor"].toDouble(), 1.2);
+  EXPECT_EQ(k12["thickness_in"].toDouble(), 19.456787109375);
+  EXPECT_EQ(k12["caption"].toString(), "49.4");
+  const QJsonObject doubled = files[1].toObject()["sensitivity"].toArray()[13].toObject();
+  EXPECT_EQ(doubled["input"].toString(), "departures");
+  EXPECT_TRUE(doubled["thickness_in"].isNull());
+  EXPECT_EQ(doubled["caption"].toString(), "no thickness");
+  EXPECT_TRUE(doubled["error"].toString().contains("beyond the largest number"));
+
+  const CommandResult text = Run(Args({"--sensitivity", Example("metric_regional.inp")}));
+  EXPECT_NE(text.out.find("\n  k x 1.2: 49.4 cm\n"), std::string::npos) << text.out;
+  EXPECT_EQ(Run(Args({"--json", Example("metric_regional.inp")})).out.find("sensitivity"), std::string::npos);
+}
+
 }  // namespace

@@ -1,4 +1,4 @@
-// Damage at a thickness and the damage curve for the batch command.
+// Damage at a thickness, the damage curve and the sensitivity lines for the batch command.
 #include "batch_analysis.h"
 
 #include <fstream>
@@ -20,6 +20,16 @@ void WriteEvaluation(const MixDamage& evaluation, const std::string& unit, bool 
       << LifeText(evaluation.damage) << '\n';
   for (const AircraftDamage& a : evaluation.aircraft)
     out << "    " << a.name << ": " << FormatDecimals(a.damageRatioPct, 2) << " % damage ratio\n";
+}
+
+void WriteSensitivity(const Sensitivity& sensitivity, const std::string& unit, std::ostream& out) {
+  for (const SensitivityCase& c : sensitivity.cases) {
+    out << "  " << c.inputName << " x " << NumberText(c.factor) << ": " << c.caption;
+    if (c.designed)
+      out << ' ' << unit << '\n';
+    else
+      out << " (" << c.failure << ")\n";
+  }
 }
 
 Outcome WriteCurveCsv(const BatchDesign& design, const std::string& path) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "analysis/mix_analysis.h"
+#include "analysis/sensitivity.h"
 #include "state/outcome.h"
 
 struct BatchDesign;
@@ -17,6 +18,10 @@ Outcome EvaluateAtThickness(BatchDesign& design, const std::string& thicknessTex
 // Lines after a file's summary: "  at 14 in: damage 1.234, life 16.2 years", then one line per aircraft
 // "    B737-800: 45.6 % damage ratio".
 void WriteEvaluation(const MixDamage& evaluation, const std::string& unit, bool metric, std::ostream& out);
+
+// Lines after a file's summary, one per scaled input: "  E x 0.8: 17.5 in", or
+// "  departures x 2: no thickness (<why>)" for a case that could not be designed.
+void WriteSensitivity(const Sensitivity& sensitivity, const std::string& unit, std::ostream& out);
 
 // The damage curve of the design as CSV: a heading "thickness_<unit>,damage", then one point a line.
 Outcome WriteCurveCsv(const BatchDesign& design, const std::string& path);

@@ -42,7 +42,7 @@ InputCheck CheckMaterialInputs(const ProgramState& state, const std::string& fil
   return check;
 }
 
-BatchDesign DesignInputFile(const std::string& file, const std::string& libraryPath) {
+BatchDesign DesignInputFile(const std::string& file, const std::string& libraryPath, bool withSensitivity) {
   BatchDesign design;
   design.file = file;
   const InputFileResult read = LoadInputFile(design.state, file, libraryPath);
@@ -57,6 +57,8 @@ BatchDesign DesignInputFile(const std::string& file, const std::string& libraryP
     for (const std::string& e : check.errors) errors += (errors.empty() ? "" : " ") + e;
     return Failed(std::move(design), kBatchBadInput, errors);
   }
+  // Before the design, which leaves a metric library rewritten through English units.
+  if (withSensitivity) design.sensitivity = DesignSensitivity(design.state);
   if (const Outcome designed = DesignThickness(design.state, &design.used); !designed)
     return Failed(std::move(design), kBatchFailed, file + ": " + designed.message);
   return design;

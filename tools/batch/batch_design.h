@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/mix_analysis.h"
+#include "analysis/sensitivity.h"
 #include "engine/design_thickness.h"
 #include "state/program_state.h"
 
@@ -33,14 +34,16 @@ struct BatchDesign {
   BatchStatus status = kBatchOk;
   std::string error;  // when status is not kBatchOk
   std::vector<std::string> warnings;
-  ProgramState state;                   // after the design: thickness caption, unit, results
-  PreparedDesign used;                  // the English inputs and mix the design computed with
-  std::optional<MixDamage> evaluation;  // the damage at the thickness asked with --evaluate
+  ProgramState state;                      // after the design: thickness caption, unit, results
+  PreparedDesign used;                     // the English inputs and mix the design computed with
+  std::optional<MixDamage> evaluation;     // the damage at the thickness asked with --evaluate
+  std::optional<Sensitivity> sensitivity;  // with --sensitivity: the designs of the scaled inputs
 };
 
 // Reads the file exactly as "&Read Data From File..." does (reset with the library, then the file),
-// checks the inputs and designs.
-BatchDesign DesignInputFile(const std::string& file, const std::string& libraryPath);
+// checks the inputs and designs. withSensitivity also designs the inputs as read with each one scaled,
+// so that each case is the design of the file with that value scaled in it.
+BatchDesign DesignInputFile(const std::string& file, const std::string& libraryPath, bool withSensitivity = false);
 
 // "<file>: <caption> <unit>", for example "mix.inp: 12.3 in".
 std::string SummaryLine(const BatchDesign& design);

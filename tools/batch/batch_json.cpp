@@ -45,6 +45,23 @@ QJsonObject Evaluation(const BatchDesign& d) {
   };
 }
 
+// Each case's thickness in inches and caption in the file's unit; a case that could not be designed
+// has no thickness (null), the caption "no thickness" and the reason as "error".
+QJsonArray SensitivityCases(const Sensitivity& sensitivity) {
+  QJsonArray cases;
+  for (const SensitivityCase& c : sensitivity.cases) {
+    QJsonObject item{
+        {"input", Text(c.inputName)},
+        {"factor", c.factor},
+        {"thickness_in", c.designed ? Number(c.thicknessIn) : QJsonValue(QJsonValue::Null)},
+        {"caption", Text(c.caption)},
+    };
+    if (!c.designed) item["error"] = Text(c.failure);
+    cases.append(item);
+  }
+  return cases;
+}
+
 }  // namespace
 
 QByteArray DesignsToJson(const std::vector<BatchDesign>& designs) {
@@ -62,6 +79,7 @@ QByteArray DesignsToJson(const std::vector<BatchDesign>& designs) {
         {"aircraft", AircraftResults(d.state)},
     };
     if (d.evaluation) result["evaluation"] = Evaluation(d);
+    if (d.sensitivity) result["sensitivity"] = SensitivityCases(*d.sensitivity);
     array.append(result);
   }
   return QJsonDocument(array).toJson(QJsonDocument::Indented);

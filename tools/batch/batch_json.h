@@ -11,5 +11,7 @@
 // written as the exact value of the float, every number as the shortest text that reads back to
 // the same value; an infinite value (allowable coverages beyond a double, the life left with no
 // damage) is written as null. With --evaluate, "evaluation" holds thickness_in, damage, life_years
-// and the aircraft's damage ratios at that thickness.
+// and the aircraft's damage ratios at that thickness. With --sensitivity, "sensitivity" holds one
+// object per scaled input: input ("E", "Sc", "k" or "departures"), factor, thickness_in and caption
+// (in the file's unit, as the window shows it), or thickness_in null, caption "no thickness" and error.
 QByteArray DesignsToJson(const std::vector<BatchDesign>& designs);

@@ -89,12 +89,13 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
     return run;
   }
   for (const std::string& input : options.inputs) {
-    BatchDesign design = DesignInputFile(input, options.libraryPath);
+    BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity);
     for (const std::string& warning : design.warnings) err << kPrefix << "warning: " << warning << '\n';
     if (design.status == kBatchOk && WriteReport(options, design, out) && WriteDocument(options, design) &&
         Analyse(options, design) && options.summaryLines && options.reportPath != "-") {
       out << SummaryLine(design) << '\n';
       if (design.evaluation) WriteEvaluation(*design.evaluation, design.state.Lbunith, design.state.IsMetric(), out);
+      if (design.sensitivity) WriteSensitivity(*design.sensitivity, design.state.Lbunith, out);
     }
     if (design.status != kBatchOk) err << kPrefix << design.error << '\n';
     run.status = std::max(run.status, design.status);

@@ -16,6 +16,7 @@ struct BatchOptions {
   bool summaryLines = true;       // one "<file>: <caption> <unit>" line per designed file on out
   std::string evaluateThickness;  // evaluate each design at this thickness (file's unit); empty for none
   std::string curvePath;          // the one input's damage curve as CSV; empty for none
+  bool sensitivity = false;       // also design each input with E, Sc, k or the departures scaled
   std::string pdfPath;            // the one input's design document; empty for none
   std::string pdfFolder;          // one "<name>.pdf" design document per input; empty for none
   // Writes the design document of a design to a path; given by whoever asks for a document.

@@ -64,11 +64,14 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption evaluate(
       "evaluate", "Also evaluate each design at slab thickness H (in the file's unit): damage, life left.", "H");
   const QCommandLineOption curve("curve", "Write the damage curve of the one input to FILE.csv.", "FILE.csv");
+  const QCommandLineOption sensitivity(
+      "sensitivity",
+      "Also design each input with E, Sc and k scaled by 0.8, 0.9, 1.1 and 1.2 and the departures by 0.5 and 2.");
   const QCommandLineOption pdf("pdf", "Write the design document of the one input to FILE.pdf.", "FILE.pdf");
   const QCommandLineOption pdfDir("pdf-dir", "Write the design document of each input to DIR/<name>.pdf.", "DIR");
   const QCommandLineOption pageSize("page-size", "Paper of the design documents: a4 (default) or letter.", "SIZE",
                                     "a4");
-  parser.addOptions({library, report, reportDir, json, evaluate, curve, pdf, pdfDir, pageSize});
+  parser.addOptions({library, report, reportDir, json, evaluate, curve, sensitivity, pdf, pdfDir, pageSize});
   parser.addPositionalArgument("INPUT.inp", "Input data files to design.", "INPUT.inp...");
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -88,6 +91,7 @@ int main(int argc, char* argv[]) {
   options.summaryLines = !parser.isSet(json);
   options.evaluateThickness = parser.value(evaluate).toStdString();
   options.curvePath = parser.value(curve).toStdString();
+  options.sensitivity = parser.isSet(sensitivity);
   options.pdfPath = parser.value(pdf).toStdString();
   options.pdfFolder = parser.value(pdfDir).toStdString();
   const QString paper = parser.value(pageSize).toLower();

@@ -1,0 +1,155 @@
+// The designs of the inputs with E, Sc, k or the departures scaled, each made on a copy of the state.
+#include "analysis/sensitivity.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cmath>
+#include <exception>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+#include "engine/design_thickness.h"
+#include "units/number_text.h"
+
+const char* SensitivityInputName(SensitivityInput input) {
+  switch (input) {
+    case SensitivityInput::kE:
+      return "E";
+    case SensitivityInput::kSc:
+      return "Sc";
+    case SensitivityInput::kK:
+      return "k";
+    case SensitivityInput::kDepartures:
+      return "departures";
+  }
+  return "";
+}
+
+std::string ScaledText(const std::string& text, double factor) { return NumberText(LeadingNumber(text) * factor); }
+
+namespace {
+
+// Scales the text in place; false when the product is beyond a double.
+bool Scale(std::string& text, double factor) {
+  if (!std::isfinite(LeadingNumber(text) * factor)) return false;
+  text = ScaledText(text, factor);
+  return true;
+}
+
+}  // namespace
+
+std::optional<ProgramState> ScaledState(const ProgramState& state, SensitivityInput input, double factor) {
+  ProgramState scaled = state;
+  bool finite = true;
+  switch (input) {
+    case SensitivityInput::kE:
+      finite = Scale(scaled.TxtE, factor);
+      break;
+    case SensitivityInput::kSc:
+      finite = Scale(scaled.TxtSc, factor);
+      break;
+    case SensitivityInput::kK:
+      finite = Scale(scaled.Txtk, factor);
+      break;
+    case SensitivityInput::kDepartures: {
+      // The mix names each row once; a row named twice all the same is scaled once.
+      std::array<bool, kMaxAircraft + 1> done{};
+      for (int p = 1; p <= state.MixCount() && p <= kMaxAircraft; ++p) {
+        const int row = state.mixlist[p];
+        if (row < 1 || row > kMaxAircraft || done[row]) continue;
+        done[row] = true;
+        finite = Scale(scaled.acdata[row][kFieldDepartures], factor) && finite;
+      }
+      break;
+    }
+  }
+  if (!finite) return std::nullopt;
+  return scaled;
+}
+
+namespace {
+
+constexpr unsigned kMostThreads = 8;
+
+SensitivityCase DesignCase(const ProgramState& state, SensitivityInput input, double factor) {
+  SensitivityCase c;
+  c.input = input;
+  c.inputName = SensitivityInputName(input);
+  c.factor = factor;
+  c.caption = kNoThickness;
+  std::optional<ProgramState> scaled = ScaledState(state, input, factor);
+  if (!scaled) {
+    c.failure =
+        input == SensitivityInput::kDepartures
+            ? "Cannot design: departures scaled by " + NumberText(factor) + " are beyond the largest number."
+            : "Cannot design: " + c.inputName + " scaled by " + NumberText(factor) + " is beyond the largest number.";
+    return c;
+  }
+  if (const Outcome designed = DesignThickness(*scaled); !designed) {
+    c.failure = designed.message;
+    return c;
+  }
+  c.designed = true;
+  c.thicknessIn = scaled->designResult.thicknessIn;
+  c.caption = scaled->lbh;
+  return c;
+}
+
+}  // namespace
+
+Sensitivity DesignSensitivity(const ProgramState& state) {
+  struct Task {
+    SensitivityInput input;
+    double factor;
+  };
+  std::vector<Task> tasks;
+  for (SensitivityInput input : {SensitivityInput::kE, SensitivityInput::kSc, SensitivityInput::kK})
+    for (double factor : kMaterialFactors) tasks.push_back({input, factor});
+  for (double factor : kDepartureFactors) tasks.push_back({SensitivityInput::kDepartures, factor});
+
+  Sensitivity s;
+  s.metric = state.IsMetric();
+  s.cases.resize(tasks.size());
+  ProgramState base = state;
+  Outcome baseDesigned;
+  // The designs are independent, each on its own copy of the state, so they run side by side on the
+  // processor's cores; the unscaled design is task number -1. Each result has its own slot.
+  std::atomic<int> next{-1};
+  std::mutex failedLock;
+  std::exception_ptr failed;  // the first exception of a thread, raised again once all have ended
+  const auto work = [&] {
+    try {
+      for (int i; (i = next++) < static_cast<int>(tasks.size());) {
+        if (i < 0)
+          baseDesigned = DesignThickness(base);
+        else
+          s.cases[static_cast<std::size_t>(i)] = DesignCase(state, tasks[i].input, tasks[i].factor);
+      }
+    } catch (...) {
+      const std::lock_guard<std::mutex> lock(failedLock);
+      if (!failed) failed = std::current_exception();
+    }
+  };
+  const unsigned helpers = std::min(std::max(std::thread::hardware_concurrency(), 1u), kMostThreads) - 1;
+  std::vector<std::thread> threads;
+  for (unsigned t = 0; t < helpers; ++t) {
+    try {
+      threads.emplace_back(work);
+    } catch (const std::system_error&) {
+      break;  // fewer threads take longer, with the same results
+    }
+  }
+  work();
+  for (std::thread& t : threads) t.join();
+  if (failed) std::rethrow_exception(failed);
+
+  if (!(s.outcome = baseDesigned)) {
+    s.cases.clear();
+    return s;
+  }
+  s.designIn = base.designResult.thicknessIn;
+  s.designCaption = base.lbh;
+  return s;
+}

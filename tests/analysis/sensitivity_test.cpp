@@ -1,0 +1,118 @@
+// The sensitivity of a design against the designs of scaled input data files.
+#include "analysis/sensitivity.h"
+
+#include <gtest/gtest.h>
+
+#include "project/input_file_reader.h"
+#include "support/test_state.h"
+
+namespace {
+
+struct ScaledFileCase {
+  const char* example;
+  SensitivityInput input;
+  double factor;
+  const char* scaledText;  // the value as the scaled file holds it (E, Sc, k; departures of the first aircraft)
+  double thicknessIn;      // ripades-batch --json on the example with that one value scaled by hand
+  const char* caption;
+};
+
+// Each example was copied with one input scaled by hand and designed with ripades-batch.
+constexpr ScaledFileCase kScaledFiles[] = {
+    {"english_mixed_fleet", SensitivityInput::kK, 0.8, "120", 18.8873291015625, "18.9"},
+    {"english_mixed_fleet", SensitivityInput::kE, 1.2, "4800000", 18.7554931640625, "18.8"},
+    {"english_mixed_fleet", SensitivityInput::kSc, 0.9, "630", 19.6893310546875, "19.7"},
+    {"english_mixed_fleet", SensitivityInput::kDepartures, 2, "6000", 18.922119140625, "18.9"},
+    {"metric_regional", SensitivityInput::kE, 0.9, "24804000", 19.6160888671875, "49.8"},
+    {"metric_regional", SensitivityInput::kK, 1.2, "32.52", 19.456787109375, "49.4"},  // 27.1 x 1.2 has residue
+    {"metric_regional", SensitivityInput::kSc, 0.8, "3582.8", 22.93212890625, "58.2"},
+    {"metric_regional", SensitivityInput::kDepartures, 0.5, "1000", 19.163818359375, "48.7"},
+};
+
+const std::string& ScaledValue(const ProgramState& s, SensitivityInput input) {
+  switch (input) {
+    case SensitivityInput::kE:
+      return s.TxtE;
+    case SensitivityInput::kSc:
+      return s.TxtSc;
+    case SensitivityInput::kK:
+      return s.Txtk;
+    case SensitivityInput::kDepartures:
+      break;
+  }
+  return s.acdata[s.mixlist[1]][kFieldDepartures];
+}
+
+TEST(Sensitivity, EachCaseDesignsAsTheScaledInputFileDoes) {
+  for (const ScaledFileCase& c : kScaledFiles) {
+    SCOPED_TRACE(std::string(c.example) + " " + SensitivityInputName(c.input) + " x " + std::to_string(c.factor));
+    ProgramState state;
+    ASSERT_EQ(
+        LoadInputFile(state, std::string(RIPADES_SOURCE_DIR) + "/examples/" + c.example + ".inp", RIPADES_LIBRARY_PATH)
+            .status,
+        ReadStatus::kLoaded);
+    const ProgramState read = state;
+    const std::optional<ProgramState> scaled = ScaledState(state, c.input, c.factor);
+    ASSERT_TRUE(scaled.has_value());
+    EXPECT_EQ(ScaledValue(*scaled, c.input), c.scaledText);
+
+    const Sensitivity s = DesignSensitivity(state);
+    ASSERT_TRUE(s.outcome.ok);
+    EXPECT_EQ(s.metric, read.IsMetric());
+    ASSERT_EQ(s.cases.size(), 14u);
+    int found = 0;
+    for (const SensitivityCase& sc : s.cases)
+      if (sc.input == c.input && sc.factor == c.factor) {
+        ++found;
+        EXPECT_TRUE(sc.designed);
+        EXPECT_EQ(sc.thicknessIn, c.thicknessIn);
+        EXPECT_EQ(sc.caption, c.caption);
+      }
+    EXPECT_EQ(found, 1);
+    // The state is the one read: no design was made on it.
+    EXPECT_EQ(state.acdata, read.acdata);
+    EXPECT_EQ(state.TxtE + state.TxtSc + state.Txtk, read.TxtE + read.TxtSc + read.Txtk);
+    EXPECT_TRUE(state.lbh.empty());
+  }
+}
+
+TEST(Sensitivity, ListsTheUnscaledDesignAndTheCasesInOrder) {
+  ProgramState state;
+  ASSERT_EQ(
+      LoadInputFile(state, std::string(RIPADES_SOURCE_DIR) + "/examples/metric_regional.inp", RIPADES_LIBRARY_PATH)
+          .status,
+      ReadStatus::kLoaded);
+  const Sensitivity s = DesignSensitivity(state);
+  EXPECT_EQ(s.designIn, 19.833984375);  // ripades-batch --json examples/metric_regional.inp
+  EXPECT_EQ(s.designCaption, "50.4");
+  std::string order;
+  for (const SensitivityCase& c : s.cases) order += c.inputName + "x" + std::to_string(c.factor).substr(0, 3) + " ";
+  EXPECT_EQ(order,
+            "Ex0.8 Ex0.9 Ex1.1 Ex1.2 Scx0.8 Scx0.9 Scx1.1 Scx1.2 kx0.8 kx0.9 kx1.1 kx1.2 departuresx0.5 "
+            "departuresx2.0 ");
+}
+
+// Doubling departures of 1e308 leaves no number to design with: that case alone has no thickness.
+TEST(Sensitivity, ACaseThatCannotBeDesignedHasNoThickness) {
+  ProgramState state = StateWithLibrary();
+  const int row = RowNamed(state, "B737-800");
+  SetMix(state, {row});
+  state.acdata[row][kFieldDepartures] = "1e308";
+  const Sensitivity s = DesignSensitivity(state);
+  ASSERT_TRUE(s.outcome.ok);
+  for (const SensitivityCase& c : s.cases) {
+    const bool overflows = c.input == SensitivityInput::kDepartures && c.factor == 2;
+    EXPECT_EQ(c.designed, !overflows) << c.inputName << " x " << c.factor;
+    if (overflows) {
+      EXPECT_EQ(c.caption, "no thickness");
+      EXPECT_EQ(c.failure, "Cannot design: departures scaled by 2 are beyond the largest number.");
+    }
+  }
+
+  state.Txtk = "0";
+  const Sensitivity none = DesignSensitivity(state);
+  EXPECT_FALSE(none.outcome.ok);
+  EXPECT_TRUE(none.cases.empty());
+}
+
+}  // namespace
