@@ -85,6 +85,64 @@ std::vector<DocumentFact> Result(const ProgramState& state, const MixDamage& atD
           {"Governing aircraft", governing}};
 }
 
+// The case's input with its unit, as the window names it.
+std::string ScaledInputName(SensitivityInput input) {
+  switch (input) {
+    case SensitivityInput::kE:
+      return "E, elastic modulus";
+    case SensitivityInput::kSc:
+      return "Sc, flexural strength";
+    case SensitivityInput::kK:
+      return "k, subgrade modulus";
+    case SensitivityInput::kDepartures:
+      return "Annual departures";
+  }
+  return "";
+}
+
+// The input's value in the case: the scaled text with its unit, or the departures' factor.
+std::string ScaledValue(const ProgramState& state, const SensitivityCase& c) {
+  switch (c.input) {
+    case SensitivityInput::kE:
+      return WithUnit(ScaledText(state.TxtE, c.factor), state.LbunitE);
+    case SensitivityInput::kSc:
+      return WithUnit(ScaledText(state.TxtSc, c.factor), state.LbunitSc);
+    case SensitivityInput::kK:
+      return WithUnit(ScaledText(state.Txtk, c.factor), state.Lbunitk);
+    case SensitivityInput::kDepartures:
+      return "each aircraft's x " + NumberText(c.factor);
+  }
+  return "";
+}
+
+void AddSensitivity(const ProgramState& state, const Sensitivity& sensitivity, DesignDocument& document) {
+  if (!sensitivity.outcome) {
+    document.sensitivityNote =
+        "The inputs cannot be designed, so neither can their scaled cases: " + sensitivity.outcome.message;
+    return;
+  }
+  const std::string unit = state.Lbunith;
+  const auto shown = [&](double inches) { return sensitivity.metric ? inches * kLengthFactor : inches; };
+  DocumentTable& table = document.sensitivity;
+  table.headings = {{"Input", "Scaled by", "Scaled value", "Design thickness", "Change"}, {"", "", "", unit, unit}};
+  table.numeric = {false, true, false, true, true};
+  const double base = LeadingNumber(sensitivity.designCaption);
+  table.rows.push_back({"None (the design)", "1", "", sensitivity.designCaption, ""});
+  for (const SensitivityCase& c : sensitivity.cases) {
+    std::string change;
+    if (c.designed) {
+      const double delta = LeadingNumber(c.caption) - base;
+      if (delta > 0) change = "+";
+      change += FormatDecimals(delta, 1);
+    }
+    table.rows.push_back({ScaledInputName(c.input), NumberText(c.factor), ScaledValue(state, c), c.caption, change});
+    if (document.sensitivitySeries.empty() || document.sensitivitySeries.back().name != ScaledInputName(c.input))
+      document.sensitivitySeries.push_back({ScaledInputName(c.input), {{1, shown(sensitivity.designIn)}}});
+    if (c.designed) document.sensitivitySeries.back().points.emplace_back(c.factor, shown(c.thicknessIn));
+  }
+  for (SensitivitySeries& series : document.sensitivitySeries) std::sort(series.points.begin(), series.points.end());
+}
+
 }  // namespace
 
 std::string SignificantText(double value) {
@@ -93,8 +151,8 @@ std::string SignificantText(double value) {
   return text;
 }
 
-Outcome BuildDesignDocument(const ProgramState& state, const PreparedDesign& design, const std::string& date,
-                            DesignDocument& document) {
+Outcome BuildDesignDocument(const ProgramState& state, const PreparedDesign& design, const Sensitivity& sensitivity,
+                            const std::string& date, DesignDocument& document) {
   std::vector<int> rows;
   if (Outcome o = FatigueTableRows(state, rows); !o) return o;
   const bool metric = state.IsMetric();
@@ -114,5 +172,6 @@ Outcome BuildDesignDocument(const ProgramState& state, const PreparedDesign& des
   document.designThickness = metric ? designIn * kLengthFactor : designIn;
   document.thicknessCaption = state.lbh;
   document.thicknessUnit = metric ? "cm" : "in";
+  AddSensitivity(state, sensitivity, document);
   return Outcome::Success();
 }

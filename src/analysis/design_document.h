@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/mix_analysis.h"
+#include "analysis/sensitivity.h"
 #include "engine/design_thickness.h"
 #include "state/outcome.h"
 #include "state/program_state.h"
@@ -24,6 +25,12 @@ struct DocumentTable {
   std::vector<bool> numeric;  // per column: figures, set flush right
 };
 
+// One input's scaled designs: (factor, thickness in the unit in force), the unscaled design at 1 among them.
+struct SensitivitySeries {
+  std::string name;
+  std::vector<std::pair<double, double>> points;
+};
+
 struct DesignDocument {
   std::string inputName;                 // the input data file's name or kUnsavedInputData; heads every page
   std::vector<DocumentFact> titleBlock;  // program and version, input data file, its title line, date
@@ -38,12 +45,19 @@ struct DesignDocument {
   std::string thicknessCaption;  // as the thickness box shows it
   std::string thicknessUnit;     // "in" or "cm"
   std::vector<AircraftShare> shares;
+
+  // The designs with E, Sc, k or the departures scaled: a table of the cases and the chart's lines, or
+  // why there are none.
+  DocumentTable sensitivity;
+  std::vector<SensitivitySeries> sensitivitySeries;
+  std::string sensitivityNote;
 };
 
-// The document of the state's last design: `design` is what that design computed with, `date` the day
-// it was made. Fails, as the report does, when a mix row has no design results.
-Outcome BuildDesignDocument(const ProgramState& state, const PreparedDesign& design, const std::string& date,
-                            DesignDocument& document);
+// The document of the state's last design: `design` is what that design computed with, `sensitivity`
+// the designs of its inputs scaled, `date` the day it was made. Fails, as the report does, when a mix
+// row has no design results.
+Outcome BuildDesignDocument(const ProgramState& state, const PreparedDesign& design, const Sensitivity& sensitivity,
+                            const std::string& date, DesignDocument& document);
 
 // A damage, ratio or share as the document shows it: four significant digits.
 std::string SignificantText(double value);

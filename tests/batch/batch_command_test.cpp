@@ -152,14 +152,14 @@ TEST_F(BatchCommandTest, PdfWritesTheDesignDocumentOfTheExampleOnNumberedPages) 
               std::string::npos);
     all += pages[i];
   }
-  for (const char* text :
-       {"RIPADES 2.0.0", "Input data file: english_mixed_fleet.inp",
-        "Title line: RIPADES-Rigid Airfield Pavement Design by the Westergaard Edge Stress Method",
-        "Elastic modulus of concrete E: 4000000 psi", "Flexural strength of concrete Sc: 700 psi",
-        "Modulus of subgrade reaction k: 150 pci", "Poisson's ratio of concrete: 0.15", "Design period: 20 years",
-        "B737-800 174900 3000 46.64 204.00 2 34.00 0.00 11.70", "A330-300 535500 300 46.9 216.00 4 55.00 78.00 14.10",
-        "Design thickness: 17.9 in", "Governing aircraft: B787-9",
-        "B787-9 6.00E+02 624 3.82 0.88 3.14E+03 5.42E+03 57.96", "Slab thickness (in)"})
+  for (const char* text : {"RIPADES 2.0.0", "Input data file: english_mixed_fleet.inp",
+                           "Title line: RIPADES-Rigid Airfield Pavement Design by the Westergaard Edge Stress Method",
+                           "Elastic modulus of concrete E: 4000000 psi", "Flexural strength of concrete Sc: 700 psi",
+                           "Modulus of subgrade reaction k: 150 pci", "Poisson's ratio of concrete: 0.15",
+                           "Design period: 20 years", "B737-800 174900 3000 46.64 204.00 2 34.00 0.00 11.70",
+                           "A330-300 535500 300 46.9 216.00 4 55.00 78.00 14.10", "Design thickness: 17.9 in",
+                           "Governing aircraft: B787-9", "B787-9 6.00E+02 624 3.82 0.88 3.14E+03 5.42E+03 57.96",
+                           "Slab thickness (in)", "Sensitivity", "k, subgrade modulus 1.2 180 pci"})
     EXPECT_NE(all.find(text), std::string::npos) << text;
 }
 

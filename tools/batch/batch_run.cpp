@@ -89,15 +89,17 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
     return run;
   }
   for (const std::string& input : options.inputs) {
-    BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity);
+    const bool documents = !options.pdfPath.empty() || !options.pdfFolder.empty();
+    BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity || documents);
     for (const std::string& warning : design.warnings) err << kPrefix << "warning: " << warning << '\n';
     if (design.status == kBatchOk && WriteReport(options, design, out) && WriteDocument(options, design) &&
         Analyse(options, design) && options.summaryLines && options.reportPath != "-") {
       out << SummaryLine(design) << '\n';
       if (design.evaluation) WriteEvaluation(*design.evaluation, design.state.Lbunith, design.state.IsMetric(), out);
-      if (design.sensitivity) WriteSensitivity(*design.sensitivity, design.state.Lbunith, out);
+      if (options.sensitivity && design.sensitivity) WriteSensitivity(*design.sensitivity, design.state.Lbunith, out);
     }
     if (design.status != kBatchOk) err << kPrefix << design.error << '\n';
+    if (!options.sensitivity) design.sensitivity.reset();  // made for the document alone
     run.status = std::max(run.status, design.status);
     run.designs.push_back(std::move(design));
   }

@@ -98,7 +98,9 @@ int main(int argc, char* argv[]) {
   const QPageSize page(paper == "letter" ? QPageSize::Letter : QPageSize::A4);
   options.writeDocument = [page](const BatchDesign& design, const std::string& path) {
     DesignDocument document;
-    if (Outcome built = BuildDesignDocument(design.state, design.used, DocumentDate(), document); !built) return built;
+    const Outcome built = BuildDesignDocument(design.state, design.used, design.sensitivity.value_or(Sensitivity{}),
+                                              DocumentDate(), document);
+    if (!built) return built;
     return SaveDesignDocument(path, document, page);
   };
   std::string usage = UsageError(options);

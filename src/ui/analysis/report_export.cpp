@@ -21,7 +21,8 @@ Outcome SaveReportText(const std::string& path, const std::vector<std::string>& 
 Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const PreparedDesign& design,
                       const QPageSize& pageSize) {
   DesignDocument document;
-  if (Outcome built = BuildDesignDocument(state, design, DocumentDate(), document); !built) return built;
+  const Outcome built = BuildDesignDocument(state, design, DesignSensitivity(state), DocumentDate(), document);
+  if (!built) return built;
   return SaveDesignDocument(path, document, pageSize);
 }
 

@@ -20,8 +20,8 @@ bool IsPdfName(const std::string& path);
 // The file at path is replaced only once the new one is complete.
 Outcome SaveReportText(const std::string& path, const std::vector<std::string>& lines);
 
-// The design document of the state's design (`design` is what it computed with), dated today, on
-// pageSize. The file at path is replaced only once the whole document is written.
+// The design document of the state's design (`design` is what it computed with), with the designs of
+// its inputs scaled, dated today, on pageSize. The file at path is replaced only once the whole document is written.
 Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const PreparedDesign& design,
                       const QPageSize& pageSize);
 

@@ -1,4 +1,4 @@
-// Drawing the damage curve of the design document.
+// Drawing the damage curve and the sensitivity chart of the design document.
 #include "ui/document/document_charts.h"
 
 #include <QPainter>
@@ -132,5 +132,86 @@ void DrawDamageCurve(QPainter& painter, const QRectF& area, const DesignDocument
                      legend[i]);
     left += style.Mm(16) + width;
   }
+  painter.restore();
+}
+
+void DrawSensitivity(QPainter& painter, const QRectF& area, const DesignDocument& document,
+                     const DocumentStyle& style) {
+  constexpr double kFactors[] = {0.5, 0.8, 0.9, 1, 1.1, 1.2, 2};
+  const QColor colours[] = {kCurveColour, QColor(255, 127, 14), QColor(44, 160, 44), QColor(148, 103, 189)};
+  double low = document.designThickness, high = document.designThickness;
+  for (const SensitivitySeries& series : document.sensitivitySeries)
+    for (const auto& [factor, thickness] : series.points) {
+      low = std::min(low, thickness);
+      high = std::max(high, thickness);
+    }
+  const double step = RoundStep(std::max(high - low, 0.5));
+  low = std::floor(low / step) * step;
+  high = std::max(std::ceil(high / step) * step, low + step);
+
+  const QFont font = style.Font(7.5);
+  const QFontMetricsF metrics = style.Metrics(font);
+  const double line = metrics.height();
+  const QRectF plot = area.adjusted(style.Mm(16), line * 0.5, -style.Mm(4), -(line * 4.6));
+  const auto x = [&](double factor) { return plot.left() + (std::log2(factor) + 1) / 2 * plot.width(); };
+  const auto y = [&](double thickness) { return plot.bottom() - (thickness - low) / (high - low) * plot.height(); };
+  const QString unit = QString::fromStdString(document.thicknessUnit);
+
+  painter.save();
+  painter.setFont(font);
+  for (const double factor : kFactors) {
+    painter.setPen(style.Pen(kGridColour, 0.15));
+    painter.drawLine(QPointF(x(factor), plot.top()), QPointF(x(factor), plot.bottom()));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(x(factor) - style.Mm(6), plot.bottom() + line * 0.2, style.Mm(12), line), Qt::AlignCenter,
+                     Number(factor));
+  }
+  for (double t = low; t <= high + step * 1e-9; t += step) {
+    painter.setPen(style.Pen(kGridColour, 0.15));
+    painter.drawLine(QPointF(plot.left(), y(t)), QPointF(plot.right(), y(t)));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(area.left(), y(t) - line / 2, plot.left() - area.left() - style.Mm(1.5), line),
+                     Qt::AlignRight | Qt::AlignVCenter, Number(t));
+  }
+  painter.setPen(style.Pen(Qt::black, 0.25));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(plot);
+  painter.setPen(style.Pen(kDesignColour, 0.3, Qt::DashDotLine));
+  painter.drawLine(QPointF(plot.left(), y(document.designThickness)),
+                   QPointF(plot.right(), y(document.designThickness)));
+
+  double left = plot.left();
+  const double legendY = plot.bottom() + line * 3;
+  for (std::size_t i = 0; i < document.sensitivitySeries.size(); ++i) {
+    const SensitivitySeries& series = document.sensitivitySeries[i];
+    const QColor colour = colours[i % std::size(colours)];
+    QPainterPath path;
+    for (const auto& [factor, thickness] : series.points) {
+      if (path.elementCount() == 0)
+        path.moveTo(x(factor), y(thickness));
+      else
+        path.lineTo(x(factor), y(thickness));
+    }
+    painter.setPen(style.Pen(colour, 0.45));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+    painter.setBrush(colour);
+    for (const auto& [factor, thickness] : series.points)
+      painter.drawEllipse(QPointF(x(factor), y(thickness)), style.Mm(0.7), style.Mm(0.7));
+    painter.drawLine(QPointF(left, legendY + line / 2), QPointF(left + style.Mm(8), legendY + line / 2));
+    painter.setPen(Qt::black);
+    const QString name = QString::fromStdString(series.name);
+    const double width = metrics.horizontalAdvance(name);
+    painter.drawText(QRectF(left + style.Mm(10), legendY, width + style.Mm(1), line), Qt::AlignLeft | Qt::AlignVCenter,
+                     name);
+    left += style.Mm(16) + width;
+  }
+  painter.setPen(Qt::black);
+  painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.3, plot.width(), line), Qt::AlignCenter,
+                   QStringLiteral("Factor the input is scaled by (logarithmic)"));
+  painter.translate(area.left() + line * 0.1, plot.center().y());
+  painter.rotate(-90);
+  painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line), Qt::AlignCenter,
+                   QStringLiteral("Design thickness (%1)").arg(unit));
   painter.restore();
 }

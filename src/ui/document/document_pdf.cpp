@@ -91,6 +91,22 @@ class DocumentLayout {
   void Table(const DocumentTable& table);
   // Heading, curve chart.
   void CurveChart(const DesignDocument& document);
+  // A paragraph, wrapped at blanks to the page's width.
+  void Paragraph(const QString& text) {
+    const QFont font = style_.Font(kBodyPoints);
+    const double height = style_.Metrics(font)
+                              .boundingRect(QRectF(0, 0, page_.width(), page_.height()), Qt::TextWordWrap, text)
+                              .height() +
+                          style_.Mm(1.5);
+    const QRectF box(page_.left(), flow_.Place(height), page_.width(), height);
+    flow_.Draw([=](QPainter& p) {
+      p.setFont(font);
+      p.setPen(Qt::black);
+      p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    });
+  }
+  // Heading, what the cases are, their table and chart.
+  void SensitivitySection(const DesignDocument& document);
   // Each aircraft's share of D as a bar a row, largest first, the governing aircraft in red.
   void ShareRows(const std::vector<AircraftShare>& shares);
 
@@ -201,6 +217,22 @@ void DocumentLayout::CurveChart(const DesignDocument& document) {
   Heading(QStringLiteral("Damage against thickness"), height);
   const QRectF area(page_.left(), flow_.Place(height), page_.width(), height);
   flow_.Draw([=, this, &document](QPainter& p) { DrawDamageCurve(p, area, document, style_); });
+}
+
+void DocumentLayout::SensitivitySection(const DesignDocument& document) {
+  Heading(QStringLiteral("Sensitivity"), FactHeight() * 6);
+  if (!document.sensitivityNote.empty()) {
+    Paragraph(Text(document.sensitivityNote));
+    return;
+  }
+  Paragraph(
+      QStringLiteral("The design thickness with one input scaled and every other as designed: E, Sc and k by "
+                     "0.8, 0.9, 1.1 and 1.2, the annual departures of every aircraft by 0.5 and 2."));
+  Table(document.sensitivity);
+  const double height = style_.Mm(kCurveChartMm);
+  flow_.Skip(style_.Mm(4));
+  const QRectF area(page_.left(), flow_.Place(height), page_.width(), height);
+  flow_.Draw([=, this, &document](QPainter& p) { DrawSensitivity(p, area, document, style_); });
 }
 
 void DocumentLayout::ShareRows(const std::vector<AircraftShare>& shares) {
@@ -315,6 +347,7 @@ Outcome SaveDesignDocument(const std::string& path, const DesignDocument& docume
   layout->CurveChart(document);
   layout->Heading(QStringLiteral("Damage shares at the design thickness"), layout->FactHeight() * 3);
   layout->ShareRows(document.shares);
+  layout->SensitivitySection(document);
   if (!layout->Paint(writer, Text(document.inputName)))
     return Outcome::Failure("The design document could not be laid out as a PDF; nothing was saved to \"" + path +
                             "\".");
