@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "engine/design_thickness.h"
+#include "units/conversion.h"
 #include "units/number_text.h"
 
 const char* SensitivityInputName(SensitivityInput input) {
@@ -152,4 +153,16 @@ Sensitivity DesignSensitivity(const ProgramState& state) {
   s.designIn = base.designResult.thicknessIn;
   s.designCaption = base.lbh;
   return s;
+}
+
+Sensitivity InUnit(const Sensitivity& sensitivity, bool metric) {
+  // The caption DesignThickness writes for a thickness h in inches.
+  const auto caption = [metric](double h) { return FormatDecimals(metric ? h * kLengthFactor : h, 1); };
+  Sensitivity shown = sensitivity;
+  shown.metric = metric;
+  if (!shown.outcome) return shown;
+  shown.designCaption = caption(shown.designIn);
+  for (SensitivityCase& c : shown.cases)
+    if (c.designed) c.caption = caption(c.thicknessIn);
+  return shown;
 }

@@ -43,8 +43,14 @@ struct Sensitivity {
 // the state by DesignThickness itself, so with its search and numerics; the state is not touched.
 // Scaling E, Sc or k scales the number its text holds, in the unit in force; scaling the departures
 // scales field 3 of every library row in the mix. The product is written back as number text, as an
-// input data file would hold it: designing a file with that text gives the same thickness.
+// input data file would hold it: designing a file with that text gives the same thickness. The 15
+// designs run side by side on the processor's cores (at most 8 threads, all ended before it returns).
 Sensitivity DesignSensitivity(const ProgramState& state);
+
+// The same designs shown in the other unit system: each thickness caption as lbh would show that
+// thickness in it ("0.0", centimetres when metric). Converting to the unit they were designed in
+// changes nothing.
+Sensitivity InUnit(const Sensitivity& sensitivity, bool metric);
 
 // The text of a value scaled by factor: the number text of the product in double precision of the
 // text's leading number and the factor. Number text keeps 15 significant digits, so the binary residue

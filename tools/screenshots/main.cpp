@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTimer>
 #include <iostream>
 #include <optional>
@@ -93,6 +94,9 @@ int main(int argc, char* argv[]) {
   ok &= Save(&window, folder, "report_view.png");
   window.mnuDamageChart_Click();
   ok &= SaveTopLevel("frmAnalysis", folder, "analysis_window.png");
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (auto* views = top->findChild<QTabWidget*>("tabViews")) views->setCurrentIndex(1);
+  ok &= SaveTopLevel("frmAnalysis", folder, "sensitivity_view.png");
   window.mnuAbout_Click();
   ok &= SaveTopLevel("frmAbout", folder, "about_box.png");
   return ok ? 0 : 1;

@@ -18,11 +18,23 @@ void AnalysisKeeper::Follow(const ProgramState& state) {
   std::optional<std::pair<int, bool>> wanted;
   if (HasDesign(state)) wanted = std::pair(designNumber_, state.IsMetric());
   if (wanted == drawn_) return;
-  if (wanted)
+  if (wanted) {
     window_->ShowDesign(*design_, state.designResult.thicknessIn, state.IsMetric(), state.lbh);
-  else
+    // A unit switch converts the design's thicknesses, as it converts the caption, rather than
+    // designing the converted inputs again.
+    Sensitivity shown = InUnit(SensitivityOf(state), state.IsMetric());
+    shown.designCaption = state.lbh;
+    window_->ShowSensitivity(shown);
+  } else
     window_->ClearDesign();
   drawn_ = wanted;
+}
+
+const Sensitivity& AnalysisKeeper::SensitivityOf(const ProgramState& state) {
+  // The state shows the design, so its inputs are those designed: the sensitivity scales them.
+  if (!sensitivity_ || sensitivity_->first != designNumber_)
+    sensitivity_.emplace(designNumber_, DesignSensitivity(state));
+  return sensitivity_->second;
 }
 
 frmAnalysis* AnalysisKeeper::Open(const ProgramState& state) {

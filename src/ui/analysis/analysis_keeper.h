@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "analysis/sensitivity.h"
 #include "engine/design_thickness.h"
 #include "services/file_dialogs.h"
 #include "services/message_box.h"
@@ -30,6 +31,9 @@ class AnalysisKeeper {
   void Close();
 
  private:
+  // The sensitivity of the design kept here, made from the state that shows it when first drawn.
+  const Sensitivity& SensitivityOf(const ProgramState& state);
+
   FileDialogs& files_;
   MessageBox& messages_;
   QWidget* owner_;
@@ -37,4 +41,5 @@ class AnalysisKeeper {
   int designNumber_ = 0;                       // counts the designs, so that the window knows when it shows an old one
   QPointer<frmAnalysis> window_;               // deleted when closed, so that each opening builds it anew
   std::optional<std::pair<int, bool>> drawn_;  // design number and metric flag the window shows
+  std::optional<std::pair<int, Sensitivity>> sensitivity_;  // by design number
 };

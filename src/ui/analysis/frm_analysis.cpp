@@ -1,4 +1,5 @@
-// The analysis window: its controls, the charts of a design, the evaluation panel and "Export...".
+// The analysis window: its controls, the charts of a design, the evaluation panel, the sensitivity view
+// and "Export...".
 #include "ui/analysis/frm_analysis.h"
 
 #include <QChart>
@@ -10,12 +11,14 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include "state/program_title.h"
 #include "ui/analysis/chart_export.h"
 #include "ui/analysis/damage_charts.h"
 #include "ui/analysis/damage_curve_view.h"
+#include "ui/analysis/sensitivity_view.h"
 #include "units/conversion.h"
 
 namespace {
@@ -106,12 +109,18 @@ void frmAnalysis::CreateControls() {
   content->addWidget(fraEvaluation);
   content->setChildrenCollapsible(false);
   content->setSizes({kChartsHeight, kEvaluationHeight});
+  viewSensitivity = new SensitivityView;
+  viewSensitivity->setObjectName("viewSensitivity");
+  tabViews = new QTabWidget;
+  tabViews->setObjectName("tabViews");
+  tabViews->addTab(content, tr("&Damage"));
+  tabViews->addTab(viewSensitivity, tr("&Sensitivity"));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   cmdExport = AddButton(buttons, "cmdExport", tr("&Export..."));
   cmdClose = AddButton(buttons, "cmdClose", tr("&Close"));
   auto* window = new QVBoxLayout(this);
-  window->addWidget(content, 1);
+  window->addWidget(tabViews, 1);
   window->addLayout(buttons);
 
   connect(cmdExport, &QPushButton::clicked, this, &frmAnalysis::cmdExport_Click);
@@ -131,7 +140,10 @@ void frmAnalysis::ClearDesign() {
   chtDamage->SetCurve(EmptyChart(tr("No design to show: press \"Design Thickness\" first")), {}, false);
   ReplaceChart(chtShares, EmptyChart(tr("No design, so no governing aircraft")));
   chtShares->setMinimumHeight(kShareChartChrome);
+  viewSensitivity->Clear();
 }
+
+void frmAnalysis::ShowSensitivity(const Sensitivity& sensitivity) { viewSensitivity->ShowSensitivity(sensitivity); }
 
 void frmAnalysis::ShowEvaluation(const MixDamage& mix, bool metric) {
   const double thickness = metric ? mix.thicknessIn * kLengthFactor : mix.thicknessIn;
@@ -159,16 +171,20 @@ void frmAnalysis::ShowEvaluation(const MixDamage& mix, bool metric) {
   GridEvaluation->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   GridEvaluation->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   fraEvaluation->show();
+  tabViews->setCurrentIndex(0);  // the evaluation is shown below the damage charts
 }
 
 void frmAnalysis::cmdExport_Click() {
   FileDialogRequest request;
   request.filter = "PNG image|*.png|SVG drawing|*.svg";
-  request.initialName = "damage_charts";
+  const bool sensitivity = tabViews->currentWidget() == viewSensitivity;
+  request.initialName = sensitivity ? "sensitivity_chart" : "damage_charts";
   request.overwritePrompt = true;
   request.addFilterSuffix = true;
   const std::optional<std::string> path = files_.ShowSave(request);
   if (!path) return;
-  const Outcome saved = SaveCharts(QString::fromStdString(*path), {chtDamage, chtShares});
+  const QList<QChartView*> views =
+      sensitivity ? QList<QChartView*>{viewSensitivity->ChartView()} : QList<QChartView*>{chtDamage, chtShares};
+  const Outcome saved = SaveCharts(QString::fromStdString(*path), views);
   if (!saved) messages_.MsgBox(saved.message, kMsgOk, kProgramName);
 }

@@ -1,10 +1,11 @@
-// The analysis window: the damage curve and the damage shares of a design, and the evaluation of an
-// existing slab.
+// The analysis window: the damage curve and the damage shares of a design, the evaluation of an
+// existing slab, and the design's sensitivity to E, Sc, k and the traffic.
 #pragma once
 
 #include <QDialog>
 
 #include "analysis/mix_analysis.h"
+#include "analysis/sensitivity.h"
 #include "services/file_dialogs.h"
 #include "services/message_box.h"
 
@@ -14,6 +15,8 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QTabWidget;
+class SensitivityView;
 
 // Modeless; Escape closes it. The charts show the design handed in last and the evaluation panel the
 // last evaluation; each is replaced as a whole. Thicknesses and stresses appear in the unit in force.
@@ -28,10 +31,12 @@ class frmAnalysis : public QDialog {
   void ShowDesign(const PreparedDesign& design, double designIn, bool metric, const std::string& caption);
   // Empties the charts: there is no design to explain.
   void ClearDesign();
+  // Fills the sensitivity view with the designs of the scaled inputs of the design shown.
+  void ShowSensitivity(const Sensitivity& sensitivity);
   // Shows the damage of a slab, each aircraft's damage ratio and the structural life left.
   void ShowEvaluation(const MixDamage& mix, bool metric);
 
-  // "Export...": saves both charts as one PNG or SVG picture.
+  // "Export...": saves the charts of the view shown (damage or sensitivity) as one PNG or SVG picture.
   void cmdExport_Click();
 
  private:
@@ -47,6 +52,8 @@ class frmAnalysis : public QDialog {
   QLabel* LbEvalDamage = nullptr;
   QLabel* LbEvalLife = nullptr;
   QTableWidget* GridEvaluation = nullptr;
+  QTabWidget* tabViews = nullptr;
+  SensitivityView* viewSensitivity = nullptr;
   QPushButton* cmdExport = nullptr;
   QPushButton* cmdClose = nullptr;
 };

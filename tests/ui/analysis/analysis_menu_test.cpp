@@ -129,6 +129,29 @@ TEST_F(AnalysisMenuTest, TheChartWindowShowsTheDesignAndFollowsANewDesignAndTheU
   EXPECT_FALSE(AnalysisWindow()->isVisible());
 }
 
+// The thicknesses are those of ripades-batch --sensitivity on the example.
+TEST_F(AnalysisMenuTest, TheSensitivityViewFollowsTheDesignInTheUnitInForce) {
+  services.files.answers.push_back(RIPADES_SOURCE_DIR "/examples/single_aircraft.inp");
+  Item("FileLoad")->trigger();
+  Item("mnuPvmtStru")->trigger();
+  Press("cmdDesign");
+  Item("mnuDamageChart")->trigger();
+  auto* grid = AnalysisWindow()->findChild<QTableWidget*>("GridSensitivity");
+  ASSERT_EQ(grid->rowCount(), 15);
+  const std::pair<int, const char*> shown[] = {{0, "16.6"}, {8, "14.3"}, {9, "17.4"}, {14, "17.4"}};
+  for (const auto& [row, caption] : shown) EXPECT_EQ(grid->item(row, 2)->text(), caption) << row;
+  EXPECT_EQ(grid->item(9, 0)->text() + grid->item(9, 1)->text(), "k\u00d7 0.8");
+
+  // The unit switch converts the thicknesses (16.6 in becomes 42.2 cm, its thickness of 16.56 in would show 42.1).
+  Item("MetricOption")->trigger();
+  EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "Thickness (cm)");
+  EXPECT_EQ(grid->item(0, 2)->text(), "42.2");
+  EXPECT_EQ(grid->item(9, 2)->text(), "44.2");
+  Item("mnuAircraft")->trigger();
+  Item("mnuPvmtStru")->trigger();  // clears the design
+  EXPECT_EQ(grid->rowCount(), 0);
+}
+
 TEST_F(AnalysisMenuTest, EvaluateThicknessRefusesBadTextsAndShowsDamageAndLifeLeft) {
   services.messages.typed = {"abc", std::nullopt, "16"};
   Item("mnuEvaluateThickness")->trigger();

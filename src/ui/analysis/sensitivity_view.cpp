@@ -1,0 +1,167 @@
+// The sensitivity chart and table, and the view that holds them side by side.
+#include "ui/analysis/sensitivity_view.h"
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineSeries>
+#include <QPen>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/analysis/damage_charts.h"
+#include "units/conversion.h"
+#include "units/number_text.h"
+
+namespace {
+
+const QColor kDesignColour(214, 39, 40);
+constexpr double kSmallestFactor = 0.5, kLargestFactor = 2;
+constexpr int kTableWidth = 380, kChartWidth = 720;
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+QString FactorText(double factor) { return QString(QChar(0x00D7)) + ' ' + QString::number(factor, 'g', 3); }
+
+double Shown(double thicknessIn, bool metric) { return metric ? thicknessIn * kLengthFactor : thicknessIn; }
+
+// The change in the unit in force as "+0.9", "-1.2" or "0.0".
+QString ChangeText(double change) {
+  const std::string magnitude = FormatDecimals(std::fabs(change), 1);
+  if (magnitude == FormatDecimals(0, 1)) return Text(magnitude);
+  return (change > 0 ? "+" : "-") + Text(magnitude);
+}
+
+// The factor axis: log2 of the factor on a linear axis, labelled with the factors themselves.
+QCategoryAxis* FactorAxis() {
+  auto* axis = new QCategoryAxis;
+  axis->setTitleText(QObject::tr("Input scaled by (logarithmic)"));
+  axis->setRange(std::log2(kSmallestFactor) - 0.05, std::log2(kLargestFactor) + 0.05);
+  axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  for (const double factor : {0.5, 0.8, 0.9, 1.0, 1.1, 1.2, 2.0}) axis->append(FactorText(factor), std::log2(factor));
+  return axis;
+}
+
+}  // namespace
+
+QChart* SensitivityChart(const Sensitivity& s) {
+  auto* chart = new QChart;
+  chart->setBackgroundRoundness(0);
+  const QString unit = ThicknessUnit(s.metric);
+  chart->setTitle(QObject::tr("Design thickness with one input scaled"));
+  const double design = Shown(s.designIn, s.metric);
+  double low = design, high = design;
+
+  QList<QLineSeries*> lines;
+  for (const SensitivityInput input :
+       {SensitivityInput::kE, SensitivityInput::kSc, SensitivityInput::kK, SensitivityInput::kDepartures}) {
+    auto* line = new QLineSeries;
+    line->setName(SensitivityInputName(input));
+    line->setPointsVisible(true);
+    QList<QPointF> points{{0, design}};
+    for (const SensitivityCase& c : s.cases) {
+      if (c.input != input || !c.designed) continue;
+      const double shown = Shown(c.thicknessIn, s.metric);
+      points << QPointF(std::log2(c.factor), shown);
+      low = std::min(low, shown);
+      high = std::max(high, shown);
+    }
+    std::sort(points.begin(), points.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    line->append(points);
+    lines << line;
+  }
+  auto* designLine = new QLineSeries;
+  designLine->setName(QObject::tr(kDesignLineName) + ' ' + Text(s.designCaption) + ' ' + unit);
+  designLine->setPen(QPen(kDesignColour, 2, Qt::DashLine));
+  designLine->append({{std::log2(kSmallestFactor), design}, {std::log2(kLargestFactor), design}});
+  lines << designLine;
+
+  QCategoryAxis* factors = FactorAxis();
+  auto* thickness = new QValueAxis;
+  thickness->setTitleText(QObject::tr("Design thickness (%1)").arg(unit));
+  const double margin = std::max((high - low) * 0.1, 0.5);
+  thickness->setRange(low - margin, high + margin);
+  thickness->applyNiceNumbers();  // ticks at round thicknesses
+  thickness->setLabelFormat("%g");
+  chart->addAxis(factors, Qt::AlignBottom);
+  chart->addAxis(thickness, Qt::AlignLeft);
+  for (QLineSeries* line : lines) {
+    chart->addSeries(line);
+    line->attachAxis(factors);
+    line->attachAxis(thickness);
+  }
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  return chart;
+}
+
+QList<QStringList> SensitivityRows(const Sensitivity& s) {
+  const double design = LeadingNumber(s.designCaption);
+  QList<QStringList> rows{{QObject::tr("as designed"), FactorText(1), Text(s.designCaption), ChangeText(0)}};
+  for (const SensitivityCase& c : s.cases) {
+    // The change is that of the thicknesses as shown, so that the table's columns agree.
+    const QString change = c.designed ? ChangeText(LeadingNumber(c.caption) - design) : QString();
+    rows << QStringList{Text(c.inputName), FactorText(c.factor), Text(c.caption), change};
+  }
+  return rows;
+}
+
+SensitivityView::SensitivityView(QWidget* parent) : QWidget(parent) {
+  chtSensitivity = new QChartView;
+  chtSensitivity->setObjectName("chtSensitivity");
+  chtSensitivity->setRenderHint(QPainter::Antialiasing);
+  chtSensitivity->setFrameShape(QFrame::NoFrame);
+  chtSensitivity->setMinimumSize(420, 320);
+  GridSensitivity = new QTableWidget;
+  GridSensitivity->setObjectName("GridSensitivity");
+  GridSensitivity->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  GridSensitivity->verticalHeader()->hide();
+  GridSensitivity->verticalHeader()->setDefaultSectionSize(GridSensitivity->fontMetrics().height() + 6);
+  auto* splitter = new QSplitter(Qt::Horizontal);
+  splitter->addWidget(chtSensitivity);
+  splitter->addWidget(GridSensitivity);
+  splitter->setChildrenCollapsible(false);
+  splitter->setSizes({kChartWidth, kTableWidth});
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(splitter);
+  Clear();
+}
+
+void SensitivityView::ShowSensitivity(const Sensitivity& s) {
+  if (!s.outcome) {
+    Clear();
+    return;
+  }
+  QChart* previous = chtSensitivity->chart();
+  chtSensitivity->setChart(SensitivityChart(s));
+  delete previous;
+
+  const QString unit = ThicknessUnit(s.metric);
+  const QList<QStringList> rows = SensitivityRows(s);
+  GridSensitivity->clear();
+  GridSensitivity->setColumnCount(4);
+  GridSensitivity->setHorizontalHeaderLabels(
+      {tr("Input"), tr("Scaled by"), tr("Thickness (%1)").arg(unit), tr("Change (%1)").arg(unit)});
+  GridSensitivity->setRowCount(static_cast<int>(rows.size()));
+  for (int row = 0; row < rows.size(); ++row)
+    for (int column = 0; column < 4; ++column) {
+      auto* item = new QTableWidgetItem(rows[row][column]);
+      if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      GridSensitivity->setItem(row, column, item);
+    }
+  GridSensitivity->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+void SensitivityView::Clear() {
+  QChart* previous = chtSensitivity->chart();
+  chtSensitivity->setChart(EmptyChart(tr("No design, so no sensitivity to show")));
+  delete previous;
+  GridSensitivity->clear();
+  GridSensitivity->setRowCount(0);
+  GridSensitivity->setColumnCount(0);
+}
