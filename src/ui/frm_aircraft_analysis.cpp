@@ -66,11 +66,11 @@ void frmAircraft::mnuExportReport_Click() {
   {
     BusyScope busy(services_.busy);
     if (IsPdfName(*path)) {
-      // The design as it was computed; the state's data when the analysis kept none.
-      const PreparedDesign prepared = analysis_->Design() ? PreparedDesign{} : PrepareDesign(state_);
-      const PreparedDesign& design = analysis_->Design() ? *analysis_->Design() : prepared;
-      saved = design.outcome;
-      if (saved) saved = SaveDesignPdf(*path, state_, design, DefaultPageSize());
+      // The design, its curve, shares and sensitivity as the analysis window shows them.
+      saved = analysis_->HasDesign(state_)
+                  ? SaveDesignPdf(*path, state_, *analysis_->Design(), analysis_->SensitivityShown(state_),
+                                  DefaultPageSize())
+                  : Outcome::Failure("There is no design to write: please click \"Design Thickness\" first.");
     } else {
       std::vector<std::string> lines;
       saved = BuildReport(lines);

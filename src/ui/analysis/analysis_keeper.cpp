@@ -20,14 +20,18 @@ void AnalysisKeeper::Follow(const ProgramState& state) {
   if (wanted == drawn_) return;
   if (wanted) {
     window_->ShowDesign(*design_, state.designResult.thicknessIn, state.IsMetric(), state.lbh);
-    // A unit switch converts the design's thicknesses, as it converts the caption, rather than
-    // designing the converted inputs again.
-    Sensitivity shown = InUnit(SensitivityOf(state), state.IsMetric());
-    shown.designCaption = state.lbh;
-    window_->ShowSensitivity(shown);
+    window_->ShowSensitivity(SensitivityShown(state));
   } else
     window_->ClearDesign();
   drawn_ = wanted;
+}
+
+Sensitivity AnalysisKeeper::SensitivityShown(const ProgramState& state) {
+  // A unit switch converts the design's thicknesses, as it converts the caption, rather than
+  // designing the converted inputs again.
+  Sensitivity shown = InUnit(SensitivityOf(state), state.IsMetric());
+  shown.designCaption = state.lbh;
+  return shown;
 }
 
 const Sensitivity& AnalysisKeeper::SensitivityOf(const ProgramState& state) {

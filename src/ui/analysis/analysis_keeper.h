@@ -24,6 +24,9 @@ class AnalysisKeeper {
   bool HasDesign(const ProgramState& state) const;
   // What the design kept here computed with; null before the first design.
   const PreparedDesign* Design() const { return design_ ? &*design_ : nullptr; }
+  // The sensitivity of the design kept here as the window shows it: in the unit in force, the
+  // design's own caption that of the state.
+  Sensitivity SensitivityShown(const ProgramState& state);
   // Brings an open window up to the state: the design shown in the unit in force, or no design.
   void Follow(const ProgramState& state);
   // Opens the window (or brings it to the front) showing the state's design.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/sensitivity.h"
 #include "engine/design_thickness.h"
 #include "state/outcome.h"
 #include "state/program_state.h"
@@ -20,10 +21,11 @@ bool IsPdfName(const std::string& path);
 // The file at path is replaced only once the new one is complete.
 Outcome SaveReportText(const std::string& path, const std::vector<std::string>& lines);
 
-// The design document of the state's design (`design` is what it computed with), with the designs of
-// its inputs scaled, dated today, on pageSize. The file at path is replaced only once the whole document is written.
+// The design document of the state's design (`design` is what it computed with, `sensitivity` its
+// inputs scaled), dated today, on pageSize. The file at path is replaced only once the whole document
+// is written.
 Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const PreparedDesign& design,
-                      const QPageSize& pageSize);
+                      const Sensitivity& sensitivity, const QPageSize& pageSize);
 
 // The paper of the default printer; without one, the locale's: US Letter where the locale measures in
 // US units, A4 elsewhere.

@@ -218,7 +218,8 @@ TEST_F(AnalysisMenuTest, ExportReportSavesTheShownReportAsTextOrTheDesignDocumen
   for (const std::string& text :
        std::vector<std::string>{"unsaved input data", "Input data: unsaved input data",
                                 "Date of the design: " + QDate::currentDate().toString(Qt::ISODate).toStdString(),
-                                "Design thickness: " + LabelText("lbh").toStdString() + " in"})
+                                "Design thickness: " + LabelText("lbh").toStdString() + " in",
+                                "None (the design) 1 " + LabelText("lbh").toStdString()})
     EXPECT_NE(document.find(text), std::string::npos) << text;
   const std::vector<std::string> report = SplitReportLines(shown);
   ExpectLinesInOrder({report.end() - 3, report.end()}, document);
