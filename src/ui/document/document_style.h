@@ -14,7 +14,9 @@ class DocumentStyle {
 
   double Mm(double millimetres) const { return millimetres * unitsPerMm_; }
   QFont Font(double points, bool bold = false) const {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    // Liberation Sans comes with the program's package; DejaVu Sans with most systems.
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(points);
     font.setBold(bold);
     // Any letter spacing keeps the shaper from joining "fi" or "fl" into one glyph, which a reader
