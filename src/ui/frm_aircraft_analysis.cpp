@@ -69,7 +69,7 @@ void frmAircraft::mnuExportReport_Click() {
       // The design, its curve, shares and sensitivity as the analysis window shows them.
       saved = analysis_->HasDesign(state_)
                   ? SaveDesignPdf(*path, state_, *analysis_->Design(), analysis_->SensitivityShown(state_),
-                                  DefaultPageSize())
+                                  analysis_->DesignDate(), DefaultPageSize())
                   : Outcome::Failure("There is no design to write: please click \"Design Thickness\" first.");
     } else {
       std::vector<std::string> lines;

@@ -41,7 +41,8 @@ bool WriteDocument(const BatchOptions& options, BatchDesign& design) {
     std::filesystem::create_directories(options.pdfFolder, error);
     path = ReportPathFor(options.pdfFolder, design.file, ".pdf");
   }
-  const Outcome written = options.writeDocument(design, path);
+  const Outcome written = options.writeDocument ? options.writeDocument(design, path)
+                                                : Outcome::Failure("this command cannot write design documents");
   if (written) return true;
   design.status = kBatchFailed;
   design.error = design.file + ": " + written.message;

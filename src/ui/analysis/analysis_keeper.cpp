@@ -2,12 +2,14 @@
 #include "ui/analysis/analysis_keeper.h"
 
 #include "ui/analysis/frm_analysis.h"
+#include "ui/document/document_pdf.h"
 
 AnalysisKeeper::AnalysisKeeper(FileDialogs& files, MessageBox& messages, QWidget* owner)
     : files_(files), messages_(messages), owner_(owner) {}
 
 void AnalysisKeeper::DesignMade(PreparedDesign used) {
   design_ = std::move(used);
+  designDate_ = DocumentDate();
   ++designNumber_;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QPointer>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "analysis/sensitivity.h"
@@ -24,6 +25,8 @@ class AnalysisKeeper {
   bool HasDesign(const ProgramState& state) const;
   // What the design kept here computed with; null before the first design.
   const PreparedDesign* Design() const { return design_ ? &*design_ : nullptr; }
+  // The day the design kept here was made (2026-12-06).
+  const std::string& DesignDate() const { return designDate_; }
   // The sensitivity of the design kept here as the window shows it: in the unit in force, the
   // design's own caption that of the state.
   Sensitivity SensitivityShown(const ProgramState& state);
@@ -41,6 +44,7 @@ class AnalysisKeeper {
   MessageBox& messages_;
   QWidget* owner_;
   std::optional<PreparedDesign> design_;
+  std::string designDate_;
   int designNumber_ = 0;                       // counts the designs, so that the window knows when it shows an old one
   QPointer<frmAnalysis> window_;               // deleted when closed, so that each opening builds it anew
   std::optional<std::pair<int, bool>> drawn_;  // design number and metric flag the window shows

@@ -19,9 +19,9 @@ Outcome SaveReportText(const std::string& path, const std::vector<std::string>& 
 }
 
 Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const PreparedDesign& design,
-                      const Sensitivity& sensitivity, const QPageSize& pageSize) {
+                      const Sensitivity& sensitivity, const std::string& date, const QPageSize& pageSize) {
   DesignDocument document;
-  const Outcome built = BuildDesignDocument(state, design, sensitivity, DocumentDate(), document);
+  const Outcome built = BuildDesignDocument(state, design, sensitivity, date, document);
   if (!built) return built;
   return SaveDesignDocument(path, document, pageSize);
 }

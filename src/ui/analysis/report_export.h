@@ -22,10 +22,10 @@ bool IsPdfName(const std::string& path);
 Outcome SaveReportText(const std::string& path, const std::vector<std::string>& lines);
 
 // The design document of the state's design (`design` is what it computed with, `sensitivity` its
-// inputs scaled), dated today, on pageSize. The file at path is replaced only once the whole document
+// inputs scaled, `date` the day it was made), on pageSize. The file at path is replaced only once the whole document
 // is written.
 Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const PreparedDesign& design,
-                      const Sensitivity& sensitivity, const QPageSize& pageSize);
+                      const Sensitivity& sensitivity, const std::string& date, const QPageSize& pageSize);
 
 // The paper of the default printer; without one, the locale's: US Letter where the locale measures in
 // US units, A4 elsewhere.

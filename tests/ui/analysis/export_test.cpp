@@ -98,7 +98,7 @@ TEST_F(ReportExportTest, AFailedSaveKeepsTheOldFile) {
   });
   QTemporaryDir own;
   ExpectFailedSaveKeepsOldFile(own, "report.pdf", [&](const std::string& path) {
-    return SaveDesignPdf(path, state, used, Sensitivity{}, QPageSize(QPageSize::A4));
+    return SaveDesignPdf(path, state, used, Sensitivity{}, "2026-12-06", QPageSize(QPageSize::A4));
   });
 }
 
@@ -115,7 +115,8 @@ TEST_F(ReportExportTest, TablesRunningOntoNewPagesRepeatTheirHeadingsAndEveryPag
   state.mixnext = kMaxAircraft + 1;
   ASSERT_TRUE(DesignThickness(state, &used).ok);
   const std::string path = folder.filePath("full.pdf").toStdString();
-  ASSERT_TRUE(SaveDesignPdf(path, state, used, DesignSensitivity(state), QPageSize(QPageSize::Letter)).ok);
+  ASSERT_TRUE(
+      SaveDesignPdf(path, state, used, DesignSensitivity(state), "2026-12-06", QPageSize(QPageSize::Letter)).ok);
 
   const std::vector<std::string> pages = PdfPages(path);
   ASSERT_GE(pages.size(), 4u);
