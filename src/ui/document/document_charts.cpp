@@ -56,7 +56,8 @@ void DrawDamageCurve(QPainter& painter, const QRectF& area, const DesignDocument
   const double line = metrics.height();
   const QRectF plot = area.adjusted(style.Mm(16), line * 0.5, -style.Mm(4), -(line * 4.6));
   const double from = document.curve.empty() ? document.designThickness / 2 : document.curve.front().thickness;
-  const double to = document.curve.empty() ? document.designThickness * 2 : document.curve.back().thickness;
+  double to = document.curve.empty() ? document.designThickness * 2 : document.curve.back().thickness;
+  if (!(to > from)) to = from + 1;  // a design of no thickness still gets an axis
   const Decades decades = DecadesOf(points);
   const auto x = [&](double thickness) { return plot.left() + (thickness - from) / (to - from) * plot.width(); };
   const auto y = [&](double damage) {

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
-#include <memory>
 
 #include "project/text_file.h"
 #include "ui/document/document_charts.h"
@@ -333,22 +332,22 @@ Outcome SaveDesignDocument(const std::string& path, const DesignDocument& docume
   writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
   const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
 
-  auto layout = std::make_unique<DocumentLayout>(writer, QRectF(QPointF(0, 0), page.size()));
-  layout->Title(QStringLiteral("Rigid pavement thickness design"));
-  layout->Facts(document.titleBlock);
-  layout->Heading(QStringLiteral("Inputs"), layout->FactHeight());
-  layout->Facts(document.inputs);
-  layout->Heading(QStringLiteral("Traffic mix"), layout->FactHeight() * 4);
-  layout->Table(document.traffic);
-  layout->Heading(QStringLiteral("Result"), layout->FactHeight());
-  layout->Facts(document.result);
-  layout->Heading(QStringLiteral("Fatigue analysis"), layout->FactHeight() * 5);
-  layout->Table(document.fatigue);
-  layout->CurveChart(document);
-  layout->Heading(QStringLiteral("Damage shares at the design thickness"), layout->FactHeight() * 3);
-  layout->ShareRows(document.shares);
-  layout->SensitivitySection(document);
-  if (!layout->Paint(writer, Text(document.inputName)))
+  DocumentLayout layout(writer, QRectF(QPointF(0, 0), page.size()));
+  layout.Title(QStringLiteral("Rigid pavement thickness design"));
+  layout.Facts(document.titleBlock);
+  layout.Heading(QStringLiteral("Inputs"), layout.FactHeight());
+  layout.Facts(document.inputs);
+  layout.Heading(QStringLiteral("Traffic mix"), layout.FactHeight() * 4);
+  layout.Table(document.traffic);
+  layout.Heading(QStringLiteral("Result"), layout.FactHeight());
+  layout.Facts(document.result);
+  layout.Heading(QStringLiteral("Fatigue analysis"), layout.FactHeight() * 5);
+  layout.Table(document.fatigue);
+  layout.CurveChart(document);
+  layout.Heading(QStringLiteral("Damage shares at the design thickness"), layout.FactHeight() * 3);
+  layout.ShareRows(document.shares);
+  layout.SensitivitySection(document);
+  if (!layout.Paint(writer, Text(document.inputName)))
     return Outcome::Failure("The design document could not be laid out as a PDF; nothing was saved to \"" + path +
                             "\".");
   return WriteTextFileAtomically(path, bytes.toStdString());
