@@ -136,6 +136,8 @@ Outcome ResetForRead(ProgramState& state, const std::string& libraryPath) {
   state.mixlist.fill(0);
   state.mixnext = 1;
   SetUnitWords(state);
+  state.inputFile.clear();
+  state.inputTitle.clear();
   return library;
 }
 
@@ -155,6 +157,8 @@ InputFileResult ReadInputText(ProgramState& state, const std::string& text, cons
   state.TxtSc = lines[4];
   state.Txtk = lines[5];
   ApplyMix(state, blocks);
+  state.inputFile = path;
+  state.inputTitle = lines[0];
   return Result(ReadStatus::kLoaded, path + "  Loaded!");
 }
 

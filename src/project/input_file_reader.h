@@ -28,12 +28,14 @@ struct InputFileResult {
 
 // The reset before a read: InitializeState (library re-read, English flags and labels, which can fail
 // for a missing library), the mix emptied with mixnext 1 so that a save right after it writes a count
-// of 0, and the English grid unit words. Input texts and the thickness caption are kept.
+// of 0, and the English grid unit words; the state no longer names an input data file. Input texts
+// and the thickness caption are kept.
 Outcome ResetForRead(ProgramState& state, const std::string& libraryPath);
 
 // Reads the file at path into a state just reset by ResetForRead, which changes only when the whole file
 // is sound: its library rows must lie within the state's library (1 to account). Accepts CR LF and LF
 // line ends.
+// A file read whole becomes the state's input data file (path and title line).
 InputFileResult ReadInputFile(ProgramState& state, const std::string& path);
 // The same on the file's text already in memory; path is only used in the messages.
 InputFileResult ReadInputText(ProgramState& state, const std::string& text, const std::string& path);

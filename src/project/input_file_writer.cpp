@@ -13,6 +13,9 @@ void AppendLine(std::string& text, const std::string& content) {
   text += kLineEnd;
 }
 
+// The first line of every file the program writes.
+std::string TitleLine() { return std::string(kProgramName) + "-" + kProgramTitle; }
+
 }  // namespace
 
 std::string IntegerNumberLine(long value) {
@@ -35,7 +38,7 @@ std::string InputFileText(const ProgramState& state) {
   }
 
   std::string text;
-  AppendLine(text, std::string(kProgramName) + "-" + kProgramTitle);
+  AppendLine(text, TitleLine());
   AppendLine(text, state.IsMetric() ? kMetricMarker : kEnglishMarker);
   AppendLine(text, "");
   AppendLine(text, state.TxtE);
@@ -49,4 +52,13 @@ std::string InputFileText(const ProgramState& state) {
 
 Outcome WriteInputFile(const ProgramState& state, const std::string& path) {
   return WriteTextFileAtomically(path, InputFileText(state));
+}
+
+Outcome SaveInputFile(ProgramState& state, const std::string& path) {
+  const Outcome saved = WriteInputFile(state, path);
+  if (saved) {
+    state.inputFile = path;
+    state.inputTitle = TitleLine();
+  }
+  return saved;
 }

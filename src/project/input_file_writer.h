@@ -22,3 +22,6 @@ std::string InputFileText(const ProgramState& state);
 // Writes InputFileText to path (the data side of FileSave_Click). A previous file at path survives
 // any failure: the text is written beside it and renamed over it only when complete.
 Outcome WriteInputFile(const ProgramState& state, const std::string& path);
+
+// WriteInputFile; once the file is written it becomes the state's input data file (path and title line).
+Outcome SaveInputFile(ProgramState& state, const std::string& path);

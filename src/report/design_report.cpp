@@ -92,29 +92,42 @@ void WriteTableHead(ReportLines& out, const Units& units) {
   out.Spc(kMargin).Text(std::string(kTableWidth, '-')).EndLine();
 }
 
+void WriteAircraftRow(ReportLines& out, const FatigueRow& cells) {
+  out.Spc(kMargin).Text(cells[0]);
+  out.Tab(25).Text(cells[1]);
+  out.Tab(35).Text(cells[2]);
+  out.Tab(48).Text(cells[3]);
+  out.Tab(55).Text(cells[4]);
+  out.Tab(61).Text(cells[5]);
+  out.Tab(75).Text(cells[6]);
+  out.Tab(86).Text(RightAligned(cells[7])).EndLine();
+}
+
+}  // namespace
+
 constexpr double kUnlimitedCoverages = 100000000;
 
-void WriteAircraftRow(ReportLines& out, const ProgramState& state, int row, bool metric) {
+FatigueRow FatigueRowCells(const ProgramState& state, int row) {
   const DesignResult& r = state.designResult;
   const double departures = LeadingNumber(state.acdata[row][kFieldDepartures]);
   // The free-edge stress of the gear, without the 0.75 and F3 of the coverage computation.
   const std::string stress =
-      metric ? FixedFormat(static_cast<double>(r.sigmaWe[row]) * r.gearFactor[row] * kStressFactor, 0, 3)
-             : FixedFormat(r.sigmaWe[row] * r.gearFactor[row], 0, 3);
+      state.IsMetric() ? FixedFormat(static_cast<double>(r.sigmaWe[row]) * r.gearFactor[row] * kStressFactor, 0, 3)
+                       : FixedFormat(r.sigmaWe[row] * r.gearFactor[row], 0, 3);
   const double actualCoverages = departures * 20 / r.passToCoverage[row];
   const double allowable = r.allowableCoverages[row];
-  out.Spc(kMargin).Text(state.acdata[row][kFieldName]);
-  out.Tab(25).Text(ScientificFormat(departures));
-  out.Tab(35).Text(stress);
-  out.Tab(48).Text(FixedFormat(r.passToCoverage[row], 2));
-  out.Tab(55).Text(FixedFormat(r.wanderFactor[row], 2));
-  out.Tab(61).Text(ScientificFormat(actualCoverages));
-  out.Tab(75).Text(allowable >= kUnlimitedCoverages ? "Unlimited" : ScientificFormat(allowable));
-  out.Tab(86).Text(RightAligned(FixedFormat(r.damageRatioPct[row], 2))).EndLine();
+  return {state.acdata[row][kFieldName],
+          ScientificFormat(departures),
+          stress,
+          FixedFormat(r.passToCoverage[row], 2),
+          FixedFormat(r.wanderFactor[row], 2),
+          ScientificFormat(actualCoverages),
+          allowable >= kUnlimitedCoverages ? "Unlimited" : ScientificFormat(allowable),
+          FixedFormat(r.damageRatioPct[row], 2)};
 }
 
-// The mix rows, or a failure when one of them cannot be printed.
-Outcome MixRows(const ProgramState& state, std::vector<int>& rows) {
+Outcome FatigueTableRows(const ProgramState& state, std::vector<int>& rows) {
+  rows.clear();
   const int count = std::min(state.MixCount(), kMaxAircraft);
   for (int p = 1; p <= count; ++p) {
     const int row = state.mixlist[p];
@@ -129,12 +142,10 @@ Outcome MixRows(const ProgramState& state, std::vector<int>& rows) {
   return Outcome::Success();
 }
 
-}  // namespace
-
 Outcome BuildReport(const ProgramState& state, std::string& text) {
   text.clear();
   std::vector<int> rows;
-  if (Outcome o = MixRows(state, rows); !o) return o;
+  if (Outcome o = FatigueTableRows(state, rows); !o) return o;
   const bool metric = state.IsMetric();
   const Units& units = metric ? kMetricUnits : kEnglishUnits;
   ReportLines out;
@@ -142,7 +153,7 @@ Outcome BuildReport(const ProgramState& state, std::string& text) {
   WriteProperties(out, state, units);
   WriteThickness(out, state, units);
   WriteTableHead(out, units);
-  for (int row : rows) WriteAircraftRow(out, state, row, metric);
+  for (int row : rows) WriteAircraftRow(out, FatigueRowCells(state, row));
   text = out.Str();
   return Outcome::Success();
 }

@@ -66,6 +66,11 @@ struct ProgramState {
 
   DesignResult designResult;
 
+  // The input data file the data were read from or saved to last, and its title line (its first
+  // line); both empty while the data were neither read from nor saved to a file.
+  std::string inputFile;
+  std::string inputTitle;
+
   bool IsMetric() const { return EngFlag != 1 && SIFlag == 1; }
   // The stored results belong to the inputs and mix shown while the thickness caption shows them:
   // every change of what a design reads clears lbh.

@@ -9,15 +9,7 @@
 #include "ui/analysis/frm_analysis.h"
 #include "ui/analysis/report_export.h"
 #include "ui/analysis/slab_evaluation.h"
-#include "ui/design_fonts.h"
 #include "ui/frm_aircraft.h"
-
-namespace {
-
-constexpr const char* kReportFont = "Courier";  // the report's printer font, in the PDF too
-constexpr double kReportPoints = 10;            // the size the printer prints it in
-
-}  // namespace
 
 void frmAircraft::CreateAnalysisMenu() {
   analysis_ = std::make_unique<AnalysisKeeper>(services_.files, services_.messages, this);
@@ -74,9 +66,17 @@ void frmAircraft::mnuExportReport_Click() {
   Outcome saved;
   {
     BusyScope busy(services_.busy);
-    std::vector<std::string> lines;
-    saved = BuildReport(lines);
-    if (saved) saved = SaveReport(*path, lines, DesignFont(kReportFont, kReportPoints));
+    if (IsPdfName(*path)) {
+      // The design, its curve, shares and sensitivity as the analysis window shows them.
+      saved = analysis_->HasDesign(state_)
+                  ? SaveDesignPdf(*path, state_, *analysis_->Design(), analysis_->SensitivityShown(state_),
+                                  analysis_->DesignDate(), DefaultPageSize())
+                  : Outcome::Failure("There is no design to write: please click \"Design Thickness\" first.");
+    } else {
+      std::vector<std::string> lines;
+      saved = BuildReport(lines);
+      if (saved) saved = SaveReportText(*path, lines);
+    }
   }
   if (!saved) services_.messages.MsgBox(saved.message, kMsgOk, kProgramName);
 }

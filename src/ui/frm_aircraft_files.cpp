@@ -37,7 +37,7 @@ bool frmAircraft::SaveInputData() {
   Outcome saved;
   {
     BusyScope busy(services_.busy);
-    saved = WriteInputFile(state_, *path);
+    saved = SaveInputFile(state_, *path);
   }
   if (!saved) services_.messages.MsgBox(saved.message, kMsgOk, kProgramName);
   return saved.ok;

@@ -14,6 +14,7 @@
 #include "golden/test_files.h"
 #include "project/input_file_reader.h"
 #include "report/design_report.h"
+#include "ui/analysis/export_checks.h"
 #include "units/number_text.h"
 
 namespace fs = std::filesystem;
@@ -49,9 +50,10 @@ ProgramState DesignedExample(const std::string& path) {
 
 class BatchCommandTest : public ScratchFolderTest {
  protected:
-  CommandResult Run(const std::string& arguments) {
+  // Runs the command with `arguments`; `environment` goes before it ("env -u DISPLAY ").
+  CommandResult Run(const std::string& arguments, const std::string& environment = "") {
     const fs::path errors = folder / "stderr.txt";
-    const std::string command = Args({RIPADES_BATCH_PATH}) + arguments + " 2>" + Args({errors.string()});
+    const std::string command = environment + Args({RIPADES_BATCH_PATH}) + arguments + " 2>" + Args({errors.string()});
     CommandResult result;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;
@@ -132,6 +134,67 @@ TEST_F(BatchCommandTest, ReportsAreThoseOfPrintToFile) {
   EXPECT_EQ(toFolder.status, 0) << toFolder.err;
   EXPECT_EQ(FileText(reports / "english_mixed_fleet.txt"), expected);
   EXPECT_TRUE(fs::exists(reports / "single_aircraft.txt"));
+}
+
+// The document of an example, made without a display: its data, each page headed by the file and numbered.
+TEST_F(BatchCommandTest, PdfWritesTheDesignDocumentOfTheExampleOnNumberedPages) {
+  const fs::path pdf = folder / "fleet.pdf";
+  const CommandResult result =
+      Run(Args({"--pdf", pdf.string(), Example("english_mixed_fleet.inp")}), "env -u QT_QPA_PLATFORM -u DISPLAY");
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  const std::vector<std::string> pages = PdfPages(pdf.string());
+  ASSERT_GE(pages.size(), 2u);
+  std::string all;
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    EXPECT_EQ(pages[i].rfind("english_mixed_fleet.inp RIPADES design document", 0), 0u) << pages[i].substr(0, 80);
+    EXPECT_NE(pages[i].find("Page " + std::to_string(i + 1) + " of " + std::to_string(pages.size())),
+              std::string::npos);
+    all += pages[i];
+  }
+  for (const char* text : {"RIPADES 2.0.0", "Input data file: english_mixed_fleet.inp",
+                           "Title line: RIPADES-Rigid Airfield Pavement Design by the Westergaard Edge Stress Method",
+                           "Elastic modulus of concrete E: 4000000 psi", "Flexural strength of concrete Sc: 700 psi",
+                           "Modulus of subgrade reaction k: 150 pci", "Poisson's ratio of concrete: 0.15",
+                           "Design period: 20 years", "B737-800 174900 3000 46.64 204.00 2 34.00 0.00 11.70",
+                           "A330-300 535500 300 46.9 216.00 4 55.00 78.00 14.10", "Design thickness: 17.9 in",
+                           "Governing aircraft: B787-9", "B787-9 6.00E+02 624 3.82 0.88 3.14E+03 5.42E+03 57.96",
+                           "Slab thickness (in)", "Sensitivity", "k, subgrade modulus 1.2 180 pci"})
+    EXPECT_NE(all.find(text), std::string::npos) << text;
+}
+
+TEST_F(BatchCommandTest, PdfErrorsGiveAMessageAndLeaveNoFile) {
+  const std::string good = Example("single_aircraft.inp");
+  const fs::path occupied = folder / "occupied";  // a file where the folder of documents should go
+  std::ofstream(occupied) << "kept";
+  struct Case {
+    std::string arguments;
+    int status;
+    std::string inError;
+  };
+  for (const Case& c : {
+           Case{Args({"--pdf", (folder / "two.pdf").string(), good, good}), 1,
+                "--pdf writes the design document of one"},
+           Case{Args({"--pdf-dir", (occupied / "docs").string(), good}), 1, (occupied / "docs").string()},
+           Case{Args({"--pdf", (folder / "none" / "x.pdf").string(), good}), 1, (folder / "none" / "x.pdf").string()},
+           Case{Args({"--pdf", (folder / "x.pdf").string(), "--page-size", "A5", good}), 64,
+                "a4 or letter, not \"A5\""},
+       }) {
+    const CommandResult result = Run(c.arguments);
+    EXPECT_EQ(result.status, c.status) << c.arguments << "\n" << result.err;
+    EXPECT_NE(result.err.find(c.inError), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
+  }
+  EXPECT_EQ(FileText(occupied), "kept");
+  // stderr.txt of the runs and the occupied file: no document, whole or partial.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2);
+
+  const fs::path documents = folder / "documents";
+  const CommandResult both =
+      Run(Args({"--pdf-dir", documents.string(), "--page-size", "letter", good, Example("metric_regional.inp")}));
+  EXPECT_EQ(both.status, 0) << both.err;
+  EXPECT_EQ(FileText(documents / "single_aircraft.pdf").rfind("%PDF-", 0), 0u);
+  EXPECT_EQ(FileText(documents / "metric_regional.pdf").rfind("%PDF-", 0), 0u);
 }
 
 TEST_F(BatchCommandTest, FailuresGiveAMessageAndTheirExitStatusWithoutStoppingOthers) {

@@ -20,9 +20,11 @@ constexpr const char* kHeader =
 
 class InputFileTest : public ScratchFolderTest {
  protected:
-  // Reads text into state after the reset of "&Read Data From File..."; the E box held "typed E".
+  // Reads text into state after the reset of "&Read Data From File..."; the E box held "typed E"
+  // and the data came from "earlier.inp".
   InputFileResult Read(const std::string& text, ProgramState& state) {
     state.TxtE = "typed E";
+    state.inputFile = "earlier.inp";
     EXPECT_TRUE(ResetForRead(state, RIPADES_LIBRARY_PATH).ok);
     return ReadInputText(state, text, "test.inp");
   }
@@ -47,7 +49,8 @@ TEST_F(InputFileTest, RoundTripsGiveTheSameTextsInEnglishAndMetric) {
   for (ProgramState written : {EnglishMixedFleet(), MetricRegional()}) {
     written.acdata[written.mixlist[1]][kFieldWheelCount] = "2.5";
     const fs::path path = folder / "round.inp";
-    ASSERT_TRUE(WriteInputFile(written, path.string()).ok);
+    ASSERT_TRUE(SaveInputFile(written, path.string()).ok);
+    EXPECT_EQ(written.inputFile, path.string());
     ProgramState read;
     read.lbh = "16.4";
     const InputFileResult result = LoadInputFile(read, path.string(), RIPADES_LIBRARY_PATH);
@@ -62,6 +65,9 @@ TEST_F(InputFileTest, RoundTripsGiveTheSameTextsInEnglishAndMetric) {
     EXPECT_EQ(read.acdata, written.acdata);  // mix rows from the file, the others converted alike
     EXPECT_EQ(read.lbh, "");                 // the thickness belonged to the inputs the file replaced
     EXPECT_EQ(InputFileText(read), FileText(path));
+    EXPECT_EQ(read.inputFile, path.string());
+    EXPECT_EQ(read.inputTitle, written.inputTitle);
+    EXPECT_EQ(read.inputTitle, "RIPADES-Rigid Airfield Pavement Design by the Westergaard Edge Stress Method");
   }
 }
 
@@ -102,6 +108,7 @@ TEST_F(InputFileTest, AWrongSectionMarkerIsReportedAndTakesNothing) {
   EXPECT_EQ(result.message, "Incorrect Input File!");
   EXPECT_EQ(state.TxtSc, "650");
   EXPECT_EQ(state.SIFlag, 0);
+  EXPECT_EQ(state.inputFile, "");  // the file was not taken
 }
 
 TEST_F(InputFileTest, ARowBeyondTheLibraryInUseFailsNamingLineRowAndLibrarySize) {
@@ -155,6 +162,7 @@ TEST_F(InputFileTest, AFaultyFileAppliesNothingAndLeavesTheResetState) {
     EXPECT_EQ(state.mixnext, 1);
     EXPECT_EQ(state.mixlist[1], 0);
     EXPECT_EQ(state.TxtE, "typed E");
+    EXPECT_EQ(state.inputFile, "");
     EXPECT_EQ(state.acdata[5], StateWithLibrary().acdata[5]);
   }
 }
@@ -170,8 +178,10 @@ TEST_F(InputFileTest, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile) {
   const fs::path occupied = folder / "occupied.inp";  // a folder where the file should go
   fs::create_directory(occupied);
   { std::ofstream(occupied / "kept.txt") << "kept"; }
-  const Outcome saved = WriteInputFile(state, occupied.string());
+  ProgramState unsaved = state;
+  const Outcome saved = SaveInputFile(unsaved, occupied.string());
   EXPECT_FALSE(saved.ok);
+  EXPECT_EQ(unsaved.inputFile, "");
   EXPECT_NE(saved.message.find("occupied.inp"), std::string::npos);
   EXPECT_EQ(FileText(occupied / "kept.txt"), "kept");
   EXPECT_FALSE(WriteInputFile(state, (folder / "missing" / "x.inp").string()).ok);

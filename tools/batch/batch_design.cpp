@@ -65,8 +65,8 @@ std::string SummaryLine(const BatchDesign& design) {
   return design.file + ": " + design.state.lbh + " " + design.state.Lbunith;
 }
 
-std::string ReportPathFor(const std::string& folder, const std::string& inputFile) {
+std::string ReportPathFor(const std::string& folder, const std::string& inputFile, const std::string& extension) {
   std::filesystem::path name = std::filesystem::path(inputFile).filename();
-  name.replace_extension(".txt");
+  name.replace_extension(extension);
   return (std::filesystem::path(folder) / name).string();
 }

@@ -48,5 +48,5 @@ BatchDesign DesignInputFile(const std::string& file, const std::string& libraryP
 // "<file>: <caption> <unit>", for example "mix.inp: 12.3 in".
 std::string SummaryLine(const BatchDesign& design);
 
-// The report file for an input in a report folder: "<folder>/<input name without .inp>.txt".
-std::string ReportPathFor(const std::string& folder, const std::string& inputFile);
+// The output file for an input in an output folder: "<folder>/<input name without .inp><extension>".
+std::string ReportPathFor(const std::string& folder, const std::string& inputFile, const std::string& extension);

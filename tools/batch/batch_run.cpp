@@ -24,8 +24,25 @@ bool WriteReport(const BatchOptions& options, BatchDesign& design, std::ostream&
   } else if (!options.reportFolder.empty()) {
     std::error_code error;
     std::filesystem::create_directories(options.reportFolder, error);
-    written = PrintToFile(design.state, ReportPathFor(options.reportFolder, design.file));
+    written = PrintToFile(design.state, ReportPathFor(options.reportFolder, design.file, ".txt"));
   }
+  if (written) return true;
+  design.status = kBatchFailed;
+  design.error = design.file + ": " + written.message;
+  return false;
+}
+
+// Writes the file's design document where the options ask; false (and the reason in the design) on failure.
+bool WriteDocument(const BatchOptions& options, BatchDesign& design) {
+  if (options.pdfPath.empty() && options.pdfFolder.empty()) return true;
+  std::string path = options.pdfPath;
+  if (path.empty()) {
+    std::error_code error;
+    std::filesystem::create_directories(options.pdfFolder, error);
+    path = ReportPathFor(options.pdfFolder, design.file, ".pdf");
+  }
+  const Outcome written = options.writeDocument ? options.writeDocument(design, path)
+                                                : Outcome::Failure("this command cannot write design documents");
   if (written) return true;
   design.status = kBatchFailed;
   design.error = design.file + ": " + written.message;
@@ -54,11 +71,18 @@ std::string UsageError(const BatchOptions& options) {
   if (!options.reportPath.empty() && options.inputs.size() > 1)
     return "--report takes one input data file; use --report-dir for several";
   if (!options.curvePath.empty() && options.inputs.size() > 1) return "--curve takes one input data file";
+  if (!options.pdfPath.empty() && !options.pdfFolder.empty()) return "--pdf and --pdf-dir exclude each other";
   return {};
 }
 
 BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
   BatchRun run;
+  if (!options.pdfPath.empty() && options.inputs.size() > 1) {
+    err << kPrefix << "--pdf writes the design document of one input data file, and " << options.inputs.size()
+        << " were given; use --pdf-dir DIR for one document per file. Nothing was designed.\n";
+    run.status = kBatchFailed;
+    return run;
+  }
   ProgramState probe;
   if (const Outcome library = ReadLibrary(probe, options.libraryPath); !library) {
     err << kPrefix << library.message << '\n';
@@ -66,15 +90,17 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
     return run;
   }
   for (const std::string& input : options.inputs) {
-    BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity);
+    const bool documents = !options.pdfPath.empty() || !options.pdfFolder.empty();
+    BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity || documents);
     for (const std::string& warning : design.warnings) err << kPrefix << "warning: " << warning << '\n';
-    if (design.status == kBatchOk && WriteReport(options, design, out) && Analyse(options, design) &&
-        options.summaryLines && options.reportPath != "-") {
+    if (design.status == kBatchOk && WriteReport(options, design, out) && WriteDocument(options, design) &&
+        Analyse(options, design) && options.summaryLines && options.reportPath != "-") {
       out << SummaryLine(design) << '\n';
       if (design.evaluation) WriteEvaluation(*design.evaluation, design.state.Lbunith, design.state.IsMetric(), out);
-      if (design.sensitivity) WriteSensitivity(*design.sensitivity, design.state.Lbunith, out);
+      if (options.sensitivity && design.sensitivity) WriteSensitivity(*design.sensitivity, design.state.Lbunith, out);
     }
     if (design.status != kBatchOk) err << kPrefix << design.error << '\n';
+    if (!options.sensitivity) design.sensitivity.reset();  // made for the document alone
     run.status = std::max(run.status, design.status);
     run.designs.push_back(std::move(design));
   }

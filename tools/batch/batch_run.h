@@ -1,6 +1,7 @@
 // One run of ripades-batch over its input files, with the report output the command line asked for.
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,6 +17,10 @@ struct BatchOptions {
   std::string evaluateThickness;  // evaluate each design at this thickness (file's unit); empty for none
   std::string curvePath;          // the one input's damage curve as CSV; empty for none
   bool sensitivity = false;       // also design each input with E, Sc, k or the departures scaled
+  std::string pdfPath;            // the one input's design document; empty for none
+  std::string pdfFolder;          // one "<name>.pdf" design document per input; empty for none
+  // Writes the design document of a design to a path; given by whoever asks for a document.
+  std::function<Outcome(const BatchDesign& design, const std::string& path)> writeDocument;
 };
 
 struct BatchRun {
@@ -26,7 +31,8 @@ struct BatchRun {
 // The usage error of a set of options, or an empty text when they can run.
 std::string UsageError(const BatchOptions& options);
 
-// Checks the library, then designs every input in turn (one bad file does not stop the others) and
+// Refuses --pdf with more than one input (status kBatchFailed, nothing designed), checks the library,
+// then designs every input in turn (one bad file does not stop the others) and
 // writes the asked reports. Summary lines and a report on "-" go to out; every warning and error is
 // one line on err, prefixed "ripades-batch: ".
 BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err);

@@ -2,12 +2,17 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <cstdio>
 #include <iostream>
+#include <memory>
+#include <string_view>
 
 #include "aircraft/library_reader.h"
+#include "analysis/design_document.h"
 #include "batch_json.h"
 #include "batch_run.h"
+#include "ui/document/document_pdf.h"
 
 namespace {
 
@@ -17,10 +22,28 @@ std::vector<std::string> ToStrings(const QStringList& list) {
   return strings;
 }
 
+// Standard error holds the command's own messages; Qt's notes about its platform (a missing runtime
+// folder, say) would only hide them.
+void QtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "ripades-batch: " << message.toStdString() << '\n';
+}
+
+// A design document is laid out with fonts, which need Qt's GUI side; it needs no display.
+std::unique_ptr<QCoreApplication> Application(int& argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]).starts_with("--pdf")) {
+      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+      qInstallMessageHandler(QtMessage);
+      return std::make_unique<QGuiApplication>(argc, argv);
+    }
+  }
+  return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QCoreApplication app(argc, argv);
+  const std::unique_ptr<QCoreApplication> app = Application(argc, argv);
   QCoreApplication::setApplicationName("ripades-batch");
   QCoreApplication::setApplicationVersion(RIPADES_VERSION);
 
@@ -28,7 +51,8 @@ int main(int argc, char* argv[]) {
   parser.setApplicationDescription(
       "Designs the rigid pavement thickness of each input data file (.inp), read as the RIPADES window "
       "reads it, and prints one line per file: the file, the design thickness and its unit.\n"
-      "Exit status: 0 all designed; 1 a file, the library, a design or a report failed; "
+      "Exit status: 0 all designed; 1 a file, the library, a design, a report or a document failed, or --pdf "
+      "was given several inputs; "
       "2 E, Sc or k is not a number of 0 or more; 64 wrong command line.");
   parser.addHelpOption();
   parser.addVersionOption();
@@ -43,7 +67,11 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption sensitivity(
       "sensitivity",
       "Also design each input with E, Sc and k scaled by 0.8, 0.9, 1.1 and 1.2 and the departures by 0.5 and 2.");
-  parser.addOptions({library, report, reportDir, json, evaluate, curve, sensitivity});
+  const QCommandLineOption pdf("pdf", "Write the design document of the one input to FILE.pdf.", "FILE.pdf");
+  const QCommandLineOption pdfDir("pdf-dir", "Write the design document of each input to DIR/<name>.pdf.", "DIR");
+  const QCommandLineOption pageSize("page-size", "Paper of the design documents: a4 (default) or letter.", "SIZE",
+                                    "a4");
+  parser.addOptions({library, report, reportDir, json, evaluate, curve, sensitivity, pdf, pdfDir, pageSize});
   parser.addPositionalArgument("INPUT.inp", "Input data files to design.", "INPUT.inp...");
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -64,7 +92,20 @@ int main(int argc, char* argv[]) {
   options.evaluateThickness = parser.value(evaluate).toStdString();
   options.curvePath = parser.value(curve).toStdString();
   options.sensitivity = parser.isSet(sensitivity);
+  options.pdfPath = parser.value(pdf).toStdString();
+  options.pdfFolder = parser.value(pdfDir).toStdString();
+  const QString paper = parser.value(pageSize).toLower();
+  const QPageSize page(paper == "letter" ? QPageSize::Letter : QPageSize::A4);
+  options.writeDocument = [page](const BatchDesign& design, const std::string& path) {
+    DesignDocument document;
+    const Outcome built = BuildDesignDocument(design.state, design.used, design.sensitivity.value_or(Sensitivity{}),
+                                              DocumentDate(), document);
+    if (!built) return built;
+    return SaveDesignDocument(path, document, page);
+  };
   std::string usage = UsageError(options);
+  if (usage.empty() && paper != "a4" && paper != "letter")
+    usage = "--page-size takes a4 or letter, not \"" + parser.value(pageSize).toStdString() + "\"";
   if (usage.empty() && parser.isSet(json) && options.reportPath == "-")
     usage = "--json and --report - both need standard output";
   if (!usage.empty()) {

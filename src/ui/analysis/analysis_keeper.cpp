@@ -3,12 +3,14 @@
 
 #include "ui/analysis/frm_analysis.h"
 #include "ui/analysis/window_placement.h"
+#include "ui/document/document_pdf.h"
 
 AnalysisKeeper::AnalysisKeeper(FileDialogs& files, MessageBox& messages, QWidget* owner)
     : files_(files), messages_(messages), owner_(owner) {}
 
 void AnalysisKeeper::DesignMade(PreparedDesign used) {
   design_ = std::move(used);
+  designDate_ = DocumentDate();
   ++designNumber_;
 }
 
@@ -21,14 +23,18 @@ void AnalysisKeeper::Follow(const ProgramState& state) {
   if (wanted == drawn_) return;
   if (wanted) {
     window_->ShowDesign(*design_, state.designResult, state.IsMetric(), state.lbh);
-    // A unit switch converts the design's thicknesses, as it converts the caption, rather than
-    // designing the converted inputs again.
-    Sensitivity shown = InUnit(SensitivityOf(state), state.IsMetric());
-    shown.designCaption = state.lbh;
-    window_->ShowSensitivity(shown);
+    window_->ShowSensitivity(SensitivityShown(state));
   } else
     window_->ClearDesign();
   drawn_ = wanted;
+}
+
+Sensitivity AnalysisKeeper::SensitivityShown(const ProgramState& state) {
+  // A unit switch converts the design's thicknesses, as it converts the caption, rather than
+  // designing the converted inputs again.
+  Sensitivity shown = InUnit(SensitivityOf(state), state.IsMetric());
+  shown.designCaption = state.lbh;
+  return shown;
 }
 
 const Sensitivity& AnalysisKeeper::SensitivityOf(const ProgramState& state) {

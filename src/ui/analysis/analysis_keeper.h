@@ -3,6 +3,7 @@
 
 #include <QPointer>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "analysis/sensitivity.h"
@@ -22,6 +23,13 @@ class AnalysisKeeper {
   void DesignMade(PreparedDesign used);
   // True while the state shows a design (the thickness caption is not empty) that is kept here.
   bool HasDesign(const ProgramState& state) const;
+  // What the design kept here computed with; null before the first design.
+  const PreparedDesign* Design() const { return design_ ? &*design_ : nullptr; }
+  // The day the design kept here was made (2026-12-06).
+  const std::string& DesignDate() const { return designDate_; }
+  // The sensitivity of the design kept here as the window shows it: in the unit in force, the
+  // design's own caption that of the state.
+  Sensitivity SensitivityShown(const ProgramState& state);
   // Brings an open window up to the state: the design shown in the unit in force, or no design.
   void Follow(const ProgramState& state);
   // Opens the window (or brings it to the front) showing the state's design.
@@ -36,6 +44,7 @@ class AnalysisKeeper {
   MessageBox& messages_;
   QWidget* owner_;
   std::optional<PreparedDesign> design_;
+  std::string designDate_;
   int designNumber_ = 0;                       // counts the designs, so that the window knows when it shows an old one
   QPointer<frmAnalysis> window_;               // deleted when closed, so that each opening builds it anew
   std::optional<std::pair<int, bool>> drawn_;  // design number and metric flag the window shows

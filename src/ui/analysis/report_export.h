@@ -1,21 +1,32 @@
-// The report saved to a file of the user's choice: as the text the report box shows, or as a PDF.
+// The report saved to a file of the user's choice: as the text the report box shows, or as the design
+// document in PDF.
 #pragma once
 
-#include <QFont>
+#include <QPageSize>
 #include <string>
 #include <vector>
 
+#include "analysis/sensitivity.h"
+#include "engine/design_thickness.h"
 #include "state/outcome.h"
+#include "state/program_state.h"
 
 // The save dialog's choices, in its "shown|pattern" form.
 inline constexpr const char* kReportExportFilter = "Text (*.txt)|*.txt|PDF (*.pdf)|*.pdf";
 
-// Writes the report lines in `font` (the printer's fixed-pitch font), one below the other from the top
-// of the first page, a new page when one is full. Unlike paper, a saved document must not cut the
-// widest line, so the font is made smaller until that line fits the page. The file at path is replaced
-// only once the whole document is written; on failure an existing file is left as it was.
-Outcome SaveReportPdf(const std::string& path, const std::vector<std::string>& lines, QFont font);
+// True when the name chosen asks for the design document: it ends in ".pdf" (any case).
+bool IsPdfName(const std::string& path);
 
-// Saves the report lines as a PDF (see SaveReportPdf) when the path ends in ".pdf" (any case), and
-// otherwise as the text the report box shows: every line, the last one included, followed by CR LF.
-Outcome SaveReport(const std::string& path, const std::vector<std::string>& lines, const QFont& printerFont);
+// The report lines as the report box shows them: every line, the last one included, followed by CR LF.
+// The file at path is replaced only once the new one is complete.
+Outcome SaveReportText(const std::string& path, const std::vector<std::string>& lines);
+
+// The design document of the state's design (`design` is what it computed with, `sensitivity` its
+// inputs scaled, `date` the day it was made), on pageSize. The file at path is replaced only once the whole document
+// is written.
+Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const PreparedDesign& design,
+                      const Sensitivity& sensitivity, const std::string& date, const QPageSize& pageSize);
+
+// The paper of the default printer; without one, the locale's: US Letter where the locale measures in
+// US units, A4 elsewhere.
+QPageSize DefaultPageSize();

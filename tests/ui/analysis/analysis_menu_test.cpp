@@ -3,6 +3,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QDate>
 #include <QDir>
 #include <QHorizontalBarSeries>
 #include <QLineSeries>
@@ -203,7 +204,7 @@ TEST_F(AnalysisMenuTest, ExportReportBeforeADesignAnswersAsReportDoes) {
   EXPECT_TRUE(services.files.asked.empty());
 }
 
-TEST_F(AnalysisMenuTest, ExportReportSavesTheShownReportAsTextOrPdf) {
+TEST_F(AnalysisMenuTest, ExportReportSavesTheShownReportAsTextOrTheDesignDocumentAsPdf) {
   Design({"B737-800", "B777-300ER", "Bombardier CRJ900"});
   Press("cmdReport");
   const std::string shown = Find<QPlainTextEdit>("txtReports")->toPlainText().replace("\n", "\r\n").toStdString();
@@ -214,7 +215,16 @@ TEST_F(AnalysisMenuTest, ExportReportSavesTheShownReportAsTextOrPdf) {
   EXPECT_TRUE(services.files.asked[0].request.overwritePrompt);
   EXPECT_TRUE(services.files.asked[0].request.addFilterSuffix);
 
-  ExpectLinesInOrder(SplitReportLines(shown), PdfText(ExportReport("report.pdf")));
+  // The document of the window's unsaved data, dated today, holds the report's fatigue rows as they are.
+  const std::string document = PdfText(ExportReport("design.pdf"));
+  for (const std::string& text :
+       std::vector<std::string>{"unsaved input data", "Input data: unsaved input data",
+                                "Date of the design: " + QDate::currentDate().toString(Qt::ISODate).toStdString(),
+                                "Design thickness: " + LabelText("lbh").toStdString() + " in",
+                                "None (the design) 1 " + LabelText("lbh").toStdString()})
+    EXPECT_NE(document.find(text), std::string::npos) << text;
+  const std::vector<std::string> report = SplitReportLines(shown);
+  ExpectLinesInOrder({report.end() - 3, report.end()}, document);
   EXPECT_TRUE(services.messages.asked.empty());
   EXPECT_FALSE(QFile::exists(programDir.filePath("tmp.tmp")));
   EXPECT_FALSE(services.busy.busy);

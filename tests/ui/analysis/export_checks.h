@@ -1,4 +1,4 @@
-// Checks of saved files: a failed save keeps the old file; a PDF holds given lines, read by pdftotext.
+// Checks of saved files: a failed save keeps the old file; the text of a PDF as pdftotext reads it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -41,6 +41,18 @@ inline std::string PdfText(const std::string& path) {
   EXPECT_TRUE(pdftotext.waitForFinished());
   EXPECT_EQ(pdftotext.exitCode(), 0) << pdftotext.readAllStandardError().toStdString();
   return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified().toStdString();
+}
+
+// The text of each page of a PDF, runs of blanks made one.
+inline std::vector<std::string> PdfPages(const std::string& path) {
+  QProcess pdftotext;
+  pdftotext.start(RIPADES_PDFTOTEXT, {"-layout", QString::fromStdString(path), "-"});
+  EXPECT_TRUE(pdftotext.waitForFinished());
+  EXPECT_EQ(pdftotext.exitCode(), 0) << pdftotext.readAllStandardError().toStdString();
+  std::vector<std::string> pages;
+  for (const QString& page : QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts))
+    if (!page.trimmed().isEmpty()) pages.push_back(page.simplified().toStdString());
+  return pages;
 }
 
 // Every line that holds text is found in `text`, in order.

@@ -1,4 +1,5 @@
-// Saving the charts (PNG, SVG) and the report as a PDF: complete files, or the old file left as it was.
+// Saving the charts (PNG, SVG), the report text and the design document: complete files, or the old
+// file left as it was; the document's tables over several pages.
 #include <QDir>
 #include <QImage>
 #include <QProcess>
@@ -6,8 +7,6 @@
 
 #include "analysis_fixture.h"
 #include "export_checks.h"
-#include "report/design_report.h"
-#include "report/report_file.h"
 #include "support/scripted_services.h"
 #include "ui/analysis/frm_analysis.h"
 #include "ui/analysis/report_export.h"
@@ -82,53 +81,67 @@ TEST_F(ChartExportTest, AFailedSaveIsShownAndKeepsTheOldPicture) {
 class ReportExportTest : public DesignedMixTest {
  protected:
   QTemporaryDir folder;
-  const QFont courier{QStringLiteral("Liberation Mono"), 10};
-
-  std::vector<std::string> ReportLines() {
-    const std::string path = (fs::temp_directory_path() / "ripades_analysis_report.txt").string();
-    EXPECT_TRUE(PrintToFile(state, path).ok);
-    return SplitReportLines(FileText(path));
-  }
 };
 
-TEST_F(ReportExportTest, ThePdfHoldsEveryReportLineWholeInOrder) {
-  const std::vector<std::string> lines = ReportLines();
-  ASSERT_GT(lines.size(), 30u);
-  const std::string path = folder.filePath("report.pdf").toStdString();
-  ASSERT_TRUE(SaveReportPdf(path, lines, courier).ok);
-  const std::string text = PdfText(path);
-  ExpectLinesInOrder(lines, text);
-  EXPECT_NE(text.find("RIPADES Detial Report"), std::string::npos);
-}
-
-TEST_F(ReportExportTest, ALongReportGoesOnToNewPages) {
-  std::vector<std::string> lines;
-  for (int i = 1; i <= 200; ++i) lines.push_back("line " + std::to_string(i));
-  const std::string path = folder.filePath("long.pdf").toStdString();
-  ASSERT_TRUE(SaveReportPdf(path, lines, courier).ok);
-  ExpectLinesInOrder(lines, PdfText(path));
-  QProcess pdfinfo;
-  pdfinfo.start(QString(RIPADES_PDFTOTEXT).replace("pdftotext", "pdfinfo"), {QString::fromStdString(path)});
-  ASSERT_TRUE(pdfinfo.waitForFinished());
-  EXPECT_TRUE(pdfinfo.readAllStandardOutput().contains("Pages:           4"));  // 66 lines to an A4 page
-}
-
-TEST_F(ReportExportTest, TheReportIsSavedAsTextUnlessItsNameEndsInPdf) {
-  const std::vector<std::string> lines = ReportLines();
-  const std::string text = folder.filePath("report.txt").toStdString();
-  ASSERT_TRUE(SaveReport(text, lines, courier).ok);
-  EXPECT_EQ(FileText(text), WithLineEnds(lines));
-  const std::string pdf = folder.filePath("report.PDF").toStdString();
-  ASSERT_TRUE(SaveReport(pdf, lines, courier).ok);
-  EXPECT_EQ(FileText(pdf).rfind("%PDF-", 0), 0u);
+TEST_F(ReportExportTest, ThePdfChoiceIsTheNameEndingInPdfTheTextIsTheReportBoxText) {
+  EXPECT_TRUE(IsPdfName("design.PDF"));
+  EXPECT_FALSE(IsPdfName("design.pdf.txt"));
+  const std::vector<std::string> lines{"", "     Design Thickness :", "last"};
+  const std::string path = folder.filePath("report.txt").toStdString();
+  ASSERT_TRUE(SaveReportText(path, lines).ok);
+  EXPECT_EQ(FileText(path), "\r\n     Design Thickness :\r\nlast\r\n");
 }
 
 TEST_F(ReportExportTest, AFailedSaveKeepsTheOldFile) {
-  const std::vector<std::string> lines = ReportLines();
-  for (const char* name : {"report.txt", "report.pdf"}) {
-    QTemporaryDir own;
-    ExpectFailedSaveKeepsOldFile(own, name, [&](const std::string& path) { return SaveReport(path, lines, courier); });
+  ExpectFailedSaveKeepsOldFile(folder, "report.txt", [&](const std::string& path) {
+    return SaveReportText(path, std::vector<std::string>(20, "a line of the report"));
+  });
+  QTemporaryDir own;
+  ExpectFailedSaveKeepsOldFile(own, "report.pdf", [&](const std::string& path) {
+    return SaveDesignPdf(path, state, used, Sensitivity{}, "2026-12-06", QPageSize(QPageSize::A4));
+  });
+}
+
+// 65 aircraft (the shipped library repeated) run the traffic mix, the fatigue table and the shares
+// over several pages: each page that continues one begins with its headings again.
+TEST_F(ReportExportTest, TablesRunningOntoNewPagesRepeatTheirHeadingsAndEveryPageIsNumbered) {
+  const int shipped = state.account;
+  for (int r = shipped + 1; r <= kMaxAircraft; ++r) {
+    state.acdata[r] = state.acdata[r - shipped];
+    state.acdata[r][kFieldName] = "Copy " + std::to_string(r);
   }
+  state.account = kMaxAircraft;
+  for (int p = 1; p <= kMaxAircraft; ++p) state.mixlist[p] = static_cast<int16_t>(p);
+  state.mixnext = kMaxAircraft + 1;
+  ASSERT_TRUE(DesignThickness(state, &used).ok);
+  const std::string path = folder.filePath("full.pdf").toStdString();
+  ASSERT_TRUE(
+      SaveDesignPdf(path, state, used, DesignSensitivity(state), "2026-12-06", QPageSize(QPageSize::Letter)).ok);
+
+  const std::vector<std::string> pages = PdfPages(path);
+  ASSERT_GE(pages.size(), 4u);
+  int trafficPages = 0, fatiguePages = 0, sharePages = 0;
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    const std::string& page = pages[i];
+    EXPECT_EQ(page.rfind("unsaved input data RIPADES design document", 0), 0u) << page.substr(0, 80);
+    EXPECT_NE(page.find("Page " + std::to_string(i + 1) + " of " + std::to_string(pages.size())), std::string::npos);
+    // A page holding a row of a table holds the table's headings above it.
+    const std::size_t traffic = page.find("Departures"), row = page.find("Copy 60 ");
+    const std::size_t fatigue = page.find("Pass/Year Max. Stress P/C F3"), shares = page.find("20 % 40 % 60 %");
+    trafficPages += traffic != std::string::npos;
+    fatiguePages += fatigue != std::string::npos;
+    sharePages += shares != std::string::npos;
+    if (row != std::string::npos) {
+      EXPECT_TRUE(traffic < row || fatigue < row || shares < row) << page;
+    }
+  }
+  EXPECT_GE(trafficPages, 2);
+  EXPECT_GE(fatiguePages, 2);
+  EXPECT_GE(sharePages, 2);
+  QProcess pdfinfo;
+  pdfinfo.start(QString(RIPADES_PDFTOTEXT).replace("pdftotext", "pdfinfo"), {QString::fromStdString(path)});
+  ASSERT_TRUE(pdfinfo.waitForFinished());
+  EXPECT_TRUE(pdfinfo.readAllStandardOutput().contains("612 x 792 pts (letter)"));
 }
 
 }  // namespace

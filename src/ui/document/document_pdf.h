@@ -1,0 +1,17 @@
+// The design document as a PDF: title block, inputs, traffic mix, result, fatigue table and charts.
+#pragma once
+
+#include <QPageSize>
+#include <string>
+
+#include "analysis/design_document.h"
+#include "state/outcome.h"
+
+// Lays the document out on pages of `pageSize`, each headed by the input data file's name and footed
+// by "Page N of M"; a table that runs onto another page repeats its headings there; the charts are
+// vector drawings. The file at path is replaced only once the whole document is made; on failure a
+// file there is left as it was.
+Outcome SaveDesignDocument(const std::string& path, const DesignDocument& document, const QPageSize& pageSize);
+
+// The date a design made now is given in the document (2026-12-06).
+std::string DocumentDate();

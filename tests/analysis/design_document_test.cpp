@@ -1,0 +1,84 @@
+// The design document's content: refused without design results, units and names of the unit in force.
+#include "analysis/design_document.h"
+
+#include <gtest/gtest.h>
+
+#include "golden/example_states.h"
+
+namespace {
+
+std::string Fact(const std::vector<DocumentFact>& facts, const std::string& label) {
+  for (const DocumentFact& fact : facts)
+    if (fact.label == label) return fact.value;
+  return "(no " + label + ")";
+}
+
+TEST(DesignDocument, MetricDataKeepTheirUnitsAndUnsavedDataAreNamedSo) {
+  ProgramState state = MetricRegional();
+  DesignDocument document;
+  const Outcome early = BuildDesignDocument(state, PreparedDesign{}, Sensitivity{}, "2026-12-06", document);
+  EXPECT_FALSE(early.ok);
+  EXPECT_NE(early.message.find("Design Thickness"), std::string::npos) << early.message;
+
+  PreparedDesign used;
+  ASSERT_TRUE(DesignThickness(state, &used).ok);
+  ASSERT_TRUE(BuildDesignDocument(state, used, Sensitivity{}, "2026-12-06", document).ok);
+  EXPECT_EQ(document.inputName, "unsaved input data");
+  EXPECT_EQ(Fact(document.titleBlock, "Input data"), "unsaved input data");
+  EXPECT_EQ(Fact(document.titleBlock, "Date of the design"), "2026-12-06");
+  EXPECT_EQ(Fact(document.inputs, "Elastic modulus of concrete E"), "27560000 kPa");
+  EXPECT_EQ(Fact(document.inputs, "Modulus of subgrade reaction k"), state.Txtk + " kPa/mm");
+  EXPECT_EQ(Fact(document.result, "Design thickness"), state.lbh + " cm");
+  EXPECT_EQ(document.traffic.headings[1],
+            (std::vector<std::string>{"", "kN", "per year", "%", "kPa", "", "cm", "cm", "cm"}));
+  EXPECT_EQ(document.traffic.rows.size(), static_cast<std::size_t>(state.MixCount()));
+  EXPECT_EQ(document.fatigue.headings[2][2], "kPa");
+  EXPECT_EQ(document.thicknessUnit, "cm");
+  EXPECT_NEAR(document.designThickness, state.designResult.thicknessIn * 2.54, 1e-9);
+
+  state.inputFile = "/data/runway 09.inp";
+  state.inputTitle = "Runway 09";
+  ASSERT_TRUE(BuildDesignDocument(state, used, Sensitivity{}, "2026-12-06", document).ok);
+  EXPECT_EQ(document.inputName, "runway 09.inp");
+  EXPECT_EQ(Fact(document.titleBlock, "Title line"), "Runway 09");
+}
+
+// Rows in the cases' order after the design itself; the change from the design's caption; the chart's
+// lines in centimetres through the design at factor 1.
+TEST(DesignDocument, SensitivityCasesGiveRowsAndLinesThroughTheDesign) {
+  ProgramState state = MetricRegional();
+  PreparedDesign used;
+  ASSERT_TRUE(DesignThickness(state, &used).ok);
+  state.Txtk = "40";
+  Sensitivity sensitivity;
+  sensitivity.metric = true;
+  sensitivity.designIn = 10;
+  sensitivity.designCaption = "25.4";
+  sensitivity.cases = {{SensitivityInput::kK, "k", 1.2, true, 9.6, "24.4", ""},
+                       {SensitivityInput::kK, "k", 0.8, true, 10.5, "26.7", ""},
+                       {SensitivityInput::kDepartures, "departures", 2, false, 0, "no thickness", "why"}};
+  DesignDocument document;
+  ASSERT_TRUE(BuildDesignDocument(state, used, sensitivity, "2026-12-06", document).ok);
+  using Row = std::vector<std::string>;
+  EXPECT_EQ(document.sensitivity.headings[1], (Row{"", "", "", "cm", "cm"}));
+  EXPECT_EQ(document.sensitivity.rows,
+            (std::vector<Row>{{"None (the design)", "1", "", "25.4", ""},
+                              {"k, subgrade modulus", "1.2", "48 kPa/mm", "24.4", "-1.0"},
+                              {"k, subgrade modulus", "0.8", "32 kPa/mm", "26.7", "+1.3"},
+                              {"Annual departures", "2", "each aircraft's x 2", "no thickness", ""}}));
+  ASSERT_EQ(document.sensitivitySeries.size(), 2u);
+  const auto& k = document.sensitivitySeries[0].points;
+  ASSERT_EQ(k.size(), 3u);
+  EXPECT_EQ(k[0].first, 0.8);
+  EXPECT_NEAR(k[0].second, 26.67, 1e-9);
+  EXPECT_NEAR(k[1].second, 25.4, 1e-9);
+  EXPECT_NEAR(k[2].second, 24.384, 1e-9);
+  EXPECT_EQ(document.sensitivitySeries[1].points.size(), 1u);  // the design alone: no departures case designed
+
+  sensitivity.outcome = Outcome::Failure("E is 0.");
+  ASSERT_TRUE(BuildDesignDocument(state, used, sensitivity, "2026-12-06", document).ok);
+  EXPECT_TRUE(document.sensitivity.rows.empty());
+  EXPECT_NE(document.sensitivityNote.find("E is 0."), std::string::npos);
+}
+
+}  // namespace
