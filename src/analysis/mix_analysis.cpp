@@ -24,6 +24,16 @@ MixDamage EvaluateMixDamage(const PreparedDesign& design, double hIn) {
   return mix;
 }
 
+double ThicknessInUnit(double inches, bool metric) { return metric ? inches * kLengthFactor : inches; }
+
+EvaluationInUnits InUnitsInForce(const MixDamage& mix, bool metric) {
+  EvaluationInUnits shown;
+  shown.thickness = ThicknessInUnit(mix.thicknessIn, metric);
+  for (const AircraftDamage& a : mix.aircraft)
+    shown.edgeStress.push_back(metric ? a.edgeStress * kStressFactor : a.edgeStress);
+  return shown;
+}
+
 std::vector<CurvePoint> DamageCurve(const PreparedDesign& design, double designIn, bool metric, int points) {
   const double from = std::clamp(designIn / 2, 0.0, kMaxThicknessIn);
   const double to = std::clamp(designIn * 2, 0.0, kMaxThicknessIn);

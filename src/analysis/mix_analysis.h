@@ -25,6 +25,18 @@ struct MixDamage {
 // Evaluates the prepared mix at thickness h (in) with the arithmetic of a design pass; pure.
 MixDamage EvaluateMixDamage(const PreparedDesign& design, double hIn);
 
+// An evaluation in the unit in force, as the analysis window shows it: the slab thickness in in or
+// cm and each aircraft's edge stress in psi or kPa, in mix order.
+struct EvaluationInUnits {
+  double thickness = 0;
+  std::vector<double> edgeStress;
+};
+
+EvaluationInUnits InUnitsInForce(const MixDamage& mix, bool metric);
+
+// A thickness in inches in the unit in force: centimetres when metric.
+double ThicknessInUnit(double inches, bool metric);
+
 struct CurvePoint {
   double thickness = 0;  // in the unit in force (in or cm)
   double damage = 0;

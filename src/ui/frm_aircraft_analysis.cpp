@@ -3,12 +3,12 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "analysis/slab_evaluation.h"
 #include "state/program_title.h"
 #include "ui/analysis/analysis_keeper.h"
 #include "ui/analysis/damage_charts.h"
 #include "ui/analysis/frm_analysis.h"
 #include "ui/analysis/report_export.h"
-#include "ui/analysis/slab_evaluation.h"
 #include "ui/frm_aircraft.h"
 
 void frmAircraft::CreateAnalysisMenu() {

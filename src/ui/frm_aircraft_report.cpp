@@ -3,34 +3,9 @@
 #include <QPlainTextEdit>
 
 #include "report/report_file.h"
+#include "report/report_printing.h"
 #include "state/program_title.h"
 #include "ui/frm_aircraft.h"
-
-namespace {
-
-constexpr const char* kPrinterFont = "Courier";
-
-// Each copy is a print document of its own, so each starts on a new page. A failure drops the copy
-// being printed and the ones after it.
-Outcome PrintCopies(Printer& printer, const std::vector<std::string>& lines, int copies) {
-  const auto failure = [copies](int printedCopies) {
-    return Outcome::Failure("The printer did not accept the report; " + std::to_string(printedCopies) + " of " +
-                            std::to_string(copies) + " copies were printed.");
-  };
-  for (int copy = 1; copy <= copies; ++copy) {
-    for (const std::string& line : lines) {
-      printer.SetFontName(kPrinterFont);
-      if (!printer.PrintLine(line)) {
-        printer.AbortDoc();
-        return failure(copy - 1);
-      }
-    }
-    if (!printer.EndDoc()) return failure(copy - 1);
-  }
-  return Outcome::Success();
-}
-
-}  // namespace
 
 bool frmAircraft::DesignShownOrAsk() {
   if (state_.HasCurrentDesign()) return true;

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/chart_axes.h"
+
 namespace {
 
 const QColor kCurveColour(31, 119, 180);
@@ -22,10 +24,9 @@ const QColor kDesignColour(214, 39, 40);
 const QColor kEvaluatedColour(44, 160, 44);
 const QColor kBarColour(120, 160, 200);
 const QColor kGoverningColour(214, 39, 40);
-constexpr int kMostDamageLabels = 10;  // more decades than this are labelled every second, third ...
 
-// Powers of ten around the damage of the points and D = 1; the labelled step grows in whole decades
-// so that a curve spanning many decades keeps its labels apart.
+// The damage axis spans whole decades and labels every `base`-th power; its lower end sits a hair
+// below the lowest power, so that the axis labels it rather than rounding it off its end.
 struct DamageRange {
   double min = 0.1;
   double max = 10;
@@ -33,30 +34,8 @@ struct DamageRange {
 };
 
 DamageRange RangeOf(const std::vector<CurvePoint>& points) {
-  double low = 1, high = 1;
-  for (const CurvePoint& p : points) {
-    low = std::min(low, p.damage);
-    high = std::max(high, p.damage);
-  }
-  double lowExp = std::floor(std::log10(low)), highExp = std::ceil(std::log10(high));
-  if (lowExp == highExp) {  // every point at D = 1
-    --lowExp;
-    ++highExp;
-  }
-  const double step = std::ceil((highExp - lowExp) / kMostDamageLabels);
-  lowExp = std::floor(lowExp / step) * step;
-  highExp = std::ceil(highExp / step) * step;
-  // A hair below the lowest power, so that the axis labels it rather than rounding it off its end.
-  return {std::pow(10.0, lowExp) * (1 - 1e-9), std::pow(10.0, highExp), std::pow(10.0, step)};
-}
-
-// A step of 1, 2 or 5 times a power of ten that cuts `span` into about five to twelve parts.
-double RoundStep(double span) {
-  if (!(span > 0)) return 1;
-  const double power = std::pow(10.0, std::floor(std::log10(span / 5)));
-  for (const double factor : {1.0, 2.0, 5.0})
-    if (span / (factor * power) <= 12) return factor * power;
-  return 10 * power;
+  const DamageDecades d = DamageDecadesOf(points);
+  return {std::pow(10.0, d.low) * (1 - 1e-9), std::pow(10.0, d.high), std::pow(10.0, d.step)};
 }
 
 QLineSeries* Line(QChart* chart, const QString& name, const QColor& colour, Qt::PenStyle style, QList<QPointF> points) {

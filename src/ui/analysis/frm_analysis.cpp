@@ -19,7 +19,6 @@
 #include "ui/analysis/damage_charts.h"
 #include "ui/analysis/damage_curve_view.h"
 #include "ui/analysis/sensitivity_view.h"
-#include "units/conversion.h"
 
 namespace {
 
@@ -134,16 +133,15 @@ void frmAnalysis::ShowDesign(const PreparedDesign& design, const DesignResult& r
                              const std::string& caption) {
   const double designIn = result.thicknessIn;
   const std::vector<CurvePoint> curve = DamageCurve(design, designIn, metric);
-  const double designShown = metric ? designIn * kLengthFactor : designIn;
+  const double designShown = ThicknessInUnit(designIn, metric);
   chtDamage->SetCurve(DamageCurveChart(curve, designShown, metric, QString::fromStdString(caption)), curve, metric);
   const std::vector<AircraftShare> shares = DamageShares(design, result);
   ReplaceChart(chtShares, DamageShareChart(shares));
   chtShares->setMinimumHeight(kShareChartChrome + kPixelsPerBar * static_cast<int>(shares.size()));
   // The slab evaluated last stays marked on the curve redrawn, in the unit now in force.
   if (evaluated_)
-    MarkEvaluatedThickness(chtDamage->chart(),
-                           metric ? evaluated_->thicknessIn * kLengthFactor : evaluated_->thicknessIn,
-                           evaluated_->damage, metric);
+    MarkEvaluatedThickness(chtDamage->chart(), ThicknessInUnit(evaluated_->thicknessIn, metric), evaluated_->damage,
+                           metric);
 }
 
 void frmAnalysis::ClearDesign() {
@@ -156,8 +154,9 @@ void frmAnalysis::ClearDesign() {
 void frmAnalysis::ShowSensitivity(const Sensitivity& sensitivity) { viewSensitivity->ShowSensitivity(sensitivity); }
 
 void frmAnalysis::ShowEvaluation(const MixDamage& mix, bool metric) {
-  const double thickness = metric ? mix.thicknessIn * kLengthFactor : mix.thicknessIn;
-  LbEvalThickness->setText(tr("Slab thickness: %1 %2").arg(QString::number(thickness, 'g', 6), ThicknessUnit(metric)));
+  const EvaluationInUnits shown = InUnitsInForce(mix, metric);
+  LbEvalThickness->setText(
+      tr("Slab thickness: %1 %2").arg(QString::number(shown.thickness, 'g', 6), ThicknessUnit(metric)));
   LbEvalDamage->setText(tr("Cumulative damage D: %1").arg(DamageText(mix.damage)));
   LbEvalLife->setText(tr("Structural life left: %1").arg(QString::fromStdString(LifeText(mix.damage))));
 
@@ -169,9 +168,8 @@ void frmAnalysis::ShowEvaluation(const MixDamage& mix, bool metric) {
   GridEvaluation->setRowCount(static_cast<int>(mix.aircraft.size()));
   for (int row = 0; row < GridEvaluation->rowCount(); ++row) {
     const AircraftDamage& a = mix.aircraft[static_cast<std::size_t>(row)];
-    const double stress = metric ? a.edgeStress * kStressFactor : a.edgeStress;
     const QString cells[] = {QString::fromStdString(a.name), PercentText(a.damageRatioPct),
-                             QString::number(stress, 'f', 0)};
+                             QString::number(shown.edgeStress[static_cast<std::size_t>(row)], 'f', 0)};
     for (int column = 0; column < 3; ++column) {
       auto* item = new QTableWidgetItem(cells[column]);
       if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -183,7 +181,7 @@ void frmAnalysis::ShowEvaluation(const MixDamage& mix, bool metric) {
   fraEvaluation->show();
   tabViews->setCurrentIndex(0);  // the evaluation is shown below the damage charts
   evaluated_ = mix;
-  MarkEvaluatedThickness(chtDamage->chart(), thickness, mix.damage, metric);
+  MarkEvaluatedThickness(chtDamage->chart(), shown.thickness, mix.damage, metric);
 }
 
 void frmAnalysis::cmdExport_Click() {

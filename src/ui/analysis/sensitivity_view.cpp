@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/mix_analysis.h"
 #include "ui/analysis/damage_charts.h"
-#include "units/conversion.h"
 #include "units/number_text.h"
 
 namespace {
@@ -27,8 +27,6 @@ constexpr int kTableWidth = 380, kChartWidth = 720;
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 QString FactorText(double factor) { return QString(QChar(0x00D7)) + ' ' + QString::number(factor, 'g', 3); }
-
-double Shown(double thicknessIn, bool metric) { return metric ? thicknessIn * kLengthFactor : thicknessIn; }
 
 // The change in the unit in force as "+0.9", "-1.2" or "0.0".
 QString ChangeText(double change) {
@@ -54,7 +52,7 @@ QChart* SensitivityChart(const Sensitivity& s) {
   chart->setBackgroundRoundness(0);
   const QString unit = ThicknessUnit(s.metric);
   chart->setTitle(QObject::tr("Design thickness with one input scaled"));
-  const double design = Shown(s.designIn, s.metric);
+  const double design = ThicknessInUnit(s.designIn, s.metric);
   double low = design, high = design;
 
   QList<QLineSeries*> lines;
@@ -66,7 +64,7 @@ QChart* SensitivityChart(const Sensitivity& s) {
     QList<QPointF> points{{0, design}};
     for (const SensitivityCase& c : s.cases) {
       if (c.input != input || !c.designed) continue;
-      const double shown = Shown(c.thicknessIn, s.metric);
+      const double shown = ThicknessInUnit(c.thicknessIn, s.metric);
       points << QPointF(std::log2(c.factor), shown);
       low = std::min(low, shown);
       high = std::max(high, shown);

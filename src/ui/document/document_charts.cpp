@@ -6,45 +6,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/chart_axes.h"
+
 namespace {
-
-constexpr int kMostDecadeLabels = 10;
-
-// Whole decades around the plotted damage and D = 1, labelled every `step` decades.
-struct Decades {
-  int low = -1;
-  int high = 1;
-  int step = 1;
-};
-
-Decades DecadesOf(const std::vector<CurvePoint>& points) {
-  double low = 1, high = 1;
-  for (const CurvePoint& p : points) {
-    low = std::min(low, p.damage);
-    high = std::max(high, p.damage);
-  }
-  Decades d{static_cast<int>(std::floor(std::log10(low))), static_cast<int>(std::ceil(std::log10(high))), 1};
-  if (d.low == d.high) {
-    --d.low;
-    ++d.high;
-  }
-  d.step = (d.high - d.low + kMostDecadeLabels - 1) / kMostDecadeLabels;
-  d.low = static_cast<int>(std::floor(static_cast<double>(d.low) / d.step)) * d.step;
-  d.high = static_cast<int>(std::ceil(static_cast<double>(d.high) / d.step)) * d.step;
-  return d;
-}
 
 QString Number(double value) { return QString::number(value, 'g', 6); }
 
 }  // namespace
-
-double RoundStep(double span) {
-  if (!(span > 0)) return 1;
-  const double power = std::pow(10.0, std::floor(std::log10(span / 5)));
-  for (const double factor : {1.0, 2.0, 5.0})
-    if (span / (factor * power) <= 12) return factor * power;
-  return 10 * power;
-}
 
 void DrawDamageCurve(QPainter& painter, const QRectF& area, const DesignDocument& document,
                      const DocumentStyle& style) {
@@ -58,7 +26,7 @@ void DrawDamageCurve(QPainter& painter, const QRectF& area, const DesignDocument
   const double from = document.curve.empty() ? document.designThickness / 2 : document.curve.front().thickness;
   double to = document.curve.empty() ? document.designThickness * 2 : document.curve.back().thickness;
   if (!(to > from)) to = from + 1;  // a design of no thickness still gets an axis
-  const Decades decades = DecadesOf(points);
+  const DamageDecades decades = DamageDecadesOf(points);
   const auto x = [&](double thickness) { return plot.left() + (thickness - from) / (to - from) * plot.width(); };
   const auto y = [&](double damage) {
     return plot.bottom() - (std::log10(damage) - decades.low) / (decades.high - decades.low) * plot.height();

@@ -15,6 +15,3 @@ void DrawDamageCurve(QPainter& painter, const QRectF& area, const DesignDocument
 // The design thickness against the factor each input was scaled by, on a logarithmic factor axis
 // from 0.5 to 2: one line with markers per input, through the unscaled design at 1.
 void DrawSensitivity(QPainter& painter, const QRectF& area, const DesignDocument& document, const DocumentStyle& style);
-
-// A step of 1, 2 or 5 times a power of ten that cuts `span` into about five to twelve parts.
-double RoundStep(double span);

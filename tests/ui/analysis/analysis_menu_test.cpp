@@ -11,10 +11,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
+#include "analysis/slab_evaluation.h"
 #include "export_checks.h"
 #include "report/report_file.h"
 #include "ui/analysis/frm_analysis.h"
-#include "ui/analysis/slab_evaluation.h"
 #include "ui/window_fixture.h"
 #include "units/number_text.h"
 

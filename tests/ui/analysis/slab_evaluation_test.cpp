@@ -1,5 +1,5 @@
 // Evaluating an existing slab: the thickness read in the unit in force, the data as they are.
-#include "ui/analysis/slab_evaluation.h"
+#include "analysis/slab_evaluation.h"
 
 #include "analysis_fixture.h"
 #include "units/unit_switch.h"

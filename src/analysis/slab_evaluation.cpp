@@ -1,5 +1,5 @@
 // Evaluation of an existing slab at the thickness the user typed.
-#include "ui/analysis/slab_evaluation.h"
+#include "analysis/slab_evaluation.h"
 
 Outcome EvaluateSlab(const ProgramState& state, const std::string& typed, MixDamage& mix) {
   double thicknessIn = 0;
