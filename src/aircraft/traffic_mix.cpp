@@ -7,21 +7,6 @@
 
 namespace {
 
-// Decimals of a formatted grid column, -1 for a column shown as stored.
-int ColumnDecimals(int column) {
-  switch (column + 1) {
-    case kFieldGrossWeight:
-      return 0;
-    case kFieldTirePressure:
-    case kFieldDualSpacing:
-    case kFieldTandemSpacing:
-    case kFieldContactWidth:
-      return 2;
-    default:
-      return -1;
-  }
-}
-
 bool IsLibraryRow(int row) { return row >= 1 && row <= kMaxAircraft; }
 
 // Positions from `first` on become empty.
@@ -72,12 +57,4 @@ bool StoreCellValue(ProgramState& state, int position, int column, double value)
   if (!IsLibraryRow(row)) return false;
   state.acdata[row][column + 1] = NumberText(value);
   return true;
-}
-
-std::string MixCellText(const LibraryTable& acdata, int row, int column) {
-  if (!IsLibraryRow(row) || column < 0 || column >= kGridColumns) return {};
-  const std::string& stored = acdata[row][column + 1];
-  const int decimals = ColumnDecimals(column);
-  if (decimals < 0 || !IsNumber(stored)) return stored;
-  return FormatDecimals(LeadingNumber(stored), decimals);
 }

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "aircraft/traffic_mix.h"
+#include "aircraft/mix_grid.h"
 #include "report/design_report.h"
 #include "state/program_title.h"
 #include "units/conversion.h"

@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+#include "report/report_printing.h"
+
 namespace {
 
 struct FontRole {
@@ -12,7 +14,8 @@ struct FontRole {
 
 FontRole RoleOf(const QString& family) {
   if (family == "Times New Roman") return {{"Liberation Serif", "DejaVu Serif"}, QFont::Serif};
-  if (family == "Courier" || family == "Fixedsys") return {{"Liberation Mono", "DejaVu Sans Mono"}, QFont::TypeWriter};
+  if (family == kFixedPitchFont || family == "Fixedsys")
+    return {{"Liberation Mono", "DejaVu Sans Mono"}, QFont::TypeWriter};
   return {{"Liberation Sans", "DejaVu Sans"}, QFont::SansSerif};
 }
 

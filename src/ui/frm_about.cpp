@@ -9,6 +9,7 @@
 
 #include "ui/about_texts.h"
 #include "ui/design_fonts.h"
+#include "ui/form_setup.h"
 #include "ui/twips.h"
 
 namespace {
@@ -22,9 +23,7 @@ constexpr double kInformationPoints = 12;
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   setObjectName("frmAbout");
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(tr("About RIPADES Program"));
-  setFont(DesignFont("MS Sans Serif", 8.25));
-  setFixedSize(TwipsToPixels(8400, this), TwipsToPixels(6000, this));
+  SetUpDialog(*this, tr("About RIPADES Program"), 8400, 6000);
 
   Picture1 = new QLabel(this);
   Picture1->setObjectName("Picture1");

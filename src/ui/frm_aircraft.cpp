@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
-#include "aircraft/library_reader.h"
-#include "aircraft/traffic_mix.h"
 #include "aircraft/initial_state.h"
+#include "aircraft/library_reader.h"
+#include "aircraft/mix_grid.h"
 #include "state/program_title.h"
 #include "ui/analysis/analysis_keeper.h"
 #include "ui/frm_about.h"

@@ -113,8 +113,9 @@ class frmAircraft : public QMainWindow {
   bool SaveInputData();  // true when the file was written
   // True while a design is shown; otherwise asks for one as "Report" does.
   bool DesignShownOrAsk();
-  // The report of the state, line by line, through the temporary report file.
-  Outcome BuildReport(std::vector<std::string>& lines) const;
+  // The report of the state, line by line, written to the temporary report file and read back, as the
+  // report commands show and print it (the core's BuildReport gives the text without the file).
+  Outcome ReportLinesFromFile(std::vector<std::string>& lines) const;
   // "Damage &Chart..." and an open analysis window follow the design shown in lbh.
   void ShowAnalysisState();
   // What a design reads has changed: the thickness caption is cleared, so the stored results are no

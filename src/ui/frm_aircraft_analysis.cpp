@@ -74,7 +74,7 @@ void frmAircraft::mnuExportReport_Click() {
                   : Outcome::Failure("There is no design to write: please click \"Design Thickness\" first.");
     } else {
       std::vector<std::string> lines;
-      saved = BuildReport(lines);
+      saved = ReportLinesFromFile(lines);
       if (saved) saved = SaveReportText(*path, lines);
     }
   }

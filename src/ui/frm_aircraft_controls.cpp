@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "report/report_printing.h"
 #include "state/program_title.h"
 #include "ui/access_keys.h"
 #include "ui/design_fonts.h"
+#include "ui/form_setup.h"
 #include "ui/frm_aircraft.h"
 #include "ui/twips.h"
 
@@ -60,8 +62,7 @@ void SetTextColor(QWidget* widget, const QColor& color) {
 }  // namespace
 
 void frmAircraft::CreateControls() {
-  setWindowTitle(kProgramName);
-  setFont(DesignFont("MS Sans Serif", 8.25));
+  SetUpForm(*this, kProgramName);
   auto* client = new QWidget(this);
   client->setObjectName("client");
   Paint(client, kWindowGrey);
@@ -139,7 +140,7 @@ void frmAircraft::CreateDesignSection() {
   Paint(Lbk, kLightYellow);
   lbSc = MakeLabel(p, "lbSc", "Sc", 3840, 840, 975, 375);
 
-  const QFont unitFont = DesignFont("Courier", 9.75);
+  const QFont unitFont = DesignFont(kFixedPitchFont, 9.75);
   LbunitE = MakeLabel(p, "LbunitE", {}, 2760, 1680, 855, 255);
   LbunitSc = MakeLabel(p, "LbunitSc", {}, 3900, 1680, 855, 255);
   Lbunith = MakeLabel(p, "Lbunith", {}, 5040, 1680, 855, 255);
@@ -148,7 +149,7 @@ void frmAircraft::CreateDesignSection() {
   for (QLabel* unit : {LbunitE, LbunitSc, Lbunith, Lbunitk}) unit->setFont(unitFont);
 
   lbh = MakeLabel(p, "lbh", {}, 5040, 1200, 855, 375);
-  lbh->setFont(DesignFont("Courier", 12));
+  lbh->setFont(DesignFont(kFixedPitchFont, 12));
   lbh->setFrameStyle(QFrame::Box | QFrame::Plain);
   Paint(lbh, buttonFace);
 

@@ -9,7 +9,7 @@
 #include <QToolTip>
 #include <functional>
 
-#include "aircraft/traffic_mix.h"
+#include "aircraft/mix_grid.h"
 #include "ui/frm_aircraft.h"
 #include "ui/frm_help.h"
 #include "ui/help_tips.h"

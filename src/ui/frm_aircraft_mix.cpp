@@ -5,11 +5,12 @@
 #include <algorithm>
 
 #include "aircraft/change_data.h"
+#include "aircraft/mix_grid.h"
 #include "aircraft/traffic_mix.h"
-#include "units/unit_words.h"
 #include "ui/frm_aircraft.h"
 #include "ui/frm_changedata.h"
 #include "ui/twips.h"
+#include "units/unit_words.h"
 
 namespace {
 

@@ -21,7 +21,7 @@ void frmAircraft::cmdReport_Click() {
 }
 
 // The temporary file goes as soon as its lines are read.
-Outcome frmAircraft::BuildReport(std::vector<std::string>& lines) const {
+Outcome frmAircraft::ReportLinesFromFile(std::vector<std::string>& lines) const {
   TemporaryReportFile file(programDirectory_);
   Outcome built = file.Write(state_);
   if (built) built = file.ReadLines(lines);
@@ -37,7 +37,7 @@ bool frmAircraft::ShowReport() {
   Outcome shown;
   {
     BusyScope busy(services_.busy);
-    shown = BuildReport(lines);
+    shown = ReportLinesFromFile(lines);
   }
   if (!shown) {
     services_.messages.MsgBox(shown.message, kMsgOk, kProgramName);

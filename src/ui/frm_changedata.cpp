@@ -6,15 +6,13 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "ui/design_fonts.h"
+#include "ui/form_setup.h"
 #include "ui/twips.h"
 
 frmChangedata::frmChangedata(ProgramState& state, MessageBox& messages, QWidget* parent)
     : QDialog(parent), state_(state), messages_(messages) {
   setObjectName("frmChangedata");
-  setWindowTitle(tr("Change Data"));
-  setFont(DesignFont("MS Sans Serif", 8.25));
-  setFixedSize(TwipsToPixels(5325, this), TwipsToPixels(1965, this));
+  SetUpDialog(*this, tr("Change Data"), 5325, 1965);
 
   Label1 = new QLabel(this);
   Label1->setObjectName("Label1");
