@@ -41,7 +41,7 @@ void frmAircraft::Form_Initialize() {
 void frmAircraft::Form_Load() { ApplyLayout(false); }
 
 void frmAircraft::Form_Activate() {
-  Grid1->setColumnCount(kGridColumns);
+  aircraftView_.Grid1->setColumnCount(kGridColumns);
   if (state_.mixnext == 0) {
     state_.mixnext = 1;
     BuildGridHeader();
@@ -104,14 +104,14 @@ void frmAircraft::ShowInputs() {
     const QString wanted = QString::fromStdString(text);
     if (box->text() != wanted) box->setText(wanted);
   };
-  setText(TxtE, state_.TxtE);
-  setText(TxtSc, state_.TxtSc);
-  setText(Txtk, state_.Txtk);
-  lbh->setText(QString::fromStdString(state_.lbh));
-  LbunitE->setText(QString::fromStdString(state_.LbunitE));
-  LbunitSc->setText(QString::fromStdString(state_.LbunitSc));
-  Lbunitk->setText(QString::fromStdString(state_.Lbunitk));
-  Lbunith->setText(QString::fromStdString(state_.Lbunith));
+  setText(designView_.TxtE, state_.TxtE);
+  setText(designView_.TxtSc, state_.TxtSc);
+  setText(designView_.Txtk, state_.Txtk);
+  designView_.lbh->setText(QString::fromStdString(state_.lbh));
+  designView_.LbunitE->setText(QString::fromStdString(state_.LbunitE));
+  designView_.LbunitSc->setText(QString::fromStdString(state_.LbunitSc));
+  designView_.Lbunitk->setText(QString::fromStdString(state_.Lbunitk));
+  designView_.Lbunith->setText(QString::fromStdString(state_.Lbunith));
   ShowHelpTips();
   ShowAnalysisState();
 }

@@ -39,53 +39,24 @@ class frmAircraft : public QMainWindow {
   ProgramState& State() { return state_; }
   // Copies the input texts, the thickness caption and the unit labels from the state into the controls.
   void ShowInputs();
-
-  // Start-up and closing.
-  void Form_Initialize();
-  void Form_Load();
   void Form_Activate();
-  bool Form_Unload();  // true cancels the closing
-
-  // Menu commands.
-  void mnuAircraft_Click();
-  void mnuPvmtStru_Click();
-  void FileExit_Click();
-  void mnuAbout_Click();
-  void MetricOption_Click();
-  void EnglishOption_Click();
-  void FileLoad_Click();
-  void FileSave_Click();
-  void mnuPrintReport_Click();
-  void mnuReport_Click();
-  void mnuDamageChart_Click();
-  void mnuEvaluateThickness_Click();
-  void mnuExportReport_Click();
-
   // Opens an input data file as "&Read Data From File..." opens the file chosen in its dialog: the
   // file named on the command line and a file dropped on the window.
   void OpenInputFile(const std::string& path);
-  // "&Help Topics" (F1): the help window, modeless.
-  void mnuHelpTopics_Click();
 
-  // The design view.
+ public slots:
+  // The commands a user gives that are also given from outside, as a script gives them.
+  void mnuAircraft_Click();
+  void mnuPvmtStru_Click();
+  void mnuAbout_Click();
+  void mnuPrintReport_Click();
+  void mnuDamageChart_Click();
   void cmdDesign_Click();
   void cmdReport_Click();
-  // Builds the report into txtReports and shows the box; false (with a message) when it cannot.
-  bool ShowReport();
-
-  // The aircraft view and the traffic mix.
   void cmdAdd_Click();
   void ListAircraft_DblClick();
   void cmdDel_Click();
-  void cmddelall_Click();
   void Grid1_Click();
-  void Grid1_DblClick();
-  void BuildGridHeader();
-  // Rebuilds the mix rows; any change waiting in the change-data dialog is dropped with them.
-  void FillMixGrid(const MixList& list, int count);
-  void FillAircraftList();
-  int List_sel() const;
-  void ShowChangeDialog(const QString& prompt);
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -93,7 +64,85 @@ class frmAircraft : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
+ private slots:
+  void FileExit_Click();
+  void MetricOption_Click();
+  void EnglishOption_Click();
+  void FileLoad_Click();
+  void FileSave_Click();
+  void mnuReport_Click();
+  void mnuEvaluateThickness_Click();
+  void mnuExportReport_Click();
+  // "&Help Topics" (F1): the help window, modeless.
+  void mnuHelpTopics_Click();
+  void cmddelall_Click();
+  void Grid1_DblClick();
+
  private:
+  // The title view; Picture1 is also the ground the design view is drawn on.
+  struct TitleView {
+    QFrame* Picture1 = nullptr;
+    QLabel* LbTitle1 = nullptr;
+    QLabel* LbTitle2 = nullptr;
+  };
+  // The aircraft view: the library list and the traffic mix grid.
+  struct AircraftView {
+    QListWidget* ListAircraft = nullptr;
+    QTableWidget* Grid1 = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdDel = nullptr;
+    QPushButton* cmddelall = nullptr;
+  };
+  // The design view: the inputs, the thickness, their units and labels, and the report box over them.
+  struct DesignView {
+    QPlainTextEdit* txtReports = nullptr;
+    QPushButton* cmdDesign = nullptr;
+    QPushButton* cmdReport = nullptr;
+    QLineEdit* TxtE = nullptr;
+    QLineEdit* TxtSc = nullptr;
+    QLineEdit* Txtk = nullptr;
+    QLabel* lbh = nullptr;
+    QLabel* LbunitE = nullptr;
+    QLabel* LbunitSc = nullptr;
+    QLabel* Lbunitk = nullptr;
+    QLabel* Lbunith = nullptr;
+    QLabel* LbE = nullptr;
+    QLabel* lbSc = nullptr;
+    QLabel* Lbk = nullptr;
+    QLabel* LbPcc = nullptr;
+    QLabel* LbSlab = nullptr;
+    QLabel* LbSubgrade = nullptr;
+    QLabel* LbSoil = nullptr;
+    QLabel* LbThickness = nullptr;
+  };
+  struct Menus {
+    QMenu* File = nullptr;
+    QMenu* mnuDefaultOptions = nullptr;
+    QAction* MetricOption = nullptr;
+    QAction* EnglishOption = nullptr;
+    QAction* FileLoad = nullptr;
+    QAction* FileSave = nullptr;
+    QAction* mnuSaveReport = nullptr;
+    QAction* mnuPrintReport = nullptr;
+    QAction* FileExit = nullptr;
+    QAction* mnuAircraft = nullptr;
+    QAction* mnuPvmtStru = nullptr;
+    QMenu* mnuLink = nullptr;
+    QAction* mnuReport = nullptr;
+    QMenu* mnuAnalysis = nullptr;
+    QAction* mnuDamageChart = nullptr;
+    QAction* mnuEvaluateThickness = nullptr;
+    QAction* mnuExportReport = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuHelpTopics = nullptr;
+  };
+
+  // Start-up and closing.
+  void Form_Initialize();
+  void Form_Load();
+  bool Form_Unload();  // true cancels the closing
+
   void CreateControls();
   void CreateDesignSection();
   void CreateMenus();
@@ -101,6 +150,14 @@ class frmAircraft : public QMainWindow {
   void ConnectHandlers();
   void ShowTitleView();
   void ApplyLayout(bool resizing);
+  // Builds the report into txtReports and shows the box; false (with a message) when it cannot.
+  bool ShowReport();
+  void BuildGridHeader();
+  // Rebuilds the mix rows; any change waiting in the change-data dialog is dropped with them.
+  void FillMixGrid(const MixList& list, int count);
+  void FillAircraftList();
+  int List_sel() const;
+  void ShowChangeDialog(const QString& prompt);
   void SetGridCell(int row, int column, const std::string& text);
   std::string LibraryPath() const;
   // The window after its data was reset: title view, inputs, labels and unit items from the state.
@@ -132,56 +189,11 @@ class frmAircraft : public QMainWindow {
   bool aircraftListFilled_ = false;   // the list is filled once per run
   std::string commonDialogFileName_;  // the input data file chosen last
 
-  // Controls, named as the program names them (and found by these names).
-  QPlainTextEdit* txtReports = nullptr;
-  QPushButton* cmddelall = nullptr;
-  QPushButton* cmdDel = nullptr;
-  QPushButton* cmdAdd = nullptr;
-  QFrame* Picture1 = nullptr;
-  QListWidget* ListAircraft = nullptr;
-  QTableWidget* Grid1 = nullptr;
-
-  QPushButton* cmdReport = nullptr;
-  QLineEdit* TxtSc = nullptr;
-  QPushButton* cmdDesign = nullptr;
-  QLineEdit* Txtk = nullptr;
-  QLineEdit* TxtE = nullptr;
-  QLabel* lbh = nullptr;
-  QLabel* Lbunitk = nullptr;
-  QLabel* Lbunith = nullptr;
-  QLabel* LbunitSc = nullptr;
-  QLabel* LbunitE = nullptr;
-  QLabel* lbSc = nullptr;
-  QLabel* Lbk = nullptr;
-  QLabel* LbSubgrade = nullptr;
-  QLabel* LbSoil = nullptr;
-  QLabel* LbThickness = nullptr;
-  QLabel* LbE = nullptr;
-  QLabel* LbPcc = nullptr;
-  QLabel* LbSlab = nullptr;
-  QLabel* LbTitle2 = nullptr;
-  QLabel* LbTitle1 = nullptr;
-
-  QMenu* File = nullptr;
-  QMenu* mnuDefaultOptions = nullptr;
-  QAction* MetricOption = nullptr;
-  QAction* EnglishOption = nullptr;
-  QAction* FileLoad = nullptr;
-  QAction* FileSave = nullptr;
-  QAction* mnuSaveReport = nullptr;
-  QAction* mnuPrintReport = nullptr;
-  QAction* FileExit = nullptr;
-  QAction* mnuAircraft = nullptr;
-  QAction* mnuPvmtStru = nullptr;
-  QMenu* mnuLink = nullptr;
-  QAction* mnuReport = nullptr;
-  QMenu* mnuAnalysis = nullptr;
-  QAction* mnuDamageChart = nullptr;
-  QAction* mnuEvaluateThickness = nullptr;
-  QAction* mnuExportReport = nullptr;
-  QMenu* mnuHelp = nullptr;
-  QAction* mnuAbout = nullptr;
-  QAction* mnuHelpTopics = nullptr;
+  // Controls, named as the program names them (and found by these names), by view.
+  TitleView titleView_;
+  AircraftView aircraftView_;
+  DesignView designView_;
+  Menus menus_;
 
   frmChangedata* changeDialog = nullptr;  // created at its first use, then only hidden
   QPointer<frmAbout> aboutBox;            // deleted when closed, so each opening builds it anew

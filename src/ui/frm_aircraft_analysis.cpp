@@ -15,23 +15,23 @@ void frmAircraft::CreateAnalysisMenu() {
   analysis_ = std::make_unique<AnalysisKeeper>(services_.files, services_.messages, this);
   // After "&Design Structure" (and the hidden titles behind it), before "&Help". Its access key is N:
   // the menu bar claims A for "&Aircraft Data", which the "&Add" button shares already.
-  mnuAnalysis = new QMenu(tr("A&nalysis"), this);
-  mnuAnalysis->setObjectName("mnuAnalysis");
-  menuBar()->insertMenu(mnuHelp->menuAction(), mnuAnalysis);
+  menus_.mnuAnalysis = new QMenu(tr("A&nalysis"), this);
+  menus_.mnuAnalysis->setObjectName("mnuAnalysis");
+  menuBar()->insertMenu(menus_.mnuHelp->menuAction(), menus_.mnuAnalysis);
   const auto addItem = [this](const char* name, const QString& caption, void (frmAircraft::*handler)()) {
-    QAction* item = mnuAnalysis->addAction(caption);
+    QAction* item = menus_.mnuAnalysis->addAction(caption);
     item->setObjectName(name);
     connect(item, &QAction::triggered, this, handler);
     return item;
   };
-  mnuDamageChart = addItem("mnuDamageChart", tr("Damage &Chart..."), &frmAircraft::mnuDamageChart_Click);
-  mnuEvaluateThickness =
+  menus_.mnuDamageChart = addItem("mnuDamageChart", tr("Damage &Chart..."), &frmAircraft::mnuDamageChart_Click);
+  menus_.mnuEvaluateThickness =
       addItem("mnuEvaluateThickness", tr("&Evaluate Thickness..."), &frmAircraft::mnuEvaluateThickness_Click);
-  mnuExportReport = addItem("mnuExportReport", tr("Export &Report..."), &frmAircraft::mnuExportReport_Click);
+  menus_.mnuExportReport = addItem("mnuExportReport", tr("Export &Report..."), &frmAircraft::mnuExportReport_Click);
 }
 
 void frmAircraft::ShowAnalysisState() {
-  mnuDamageChart->setEnabled(analysis_->HasDesign(state_));
+  menus_.mnuDamageChart->setEnabled(analysis_->HasDesign(state_));
   analysis_->Follow(state_);
 }
 

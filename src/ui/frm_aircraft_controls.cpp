@@ -69,105 +69,107 @@ void frmAircraft::CreateControls() {
   setCentralWidget(client);
 
   // Created bottommost first: a later control lies above an earlier one where they overlap.
-  Grid1 = Make<QTableWidget>(client, "Grid1", 2100, 360, 4995, 4155);
-  Grid1->horizontalHeader()->hide();
-  Grid1->verticalHeader()->hide();
-  Grid1->verticalHeader()->setMinimumSectionSize(1);
-  Grid1->verticalHeader()->setDefaultSectionSize(TwipsToPixels(255, Grid1));
-  Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
-  Grid1->setWordWrap(true);
-  Grid1->setRowCount(2);
-  Grid1->setColumnCount(2);
-  Grid1->installEventFilter(this);
+  aircraftView_.Grid1 = Make<QTableWidget>(client, "Grid1", 2100, 360, 4995, 4155);
+  aircraftView_.Grid1->horizontalHeader()->hide();
+  aircraftView_.Grid1->verticalHeader()->hide();
+  aircraftView_.Grid1->verticalHeader()->setMinimumSectionSize(1);
+  aircraftView_.Grid1->verticalHeader()->setDefaultSectionSize(TwipsToPixels(255, aircraftView_.Grid1));
+  aircraftView_.Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  aircraftView_.Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  aircraftView_.Grid1->setWordWrap(true);
+  aircraftView_.Grid1->setRowCount(2);
+  aircraftView_.Grid1->setColumnCount(2);
+  aircraftView_.Grid1->installEventFilter(this);
 
-  ListAircraft = Make<QListWidget>(client, "ListAircraft", 120, 360, 1815, 4155);
-  ListAircraft->setSelectionMode(QAbstractItemView::SingleSelection);
+  aircraftView_.ListAircraft = Make<QListWidget>(client, "ListAircraft", 120, 360, 1815, 4155);
+  aircraftView_.ListAircraft->setSelectionMode(QAbstractItemView::SingleSelection);
 
-  Picture1 = Make<QFrame>(client, "Picture1", 0, 0, 7140, 5220);
-  Paint(Picture1, kCyan);
+  titleView_.Picture1 = Make<QFrame>(client, "Picture1", 0, 0, 7140, 5220);
+  Paint(titleView_.Picture1, kCyan);
   CreateDesignSection();
 
-  cmdAdd = MakeButton(client, "cmdAdd", tr("&Add"), 240, 4680, 1215, 375);
-  cmdDel = MakeButton(client, "cmdDel", tr("&Remove"), 2220, 4680, 1335, 375);
-  cmddelall = MakeButton(client, "cmddelall", tr("Remove A&LL"), 3780, 4680, 1335, 375);
+  aircraftView_.cmdAdd = MakeButton(client, "cmdAdd", tr("&Add"), 240, 4680, 1215, 375);
+  aircraftView_.cmdDel = MakeButton(client, "cmdDel", tr("&Remove"), 2220, 4680, 1335, 375);
+  aircraftView_.cmddelall = MakeButton(client, "cmddelall", tr("Remove A&LL"), 3780, 4680, 1335, 375);
 
-  txtReports = Make<QPlainTextEdit>(client, "txtReports", 0, 0, 7215, 5295);
-  txtReports->setFont(DesignFont("Fixedsys", 9));
-  txtReports->setLineWrapMode(QPlainTextEdit::NoWrap);
-  txtReports->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  txtReports->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  designView_.txtReports = Make<QPlainTextEdit>(client, "txtReports", 0, 0, 7215, 5295);
+  designView_.txtReports->setFont(DesignFont("Fixedsys", 9));
+  designView_.txtReports->setLineWrapMode(QPlainTextEdit::NoWrap);
+  designView_.txtReports->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  designView_.txtReports->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-  new ButtonAccessKeys(this, {cmdAdd, cmdDel, cmddelall});
+  new ButtonAccessKeys(this, {aircraftView_.cmdAdd, aircraftView_.cmdDel, aircraftView_.cmddelall});
 
-  setTabOrder(ListAircraft, Grid1);
-  setTabOrder(Grid1, cmdAdd);
-  setTabOrder(cmdAdd, cmdDel);
-  setTabOrder(cmdDel, cmddelall);
+  setTabOrder(aircraftView_.ListAircraft, aircraftView_.Grid1);
+  setTabOrder(aircraftView_.Grid1, aircraftView_.cmdAdd);
+  setTabOrder(aircraftView_.cmdAdd, aircraftView_.cmdDel);
+  setTabOrder(aircraftView_.cmdDel, aircraftView_.cmddelall);
 }
 
 // The design view is a cross-section: the concrete slab with "PCC", E, Sc and the thickness above the
 // light-yellow subgrade with k; the title view's two labels lie at the bottom of the stack.
 void frmAircraft::CreateDesignSection() {
-  QWidget* p = Picture1;
+  QWidget* p = titleView_.Picture1;
   const QColor buttonFace = palette().color(QPalette::Button);
 
-  LbTitle1 = MakeLabel(p, "LbTitle1", kProgramName, 720, 720, 5505, 1335);
-  LbTitle1->setFont(DesignFont("Times New Roman", 60, true, true));
-  LbTitle1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  Paint(LbTitle1, kCyan);
-  SetTextColor(LbTitle1, kDarkBlue);
-  LbTitle2 = MakeLabel(p, "LbTitle2", kProgramTitle, 0, 2520, 6945, 1170);
-  LbTitle2->setFont(DesignFont("Times New Roman", 20.25, true, true));
-  LbTitle2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  LbTitle2->setWordWrap(true);
-  Paint(LbTitle2, kCyan);
+  titleView_.LbTitle1 = MakeLabel(p, "LbTitle1", kProgramName, 720, 720, 5505, 1335);
+  titleView_.LbTitle1->setFont(DesignFont("Times New Roman", 60, true, true));
+  titleView_.LbTitle1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Paint(titleView_.LbTitle1, kCyan);
+  SetTextColor(titleView_.LbTitle1, kDarkBlue);
+  titleView_.LbTitle2 = MakeLabel(p, "LbTitle2", kProgramTitle, 0, 2520, 6945, 1170);
+  titleView_.LbTitle2->setFont(DesignFont("Times New Roman", 20.25, true, true));
+  titleView_.LbTitle2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  titleView_.LbTitle2->setWordWrap(true);
+  Paint(titleView_.LbTitle2, kCyan);
 
-  LbSlab = MakeLabel(p, "LbSlab", {}, 720, 720, 5655, 1335);
-  Paint(LbSlab, buttonFace);
-  LbPcc = MakeLabel(p, "LbPcc", "PCC", 1320, 1200, 975, 375);
-  LbPcc->setFont(DesignFont("Times New Roman", 12));
-  Paint(LbPcc, buttonFace.darker(115));  // the colour of an active window border
-  LbE = MakeLabel(p, "LbE", "E", 2760, 840, 1575, 255);
-  LbE->setFont(DesignFont("Times New Roman", 9.75));
-  LbThickness = MakeLabel(p, "LbThickness", "Thickness", 5040, 840, 1215, 255);
-  LbSoil = MakeLabel(p, "LbSoil", {}, 720, 2040, 5655, 1095);
-  Paint(LbSoil, kLightYellow);
-  LbSubgrade = MakeLabel(p, "LbSubgrade", "Subgrade", 1320, 2520, 1215, 495);
-  LbSubgrade->setFont(DesignFont("Times New Roman", 12));
-  Paint(LbSubgrade, kLightYellow);
-  Lbk = MakeLabel(p, "Lbk", "k", 2760, 2160, 1575, 375);
-  Paint(Lbk, kLightYellow);
-  lbSc = MakeLabel(p, "lbSc", "Sc", 3840, 840, 975, 375);
+  designView_.LbSlab = MakeLabel(p, "LbSlab", {}, 720, 720, 5655, 1335);
+  Paint(designView_.LbSlab, buttonFace);
+  designView_.LbPcc = MakeLabel(p, "LbPcc", "PCC", 1320, 1200, 975, 375);
+  designView_.LbPcc->setFont(DesignFont("Times New Roman", 12));
+  Paint(designView_.LbPcc, buttonFace.darker(115));  // the colour of an active window border
+  designView_.LbE = MakeLabel(p, "LbE", "E", 2760, 840, 1575, 255);
+  designView_.LbE->setFont(DesignFont("Times New Roman", 9.75));
+  designView_.LbThickness = MakeLabel(p, "LbThickness", "Thickness", 5040, 840, 1215, 255);
+  designView_.LbSoil = MakeLabel(p, "LbSoil", {}, 720, 2040, 5655, 1095);
+  Paint(designView_.LbSoil, kLightYellow);
+  designView_.LbSubgrade = MakeLabel(p, "LbSubgrade", "Subgrade", 1320, 2520, 1215, 495);
+  designView_.LbSubgrade->setFont(DesignFont("Times New Roman", 12));
+  Paint(designView_.LbSubgrade, kLightYellow);
+  designView_.Lbk = MakeLabel(p, "Lbk", "k", 2760, 2160, 1575, 375);
+  Paint(designView_.Lbk, kLightYellow);
+  designView_.lbSc = MakeLabel(p, "lbSc", "Sc", 3840, 840, 975, 375);
 
   const QFont unitFont = DesignFont(kFixedPitchFont, 9.75);
-  LbunitE = MakeLabel(p, "LbunitE", {}, 2760, 1680, 855, 255);
-  LbunitSc = MakeLabel(p, "LbunitSc", {}, 3900, 1680, 855, 255);
-  Lbunith = MakeLabel(p, "Lbunith", {}, 5040, 1680, 855, 255);
-  Lbunitk = MakeLabel(p, "Lbunitk", {}, 2760, 2880, 855, 255);
-  Paint(Lbunitk, kLightYellow);
-  for (QLabel* unit : {LbunitE, LbunitSc, Lbunith, Lbunitk}) unit->setFont(unitFont);
+  designView_.LbunitE = MakeLabel(p, "LbunitE", {}, 2760, 1680, 855, 255);
+  designView_.LbunitSc = MakeLabel(p, "LbunitSc", {}, 3900, 1680, 855, 255);
+  designView_.Lbunith = MakeLabel(p, "Lbunith", {}, 5040, 1680, 855, 255);
+  designView_.Lbunitk = MakeLabel(p, "Lbunitk", {}, 2760, 2880, 855, 255);
+  Paint(designView_.Lbunitk, kLightYellow);
+  for (QLabel* unit : {designView_.LbunitE, designView_.LbunitSc, designView_.Lbunith, designView_.Lbunitk})
+    unit->setFont(unitFont);
 
-  lbh = MakeLabel(p, "lbh", {}, 5040, 1200, 855, 375);
-  lbh->setFont(DesignFont(kFixedPitchFont, 12));
-  lbh->setFrameStyle(QFrame::Box | QFrame::Plain);
-  Paint(lbh, buttonFace);
+  designView_.lbh = MakeLabel(p, "lbh", {}, 5040, 1200, 855, 375);
+  designView_.lbh->setFont(DesignFont(kFixedPitchFont, 12));
+  designView_.lbh->setFrameStyle(QFrame::Box | QFrame::Plain);
+  Paint(designView_.lbh, buttonFace);
 
-  TxtE = Make<QLineEdit>(p, "TxtE", 2760, 1200, 855, 375);
-  Txtk = Make<QLineEdit>(p, "Txtk", 2760, 2520, 855, 375);
-  cmdDesign = MakeButton(p, "cmdDesign", "Design Thickness", 1200, 3720, 1575, 375);
-  TxtSc = Make<QLineEdit>(p, "TxtSc", 3840, 1200, 975, 375);
-  cmdReport = MakeButton(p, "cmdReport", "Report", 4260, 3720, 1575, 375);
+  designView_.TxtE = Make<QLineEdit>(p, "TxtE", 2760, 1200, 855, 375);
+  designView_.Txtk = Make<QLineEdit>(p, "Txtk", 2760, 2520, 855, 375);
+  designView_.cmdDesign = MakeButton(p, "cmdDesign", "Design Thickness", 1200, 3720, 1575, 375);
+  designView_.TxtSc = Make<QLineEdit>(p, "TxtSc", 3840, 1200, 975, 375);
+  designView_.cmdReport = MakeButton(p, "cmdReport", "Report", 4260, 3720, 1575, 375);
   // The boxes and buttons draw their frames from the window colour: keep the system's, not the cyan.
   const QColor systemWindow = QApplication::palette().color(QPalette::Window);
-  for (QWidget* control : std::initializer_list<QWidget*>{TxtE, Txtk, TxtSc, cmdDesign, cmdReport}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{designView_.TxtE, designView_.Txtk, designView_.TxtSc,
+                                                          designView_.cmdDesign, designView_.cmdReport}) {
     QPalette palette = control->palette();
     palette.setColor(QPalette::Window, systemWindow);
     control->setPalette(palette);
   }
 
-  setTabOrder(TxtE, TxtSc);
-  setTabOrder(TxtSc, Txtk);
-  setTabOrder(Txtk, cmdDesign);
-  setTabOrder(cmdDesign, cmdReport);
+  setTabOrder(designView_.TxtE, designView_.TxtSc);
+  setTabOrder(designView_.TxtSc, designView_.Txtk);
+  setTabOrder(designView_.Txtk, designView_.cmdDesign);
+  setTabOrder(designView_.cmdDesign, designView_.cmdReport);
 }

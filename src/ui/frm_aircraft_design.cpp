@@ -12,7 +12,7 @@ void frmAircraft::cmdDesign_Click() {
   used.outcome = Outcome::Failure("no design");
   // The ranges follow the check mark of the English item, which the unit commands keep with the flags.
   const Outcome outcome = CheckInputsAndDesign(
-      state_, EnglishOption->isChecked(), services_.messages, [this] { ShowInputs(); }, &used);
+      state_, menus_.EnglishOption->isChecked(), services_.messages, [this] { ShowInputs(); }, &used);
   if (used.outcome) analysis_->DesignMade(std::move(used));
   ShowInputs();
   if (!outcome) services_.messages.MsgBox(outcome.message, kMsgOk, kProgramName);

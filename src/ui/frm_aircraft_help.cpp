@@ -47,28 +47,29 @@ class GridHeadingTips : public QObject {
 
 void frmAircraft::AddKeyboardAndHelp() {
   // Tab goes on to Add, Remove and Remove ALL; the arrow keys still walk the cells.
-  Grid1->setTabKeyNavigation(false);
+  aircraftView_.Grid1->setTabKeyNavigation(false);
   // The design view opens ready for typing E.
-  connect(mnuPvmtStru, &QAction::triggered, this, [this] {
-    TxtE->setFocus(Qt::TabFocusReason);
-    TxtE->selectAll();
+  connect(menus_.mnuPvmtStru, &QAction::triggered, this, [this] {
+    designView_.TxtE->setFocus(Qt::TabFocusReason);
+    designView_.TxtE->selectAll();
   });
-  for (QLineEdit* box : {TxtE, TxtSc, Txtk}) connect(box, &QLineEdit::returnPressed, cmdDesign, &QPushButton::click);
+  for (QLineEdit* box : {designView_.TxtE, designView_.TxtSc, designView_.Txtk})
+    connect(box, &QLineEdit::returnPressed, designView_.cmdDesign, &QPushButton::click);
 
-  const std::pair<QAction*, QKeySequence> shortcuts[] = {{FileLoad, QKeySequence(Qt::CTRL | Qt::Key_O)},
-                                                         {FileSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
-                                                         {mnuPrintReport, QKeySequence(Qt::CTRL | Qt::Key_P)},
-                                                         {FileExit, QKeySequence(Qt::CTRL | Qt::Key_Q)}};
+  const std::pair<QAction*, QKeySequence> shortcuts[] = {{menus_.FileLoad, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                                                         {menus_.FileSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                                                         {menus_.mnuPrintReport, QKeySequence(Qt::CTRL | Qt::Key_P)},
+                                                         {menus_.FileExit, QKeySequence(Qt::CTRL | Qt::Key_Q)}};
   for (const auto& [item, keys] : shortcuts) item->setShortcut(keys);
 
-  mnuHelpTopics = new QAction(tr("&Help Topics"), this);
-  mnuHelpTopics->setObjectName("mnuHelpTopics");
-  mnuHelpTopics->setShortcut(QKeySequence(Qt::Key_F1));
-  mnuHelp->insertAction(mnuAbout, mnuHelpTopics);
-  connect(mnuHelpTopics, &QAction::triggered, this, &frmAircraft::mnuHelpTopics_Click);
+  menus_.mnuHelpTopics = new QAction(tr("&Help Topics"), this);
+  menus_.mnuHelpTopics->setObjectName("mnuHelpTopics");
+  menus_.mnuHelpTopics->setShortcut(QKeySequence(Qt::Key_F1));
+  menus_.mnuHelp->insertAction(menus_.mnuAbout, menus_.mnuHelpTopics);
+  connect(menus_.mnuHelpTopics, &QAction::triggered, this, &frmAircraft::mnuHelpTopics_Click);
 
   new InputFileDrops(this, [this](const QString& path) { OpenInputFile(path.toStdString()); });
-  new GridHeadingTips(Grid1, [this](int column) {
+  new GridHeadingTips(aircraftView_.Grid1, [this](int column) {
     if (column < 0 || column >= kGridColumns) return QString();
     return GridColumnTip(column, QString::fromStdString(state_.unitword[static_cast<std::size_t>(column) + 1]));
   });
@@ -77,16 +78,16 @@ void frmAircraft::AddKeyboardAndHelp() {
 void frmAircraft::ShowHelpTips() {
   const bool metric = state_.IsMetric();
   const auto unit = [](const std::string& label) { return QString::fromStdString(label).trimmed(); };
-  TxtE->setToolTip(MaterialInputTip(MaterialInput::kE, metric, unit(state_.LbunitE)));
-  TxtSc->setToolTip(MaterialInputTip(MaterialInput::kSc, metric, unit(state_.LbunitSc)));
-  Txtk->setToolTip(MaterialInputTip(MaterialInput::kK, metric, unit(state_.Lbunitk)));
-  lbh->setToolTip(ThicknessTip(metric, unit(state_.Lbunith)));
+  designView_.TxtE->setToolTip(MaterialInputTip(MaterialInput::kE, metric, unit(state_.LbunitE)));
+  designView_.TxtSc->setToolTip(MaterialInputTip(MaterialInput::kSc, metric, unit(state_.LbunitSc)));
+  designView_.Txtk->setToolTip(MaterialInputTip(MaterialInput::kK, metric, unit(state_.Lbunitk)));
+  designView_.lbh->setToolTip(ThicknessTip(metric, unit(state_.Lbunith)));
 }
 
 // Modeless, as the about box: an open window is brought to the front. Asked from a material input, it
 // opens at the inputs.
 void frmAircraft::mnuHelpTopics_Click() {
-  const bool atInput = TxtE->hasFocus() || TxtSc->hasFocus() || Txtk->hasFocus();
+  const bool atInput = designView_.TxtE->hasFocus() || designView_.TxtSc->hasFocus() || designView_.Txtk->hasFocus();
   auto* window = qobject_cast<frmHelp*>(helpWindow.data());
   if (!window) {
     window = new frmHelp(this);

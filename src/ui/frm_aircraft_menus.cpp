@@ -32,38 +32,38 @@ void AddSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObje
 
 void frmAircraft::CreateMenus() {
   QMenuBar* bar = menuBar();
-  File = AddMenu(bar, "File", tr("&File"));
-  mnuDefaultOptions = File->addMenu(tr("&Default Options"));
-  mnuDefaultOptions->setObjectName("mnuDefaultOptions");
-  MetricOption = AddItem(mnuDefaultOptions, this, "MetricOption", tr("&Metric System"));
-  MetricOption->setCheckable(true);
-  EnglishOption = AddItem(mnuDefaultOptions, this, "EnglishOption", tr("&English System"));
-  EnglishOption->setCheckable(true);
-  EnglishOption->setChecked(true);
-  EnglishOption->setEnabled(false);
-  AddSeparator(File, "line0");
-  FileLoad = AddItem(File, this, "FileLoad", tr("&Read Data From File..."));
-  FileSave = AddItem(File, this, "FileSave", tr("&Save Input Data..."));
-  AddSeparator(File, "line0b");
-  mnuSaveReport = AddItem(File, this, "mnuSaveReport", tr("S&ave Report..."));
-  mnuSaveReport->setVisible(false);
-  mnuPrintReport = AddItem(File, this, "mnuPrintReport", tr("&Print Report..."));
-  AddSeparator(File, "line1");
-  FileExit = AddItem(File, this, "FileExit", tr("E&xit"));
+  menus_.File = AddMenu(bar, "File", tr("&File"));
+  menus_.mnuDefaultOptions = menus_.File->addMenu(tr("&Default Options"));
+  menus_.mnuDefaultOptions->setObjectName("mnuDefaultOptions");
+  menus_.MetricOption = AddItem(menus_.mnuDefaultOptions, this, "MetricOption", tr("&Metric System"));
+  menus_.MetricOption->setCheckable(true);
+  menus_.EnglishOption = AddItem(menus_.mnuDefaultOptions, this, "EnglishOption", tr("&English System"));
+  menus_.EnglishOption->setCheckable(true);
+  menus_.EnglishOption->setChecked(true);
+  menus_.EnglishOption->setEnabled(false);
+  AddSeparator(menus_.File, "line0");
+  menus_.FileLoad = AddItem(menus_.File, this, "FileLoad", tr("&Read Data From File..."));
+  menus_.FileSave = AddItem(menus_.File, this, "FileSave", tr("&Save Input Data..."));
+  AddSeparator(menus_.File, "line0b");
+  menus_.mnuSaveReport = AddItem(menus_.File, this, "mnuSaveReport", tr("S&ave Report..."));
+  menus_.mnuSaveReport->setVisible(false);
+  menus_.mnuPrintReport = AddItem(menus_.File, this, "mnuPrintReport", tr("&Print Report..."));
+  AddSeparator(menus_.File, "line1");
+  menus_.FileExit = AddItem(menus_.File, this, "FileExit", tr("E&xit"));
 
-  mnuAircraft = AddItem(bar, this, "mnuAircraft", tr("&Aircraft Data"));
-  mnuPvmtStru = AddItem(bar, this, "mnuPvmtStru", tr("&Design Structure"));
+  menus_.mnuAircraft = AddItem(bar, this, "mnuAircraft", tr("&Aircraft Data"));
+  menus_.mnuPvmtStru = AddItem(bar, this, "mnuPvmtStru", tr("&Design Structure"));
 
   // Items of the designed menu that are never shown.
-  mnuLink = AddMenu(bar, "mnuLink", tr("&Link"));
-  AddItem(mnuLink, this, "mnuz805era", tr("&Z805ERA"));
-  AddItem(mnuLink, this, "mnuZIRARI", tr("&ZIRARI"));
-  mnuLink->menuAction()->setVisible(false);
-  mnuReport = AddItem(bar, this, "mnuReport", tr("&Report"));
-  mnuReport->setVisible(false);
+  menus_.mnuLink = AddMenu(bar, "mnuLink", tr("&Link"));
+  AddItem(menus_.mnuLink, this, "mnuz805era", tr("&Z805ERA"));
+  AddItem(menus_.mnuLink, this, "mnuZIRARI", tr("&ZIRARI"));
+  menus_.mnuLink->menuAction()->setVisible(false);
+  menus_.mnuReport = AddItem(bar, this, "mnuReport", tr("&Report"));
+  menus_.mnuReport->setVisible(false);
 
-  mnuHelp = AddMenu(bar, "mnuHelp", tr("&Help"));
-  mnuAbout = AddItem(mnuHelp, this, "mnuAbout", tr("&About"));
+  menus_.mnuHelp = AddMenu(bar, "mnuHelp", tr("&Help"));
+  menus_.mnuAbout = AddItem(menus_.mnuHelp, this, "mnuAbout", tr("&About"));
 
   // The designed client area, below the menu bar.
   resize(TwipsToPixels(7260, this), TwipsToPixels(5340, this) + bar->sizeHint().height());
@@ -71,35 +71,36 @@ void frmAircraft::CreateMenus() {
 
 void frmAircraft::ConnectHandlers() {
   using Handler = void (frmAircraft::*)();
-  const std::pair<QAction*, Handler> items[] = {{MetricOption, &frmAircraft::MetricOption_Click},
-                                                {EnglishOption, &frmAircraft::EnglishOption_Click},
-                                                {FileLoad, &frmAircraft::FileLoad_Click},
-                                                {FileSave, &frmAircraft::FileSave_Click},
-                                                {mnuPrintReport, &frmAircraft::mnuPrintReport_Click},
-                                                {FileExit, &frmAircraft::FileExit_Click},
-                                                {mnuAircraft, &frmAircraft::mnuAircraft_Click},
-                                                {mnuPvmtStru, &frmAircraft::mnuPvmtStru_Click},
-                                                {mnuReport, &frmAircraft::mnuReport_Click},
-                                                {mnuAbout, &frmAircraft::mnuAbout_Click}};
+  const std::pair<QAction*, Handler> items[] = {{menus_.MetricOption, &frmAircraft::MetricOption_Click},
+                                                {menus_.EnglishOption, &frmAircraft::EnglishOption_Click},
+                                                {menus_.FileLoad, &frmAircraft::FileLoad_Click},
+                                                {menus_.FileSave, &frmAircraft::FileSave_Click},
+                                                {menus_.mnuPrintReport, &frmAircraft::mnuPrintReport_Click},
+                                                {menus_.FileExit, &frmAircraft::FileExit_Click},
+                                                {menus_.mnuAircraft, &frmAircraft::mnuAircraft_Click},
+                                                {menus_.mnuPvmtStru, &frmAircraft::mnuPvmtStru_Click},
+                                                {menus_.mnuReport, &frmAircraft::mnuReport_Click},
+                                                {menus_.mnuAbout, &frmAircraft::mnuAbout_Click}};
   for (const auto& [item, handler] : items) connect(item, &QAction::triggered, this, handler);
 
-  const std::pair<QPushButton*, Handler> buttons[] = {{cmdDesign, &frmAircraft::cmdDesign_Click},
-                                                      {cmdReport, &frmAircraft::cmdReport_Click},
-                                                      {cmdAdd, &frmAircraft::cmdAdd_Click},
-                                                      {cmdDel, &frmAircraft::cmdDel_Click},
-                                                      {cmddelall, &frmAircraft::cmddelall_Click}};
+  const std::pair<QPushButton*, Handler> buttons[] = {{designView_.cmdDesign, &frmAircraft::cmdDesign_Click},
+                                                      {designView_.cmdReport, &frmAircraft::cmdReport_Click},
+                                                      {aircraftView_.cmdAdd, &frmAircraft::cmdAdd_Click},
+                                                      {aircraftView_.cmdDel, &frmAircraft::cmdDel_Click},
+                                                      {aircraftView_.cmddelall, &frmAircraft::cmddelall_Click}};
   for (const auto& [button, handler] : buttons) connect(button, &QPushButton::clicked, this, handler);
 
   // Enter on a list item adds it, as a double-click does.
-  connect(ListAircraft, &QListWidget::itemActivated, this, &frmAircraft::ListAircraft_DblClick);
-  connect(Grid1, &QTableWidget::cellClicked, this, &frmAircraft::Grid1_Click);
-  connect(Grid1, &QTableWidget::cellDoubleClicked, this, &frmAircraft::Grid1_DblClick);
+  connect(aircraftView_.ListAircraft, &QListWidget::itemActivated, this, &frmAircraft::ListAircraft_DblClick);
+  connect(aircraftView_.Grid1, &QTableWidget::cellClicked, this, &frmAircraft::Grid1_Click);
+  connect(aircraftView_.Grid1, &QTableWidget::cellDoubleClicked, this, &frmAircraft::Grid1_DblClick);
 
   // The state holds the input texts as the user types them. The window only ever shows the state's
   // own text, so a text that differs from it is the user's change, and the design shown is no longer
   // the design of the inputs shown.
-  const std::pair<QLineEdit*, std::string ProgramState::*> boxes[] = {
-      {TxtE, &ProgramState::TxtE}, {TxtSc, &ProgramState::TxtSc}, {Txtk, &ProgramState::Txtk}};
+  const std::pair<QLineEdit*, std::string ProgramState::*> boxes[] = {{designView_.TxtE, &ProgramState::TxtE},
+                                                                      {designView_.TxtSc, &ProgramState::TxtSc},
+                                                                      {designView_.Txtk, &ProgramState::Txtk}};
   for (const auto& [box, text] : boxes)
     connect(box, &QLineEdit::textChanged, this, [this, member = text](const QString& typed) {
       // A text the box only shows keeps the state's bytes, so a file's text that is not UTF-8 is saved

@@ -21,19 +21,20 @@ constexpr int kHeadingRowTwips = 500;
 }  // namespace
 
 void frmAircraft::FillAircraftList() {
-  for (int r = 1; r <= state_.account; ++r) ListAircraft->addItem(QString::fromStdString(state_.acdata[r][kFieldName]));
+  for (int r = 1; r <= state_.account; ++r)
+    aircraftView_.ListAircraft->addItem(QString::fromStdString(state_.acdata[r][kFieldName]));
 }
 
 // With several items selected the last one wins.
 int frmAircraft::List_sel() const {
   int row = 0;
-  for (int k = 0; k < state_.account && k < ListAircraft->count(); ++k)
-    if (ListAircraft->item(k)->isSelected()) row = k + 1;
+  for (int k = 0; k < state_.account && k < aircraftView_.ListAircraft->count(); ++k)
+    if (aircraftView_.ListAircraft->item(k)->isSelected()) row = k + 1;
   return row;
 }
 
 void frmAircraft::SetGridCell(int row, int column, const std::string& text) {
-  QTableWidgetItem* item = Grid1->item(row, column);
+  QTableWidgetItem* item = aircraftView_.Grid1->item(row, column);
   if (!item) {
     item = new QTableWidgetItem;
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -42,17 +43,18 @@ void frmAircraft::SetGridCell(int row, int column, const std::string& text) {
                            : column == 0 ? Qt::AlignLeft | Qt::AlignVCenter
                                          : Qt::AlignRight | Qt::AlignVCenter);
     if (heading) item->setBackground(palette().color(QPalette::Button));
-    Grid1->setItem(row, column, item);
+    aircraftView_.Grid1->setItem(row, column, item);
   }
   item->setText(QString::fromStdString(text));
 }
 
 void frmAircraft::BuildGridHeader() {
-  if (Grid1->columnCount() < kGridColumns) Grid1->setColumnCount(kGridColumns);
-  if (Grid1->rowCount() < kGridFirstMixRow) Grid1->setRowCount(kGridFirstMixRow);
-  Grid1->setColumnWidth(0, TwipsToPixels(kNameColumnTwips, Grid1));
-  for (int c = 1; c < kGridColumns; ++c) Grid1->setColumnWidth(c, TwipsToPixels(kValueColumnTwips, Grid1));
-  Grid1->setRowHeight(kGridHeadingRow, TwipsToPixels(kHeadingRowTwips, Grid1));
+  if (aircraftView_.Grid1->columnCount() < kGridColumns) aircraftView_.Grid1->setColumnCount(kGridColumns);
+  if (aircraftView_.Grid1->rowCount() < kGridFirstMixRow) aircraftView_.Grid1->setRowCount(kGridFirstMixRow);
+  aircraftView_.Grid1->setColumnWidth(0, TwipsToPixels(kNameColumnTwips, aircraftView_.Grid1));
+  for (int c = 1; c < kGridColumns; ++c)
+    aircraftView_.Grid1->setColumnWidth(c, TwipsToPixels(kValueColumnTwips, aircraftView_.Grid1));
+  aircraftView_.Grid1->setRowHeight(kGridHeadingRow, TwipsToPixels(kHeadingRowTwips, aircraftView_.Grid1));
   SetUnitWords(state_);
   for (int c = 0; c < kGridColumns; ++c) {
     SetGridCell(kGridHeadingRow, c, state_.achead[c + 1]);
@@ -64,9 +66,9 @@ void frmAircraft::FillMixGrid(const MixList& list, int count) {
   // The change waiting in the dialog names a mix position, which may now hold another aircraft.
   if (changeDialog) changeDialog->DropPendingChange();
   count = std::clamp(count, 0, kMaxAircraft);
-  Grid1->setRowCount(count + kGridFirstMixRow);
+  aircraftView_.Grid1->setRowCount(count + kGridFirstMixRow);
   for (int p = 1; p <= count; ++p)
-    for (int c = 0; c < Grid1->columnCount() && c < kGridColumns; ++c)
+    for (int c = 0; c < aircraftView_.Grid1->columnCount() && c < kGridColumns; ++c)
       SetGridCell(p + 1, c, MixCellText(state_.acdata, list[p], c));
 }
 
@@ -93,10 +95,11 @@ void frmAircraft::cmddelall_Click() {
   if (emptied) DesignOutdated();
 }
 
-void frmAircraft::Grid1_Click() { selrow_ = Grid1->currentRow(); }
+void frmAircraft::Grid1_Click() { selrow_ = aircraftView_.Grid1->currentRow(); }
 
 void frmAircraft::Grid1_DblClick() {
-  const std::optional<CellEdit> edit = BeginCellEdit(state_, Grid1->currentRow(), Grid1->currentColumn());
+  const std::optional<CellEdit> edit =
+      BeginCellEdit(state_, aircraftView_.Grid1->currentRow(), aircraftView_.Grid1->currentColumn());
   if (!edit) return;
   if (!changeDialog) {
     changeDialog = new frmChangedata(state_, services_.messages, this);
@@ -118,14 +121,14 @@ void frmAircraft::ShowChangeDialog(const QString& prompt) {
 // The grid answers the keyboard as it does the mouse: moving the current cell is a click, Enter a
 // double-click.
 bool frmAircraft::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Grid1 && event->type() == QEvent::KeyPress) {
+  if (watched == aircraftView_.Grid1 && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       Grid1_DblClick();
       return true;
     }
   }
-  if (watched == Grid1 && event->type() == QEvent::KeyRelease) {
+  if (watched == aircraftView_.Grid1 && event->type() == QEvent::KeyRelease) {
     switch (static_cast<QKeyEvent*>(event)->key()) {
       case Qt::Key_Up:
       case Qt::Key_Down:

@@ -17,7 +17,7 @@ bool frmAircraft::DesignShownOrAsk() {
 void frmAircraft::cmdReport_Click() {
   if (!DesignShownOrAsk()) return;
   // "&Design Structure" is the way back from the report to the design view.
-  if (ShowReport()) mnuPvmtStru->setEnabled(true);
+  if (ShowReport()) menus_.mnuPvmtStru->setEnabled(true);
 }
 
 // The temporary file goes as soon as its lines are read.
@@ -44,8 +44,8 @@ bool frmAircraft::ShowReport() {
     return false;
   }
   // The box turns every CR LF into a line break of its own.
-  txtReports->setPlainText(QString::fromStdString(WithLineEnds(lines)));
-  txtReports->setVisible(true);
+  designView_.txtReports->setPlainText(QString::fromStdString(WithLineEnds(lines)));
+  designView_.txtReports->setVisible(true);
   return true;
 }
 

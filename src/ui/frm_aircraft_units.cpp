@@ -25,8 +25,8 @@ void frmAircraft::SwitchUnits(bool metric) {
 }
 
 void frmAircraft::ShowUnitItems(bool metric) {
-  EnglishOption->setChecked(!metric);
-  MetricOption->setChecked(metric);
-  EnglishOption->setEnabled(metric);
-  MetricOption->setEnabled(!metric);
+  menus_.EnglishOption->setChecked(!metric);
+  menus_.MetricOption->setChecked(metric);
+  menus_.EnglishOption->setEnabled(metric);
+  menus_.MetricOption->setEnabled(!metric);
 }
