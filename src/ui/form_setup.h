@@ -1,5 +1,4 @@
-// The set-up every form of the program shares: its caption and the font it was designed with, and a
-// dialog's fixed size in twips.
+// The set-up every form shares: caption and design font, and for a dialog its fixed size in twips.
 #pragma once
 
 #include <QString>
