@@ -42,15 +42,34 @@ exec 9>&-
 
 root=$(mktemp -d /var/tmp/ripades-fresh.XXXXXX)
 mounts=(proc sys dev dev/shm)
+child=
+
+# Stops the command and everything it started, by their process ids, deepest first.
+stop() {
+  descendants() {
+    local p
+    for p in $(ps -o pid= --ppid "$1"); do
+      descendants "$p"
+      echo "$p"
+    done
+  }
+  local pids
+  pids=$(descendants $$)
+  [[ -z $pids ]] || kill -TERM $pids 2>/dev/null || true
+}
 
 cleanup() {
   local status=$?
   trap - EXIT INT TERM HUP
-  # The mounts live in the namespace of the child and end with it; unmount anyway in case one leaked.
-  local m
+  if [[ -n $child ]]; then
+    stop
+    wait "$child" 2>/dev/null || true
+  fi
+  # The mounts live in the child's own mount namespace and end with it; unmount anyway if one leaked.
+  local i m
   for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
     m=$root/${mounts[i]}
-    mountpoint -q "$m" 2>/dev/null && { umount "$m" || umount -l "$m"; }
+    ! mountpoint -q "$m" 2>/dev/null || umount "$m" || umount -l "$m"
   done
   if findmnt -rn -o TARGET | grep -q "^$root/"; then
     echo "fresh-machine.sh: something is still mounted under $root; not deleting it" >&2
@@ -81,7 +100,11 @@ inside() {
   env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin TERM="${TERM:-dumb}" \
     chroot "$root" /bin/bash -c 'cd /root/ripades && exec "$@"' command "$@"
 }
+# In the background, so that a signal reaches the traps above at once; stdin stays the caller's.
+unshare --mount --propagation private bash -c "set -e; $(declare -f inside); inside \"\$@\"" inside "$root" "$@" \
+  <&0 &
+child=$!
 status=0
-unshare --mount --propagation private bash -c "set -e; $(declare -f inside); inside \"\$@\"" inside "$root" "$@" ||
-  status=$?
+wait "$child" || status=$?
+child=
 exit "$status"
