@@ -9,7 +9,7 @@ build=${RIPADES_ASAN_BUILD:-build-asan}
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_COMPILER=clang++ -DRIPADES_BENCH=OFF "$@" \
-  -DCMAKE_CXX_FLAGS="-O1 -g $sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize" >/dev/null
+  -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only $sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize" >/dev/null
 cmake --build "$build" -j "${RIPADES_JOBS:-$(nproc)}"
 
 # Leak detection stays on for every test, the window tests included: they leak nothing today.
