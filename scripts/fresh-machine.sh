@@ -7,9 +7,9 @@
 # changes. The minimal root comes from mmdebstrap --variant=minbase with this machine's own apt sources
 # and is kept as a tarball in /var/cache/ripades-fresh-machine (RIPADES_FRESH_CACHE) for the next runs;
 # delete it to bootstrap again. Each run unpacks it into a new folder under /var/tmp, mounts /proc, /sys,
-# /dev and a /dev/shm of its own in a private mount namespace, runs COMMAND in /root/ripades with a clean
-# environment, then unmounts and deletes the folder, also on failure or Ctrl-C. The exit status is
-# COMMAND's. Nothing is written into the project's tree.
+# /dev, /dev/pts and a /dev/shm of its own in a private mount namespace, runs COMMAND in /root/ripades
+# with a clean environment, then unmounts and deletes the folder, also on failure or Ctrl-C. The exit
+# status is COMMAND's. Nothing is written into the project's tree.
 set -euo pipefail
 
 if ((EUID != 0)); then
@@ -41,7 +41,7 @@ flock -u 9
 exec 9>&-
 
 root=$(mktemp -d /var/tmp/ripades-fresh.XXXXXX)
-mounts=(proc sys dev dev/shm)
+mounts=(proc sys dev dev/pts dev/shm)
 child=
 
 # Stops the command and everything it started, by their process ids, deepest first.
@@ -92,17 +92,18 @@ cp /etc/resolv.conf "$root/etc/resolv.conf"
 inside() {
   local root=$1
   shift
-  trap 'umount "$root/dev/shm" "$root/dev" "$root/sys" "$root/proc" 2>/dev/null || true' EXIT
+  trap 'umount "$root/dev/shm" "$root/dev/pts" "$root/dev" "$root/sys" "$root/proc" 2>/dev/null || true' EXIT
   mount -t proc proc "$root/proc"
   mount --bind /sys "$root/sys"
   mount --bind /dev "$root/dev"
+  mount --bind /dev/pts "$root/dev/pts"
   mount -t tmpfs -o mode=1777,nosuid,nodev tmpfs "$root/dev/shm"
   env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin TERM="${TERM:-dumb}" \
     chroot "$root" /bin/bash -c 'cd /root/ripades && exec "$@"' command "$@"
 }
 # In the background, so that a signal reaches the traps above at once; stdin stays the caller's.
-unshare --mount --propagation private bash -c "set -e; $(declare -f inside); inside \"\$@\"" inside "$root" "$@" \
-  <&0 &
+unshare --mount --propagation private \
+  bash -c "set -e; $(declare -f inside); inside \"\$@\"" inside "$root" "$@" <&0 &
 child=$!
 status=0
 wait "$child" || status=$?
