@@ -34,6 +34,7 @@ if [[ ! -s $tarball ]]; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends mmdebstrap
   }
   echo "Bootstrapping a minimal Debian 12 into $tarball"
+  rm -f "$tarball.part"  # left by a bootstrap that was stopped
   mmdebstrap --mode=root --variant=minbase --format=tar --quiet bookworm "$tarball.part" "$sources"
   mv "$tarball.part" "$tarball"
 fi
