@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Builds RIPADES and every test with AddressSanitizer and UndefinedBehaviorSanitizer (g++) into
+# Builds RIPADES and every test with clang's AddressSanitizer and UndefinedBehaviorSanitizer into
 # build-asan/ and runs the whole test suite there. Any finding stops the test it happens in and fails.
+# With scripts/build.sh (g++) before it, every test runs built by both compilers. Extra arguments go to
+# cmake (e.g. -DCMAKE_CXX_COMPILER_LAUNCHER=ccache).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${RIPADES_ASAN_BUILD:-build-asan}
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE= -DRIPADES_BENCH=OFF \
-  -DCMAKE_CXX_FLAGS="-O1 -g $sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize" >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_COMPILER=clang++ -DRIPADES_BENCH=OFF "$@" \
+  -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only $sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize" >/dev/null
 cmake --build "$build" -j "${RIPADES_JOBS:-$(nproc)}"
 
 # Leak detection stays on for every test, the window tests included: they leak nothing today.

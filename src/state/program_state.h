@@ -36,8 +36,9 @@ using LibraryRow = std::array<std::string, kFieldCount + 1>;
 using LibraryTable = std::array<LibraryRow, kMaxAircraft + 1>;
 
 struct ProgramState {
-  // Aircraft library (element 0 of every table is never used).
-  LibraryTable acdata{};
+  // Aircraft library (element 0 of every table is never used). The strings start empty without braces;
+  // clang 14 crashes on the value-initialisation of this nested array of strings.
+  LibraryTable acdata;
   LibraryRow achead{};
   int16_t account = 0;
 

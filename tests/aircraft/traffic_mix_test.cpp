@@ -71,7 +71,7 @@ TEST_F(TrafficMixTest, StoreCellValueWritesNumberTextOnlyInsideTheMix) {
 }
 
 TEST(MixCellText, FormatsNumbersOfTheUnitColumnsAndShowsTheRestAsStored) {
-  LibraryTable acdata{};
+  LibraryTable acdata;
   acdata[3] = {"", "Heavy, Dual", "75000.6", "1200.50", "47.5", "14.5", "2.5", "12abc", "0", "11.7"};
   const char* shown[] = {"Heavy, Dual", "75001", "1200.50", "47.5", "14.50", "2.5", "12abc", "0.00", "11.70"};
   for (int c = 0; c < kGridColumns; ++c) EXPECT_EQ(MixCellText(acdata, 3, c), shown[c]) << c;
