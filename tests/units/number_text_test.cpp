@@ -51,8 +51,12 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
 TEST(IsNumber, AcceptsOnlyAWholeFiniteNumberBetweenBlanks) {
   for (const char* yes : {"4000000", " 650 ", "-5", "+1.5", ".5", "5.", "1e3", "1E-3", "-0"})
     EXPECT_TRUE(IsNumber(yes)) << yes;
-  for (const char* no : {"", "   ", "abc", "12x", "1e", "1e400", "inf", "NaN", "1,5", "0x10", "--1", ".", "1 2"})
-    EXPECT_FALSE(IsNumber(no)) << no;
+  for (const std::string& no :
+       {std::string(), std::string("   "), std::string("abc"), std::string("12x"), std::string("1e"),
+        std::string("1e400"), std::string("inf"), std::string("NaN"), std::string("1,5"), std::string("0x10"),
+        std::string("--1"), std::string("."), std::string("1 2"), std::string("12\0005", 4), std::string("\u20135"),
+        std::string(10000, '9')})
+    EXPECT_FALSE(IsNumber(no)) << no.substr(0, 12);
 }
 
 TEST(FormatDecimals, RoundsTheFifteenDigitFormHalfAwayFromZero) {
