@@ -115,6 +115,7 @@ TEST_P(DegenerateInputs, AreRefusedWithAReasonAndChangeNothing) {
   const Outcome outcome = DesignThickness(state);
   EXPECT_FALSE(outcome.ok) << c.what;
   EXPECT_NE(outcome.message.find(c.messagePart), std::string::npos) << outcome.message;
+  EXPECT_EQ(outcome.message.rfind("Cannot design: ", 0), 0u) << outcome.message;
   EXPECT_EQ(state.lbh, "12.3");
   EXPECT_EQ(state.acdata, before.acdata);
   EXPECT_EQ(state.designResult.sigmaWe, before.designResult.sigmaWe);
