@@ -99,18 +99,6 @@ TEST_F(InputFileTest, OnlyAnExactMarkerChangesTheUnitSystem) {
   EXPECT_EQ(metric.acdata[1][kFieldGrossWeight], "55.625");  // not in the file: the library converted
 }
 
-TEST_F(InputFileTest, AWrongSectionMarkerIsReportedAndTakesNothing) {
-  std::string text = InputFileText(MetricRegional());
-  text.replace(text.find("***Aircraft"), 11, "***aircraft");
-  ProgramState state;
-  const InputFileResult result = Read(text, state);
-  EXPECT_EQ(result.status, ReadStatus::kIncorrectInputFile);
-  EXPECT_EQ(result.message, "Incorrect Input File!");
-  EXPECT_EQ(state.TxtSc, "650");
-  EXPECT_EQ(state.SIFlag, 0);
-  EXPECT_EQ(state.inputFile, "");  // the file was not taken
-}
-
 TEST_F(InputFileTest, ARowBeyondTheLibraryInUseFailsNamingLineRowAndLibrarySize) {
   ProgramState state;
   const std::string block = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n";

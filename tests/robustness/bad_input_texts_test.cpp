@@ -70,6 +70,7 @@ TEST_P(InputFileLine, WithLettersIsTakenVerbatimIgnoredOrRefusedByItsKind) {
   EXPECT_EQ(state.TxtE, taken == "E" ? "abc" : c.status == ReadStatus::kLoaded ? "4000000" : "typed");
   EXPECT_EQ(state.acdata[5][kFieldDepartures] == "abc", taken == "field");
   EXPECT_EQ(state.MixCount(), c.status == ReadStatus::kLoaded ? 1 : 2);
+  EXPECT_EQ(state.inputFile, c.status == ReadStatus::kLoaded ? path : "");
   if (c.status == ReadStatus::kFailed) {
     EXPECT_NE(read.message.find(path), std::string::npos) << read.message;
     EXPECT_NE(read.message.find("line " + std::to_string(c.line)), std::string::npos) << read.message;
