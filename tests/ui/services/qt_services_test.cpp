@@ -20,16 +20,19 @@
 
 namespace {
 
-// Runs `act` on the modal dialog once it is shown.
+// Runs `act` on the modal dialog once it is shown; a dialog that `act` left open is cancelled, so that a
+// failing test ends instead of waiting for a user.
 template <typename Dialog>
 void WhenShown(std::function<void(Dialog&)> act) {
   QTimer::singleShot(0, [act] {
     auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    if (dialog) {
-      act(*dialog);
-    } else {
+    if (!dialog) {
       ADD_FAILURE() << "no modal dialog";
+      if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
+      return;
     }
+    act(*dialog);
+    if (dialog->isVisible()) static_cast<QDialog*>(dialog)->reject();
   });
 }
 
