@@ -44,6 +44,8 @@ struct BoxCase {
   const char* buttons;  // the buttons' texts left to right, '|' between them, no '&'
 };
 
+void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.name; }
+
 class QtMessageBoxAnswer : public testing::TestWithParam<BoxCase> {};
 
 TEST_P(QtMessageBoxAnswer, IsTheButtonClickedOrTheEscapeButtonWhenClosed) {
@@ -122,6 +124,8 @@ struct SaveCase {
   bool addSuffix;
   const char* expectedFile;
 };
+
+void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
 
 class QtFileDialogSave : public testing::TestWithParam<SaveCase> {};
 
