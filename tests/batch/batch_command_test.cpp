@@ -88,6 +88,7 @@ TEST_F(BatchFilesTest, PdfWritesTheDesignDocumentOfTheExampleOnNumberedPages) {
                                           "env -u QT_QPA_PLATFORM -u DISPLAY");
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out, examples + "english_mixed_fleet.inp: 17.9 in\n");
   const std::vector<std::string> pages = PdfPages(pdf.string());
   ASSERT_GE(pages.size(), 2u);
   std::string all;
