@@ -33,6 +33,10 @@ TEST(DesignDocument, MetricDataKeepTheirUnitsAndUnsavedDataAreNamedSo) {
             (std::vector<std::string>{"", "kN", "per year", "%", "kPa", "", "cm", "cm", "cm"}));
   EXPECT_EQ(document.traffic.rows.size(), static_cast<std::size_t>(state.MixCount()));
   EXPECT_EQ(document.fatigue.headings[2][2], "kPa");
+  // Names are text; every other column of the traffic and fatigue tables holds figures set flush right.
+  const std::vector<bool> nameThenFigures = {false, true, true, true, true, true, true, true};
+  EXPECT_EQ(document.fatigue.numeric, nameThenFigures);
+  EXPECT_EQ(document.traffic.numeric, std::vector<bool>({false, true, true, true, true, true, true, true, true}));
   EXPECT_EQ(document.thicknessUnit, "cm");
   EXPECT_NEAR(document.designThickness, state.designResult.thicknessIn * 2.54, 1e-9);
 
@@ -61,6 +65,7 @@ TEST(DesignDocument, SensitivityCasesGiveRowsAndLinesThroughTheDesign) {
   ASSERT_TRUE(BuildDesignDocument(state, used, sensitivity, "2026-12-06", document).ok);
   using Row = std::vector<std::string>;
   EXPECT_EQ(document.sensitivity.headings[1], (Row{"", "", "", "cm", "cm"}));
+  EXPECT_EQ(document.sensitivity.numeric, std::vector<bool>({false, true, false, true, true}));
   EXPECT_EQ(document.sensitivity.rows,
             (std::vector<Row>{{"None (the design)", "1", "", "25.4", ""},
                               {"k, subgrade modulus", "1.2", "48 kPa/mm", "24.4", "-1.0"},

@@ -12,6 +12,7 @@
 namespace {
 
 struct CheckCase {
+  const char* name;
   const char* value;
   InputRange range;
   std::vector<MsgBoxAnswer> answers;
@@ -50,22 +51,33 @@ using A = MsgBoxAnswer;
 INSTANTIATE_TEST_SUITE_P(
     Cases, CheckInputValueTest,
     testing::Values(
-        CheckCase{"0", kE, {A::kYes}, "500000", {{kEBelow, 4}}},
-        CheckCase{"0", kE, {A::kNo}, "0", {{kEBelow, 4}, {"Keep the E input value anyway!", 0}}},
-        CheckCase{"-5", kE, {}, "-5", {{kEInvalid, 6}}}, CheckCase{"abc", kE, {A::kTryAgain}, "abc", {{kEInvalid, 6}}},
-        CheckCase{"", kE, {}, "", {{kEInvalid, 6}}}, CheckCase{"12abc", kE, {}, "12abc", {{kEInvalid, 6}}},
-        CheckCase{"1000", kSc, {}, "1000", {}}, CheckCase{" 650 ", kSc, {}, " 650 ", {}},
-        CheckCase{"500000", kE, {}, "500000", {}},
-        CheckCase{"60000000", kMetricE, {A::kYes}, "5.512E+07", {{kMetricEAbove, 4}}},
-        CheckCase{"13.55", kMetricK, {}, "13.55", {}}, CheckCase{"189.7", kMetricK, {}, "189.7", {}},
-        CheckCase{"13.54",
+        CheckCase{"BelowAcceptedGivesTheMinimum", "0", kE, {A::kYes}, "500000", {{kEBelow, 4}}},
+        CheckCase{"BelowKeptSaysSo", "0", kE, {A::kNo}, "0", {{kEBelow, 4}, {"Keep the E input value anyway!", 0}}},
+        CheckCase{"NegativeIsInvalid", "-5", kE, {}, "-5", {{kEInvalid, 6}}},
+        CheckCase{"LettersInvalidWhateverTheAnswer", "abc", kE, {A::kTryAgain}, "abc", {{kEInvalid, 6}}},
+        CheckCase{"EmptyIsInvalid", "", kE, {}, "", {{kEInvalid, 6}}},
+        CheckCase{"TrailingLettersInvalid", "12abc", kE, {}, "12abc", {{kEInvalid, 6}}},
+        CheckCase{"AtTheMaximumAsksNothing", "1000", kSc, {}, "1000", {}},
+        CheckCase{"BlanksAroundAreFine", " 650 ", kSc, {}, " 650 ", {}},
+        CheckCase{"AtTheMinimumAsksNothing", "500000", kE, {}, "500000", {}},
+        CheckCase{
+            "MetricAboveGivesSingleTextMaximum", "60000000", kMetricE, {A::kYes}, "5.512E+07", {{kMetricEAbove, 4}}},
+        CheckCase{"MetricAtTheMinimum", "13.55", kMetricK, {}, "13.55", {}},
+        CheckCase{"MetricAtTheMaximum", "189.7", kMetricK, {}, "189.7", {}},
+        CheckCase{"MetricJustBelowTheMinimum",
+                  "13.54",
                   kMetricK,
                   {A::kYes},
                   "13.55",
                   {{"k is not within the typical data range( 13.55,  189.7). Accept the suggested minimum value?", 4}}},
-        CheckCase{"2e8", kChangeDataRange, {A::kYes}, "1E+08", {{kThisAbove, 4}}},
-        CheckCase{"1e400", kChangeDataRange, {}, "1e400", {{"This is an invalid number; please try again!", 6}}}),
-    [](const testing::TestParamInfo<CheckCase>& info) { return "Case" + std::to_string(info.index); });
+        CheckCase{"ChangeDataAboveGivesENotation", "2e8", kChangeDataRange, {A::kYes}, "1E+08", {{kThisAbove, 4}}},
+        CheckCase{"OverflowIsInvalid",
+                  "1e400",
+                  kChangeDataRange,
+                  {},
+                  "1e400",
+                  {{"This is an invalid number; please try again!", 6}}}),
+    [](const testing::TestParamInfo<CheckCase>& info) { return info.param.name; });
 
 TEST(CheckInputValue, AcceptedLimitsReadBackAsTheLimit) {
   EXPECT_EQ(LeadingNumber("5.512E+07"), 55120000);

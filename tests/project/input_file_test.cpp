@@ -99,18 +99,6 @@ TEST_F(InputFileTest, OnlyAnExactMarkerChangesTheUnitSystem) {
   EXPECT_EQ(metric.acdata[1][kFieldGrossWeight], "55.625");  // not in the file: the library converted
 }
 
-TEST_F(InputFileTest, AWrongSectionMarkerIsReportedAndTakesNothing) {
-  std::string text = InputFileText(MetricRegional());
-  text.replace(text.find("***Aircraft"), 11, "***aircraft");
-  ProgramState state;
-  const InputFileResult result = Read(text, state);
-  EXPECT_EQ(result.status, ReadStatus::kIncorrectInputFile);
-  EXPECT_EQ(result.message, "Incorrect Input File!");
-  EXPECT_EQ(state.TxtSc, "650");
-  EXPECT_EQ(state.SIFlag, 0);
-  EXPECT_EQ(state.inputFile, "");  // the file was not taken
-}
-
 TEST_F(InputFileTest, ARowBeyondTheLibraryInUseFailsNamingLineRowAndLibrarySize) {
   ProgramState state;
   const std::string block = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n";
@@ -143,22 +131,24 @@ TEST_F(InputFileTest, CountsAndRowsRoundHalvesToEven) {
 
 TEST_F(InputFileTest, AFaultyFileAppliesNothingAndLeavesTheResetState) {
   const std::string block = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n";
-  for (const std::string& text : {
-           std::string(kHeader).substr(0, 40),                 // ends before line 8
-           std::string(kHeader),                               // no count line
-           std::string(kHeader) + " two \r\n",                 // count holds no number
-           std::string(kHeader) + " 66 \r\n",                  // more than 65 aircraft
-           std::string(kHeader) + " 2 \r\n 5 \r\n" + block,    // ends before the second block
-           std::string(kHeader) + " 1 \r\n 5 \r\n1\r\n2\r\n",  // ends inside a block
-           std::string(kHeader) + " 1 \r\n 0 \r\n" + block,    // row 0
-           std::string(kHeader) + " 1 \r\n 66 \r\n" + block,   // row past 65
-           std::string(kHeader) + " 1 \r\n 1e9 \r\n" + block,
-           std::string(kHeader) + " 2 \r\n 5 \r\n" + block + " 5 \r\n" + block,  // a row named twice
+  const std::string h = kHeader;
+  // Each faulty file and the line its message names.
+  for (const auto& [text, line] : std::vector<std::pair<std::string, std::string>>{
+           {h.substr(0, 40), "it ends after line 1"},                      // ends inside the title
+           {h, "it ends before line 9"},                                   // no count line
+           {h + " two \r\n", "line 9"},                                    // count holds no number
+           {h + " 66 \r\n", "line 9"},                                     // more than 65 aircraft
+           {h + " 2 \r\n 5 \r\n" + block, "it ends before line 19"},       // ends before the second block
+           {h + " 1 \r\n 5 \r\n1\r\n2\r\n", "it ends before line 13"},     // ends inside a block
+           {h + " 1 \r\n 0 \r\n" + block, "line 10"},                      // row 0
+           {h + " 1 \r\n 66 \r\n" + block, "line 10"},                     // row past 65
+           {h + " 1 \r\n 1e9 \r\n" + block, "line 10"},                    // row far past 65
+           {h + " 2 \r\n 5 \r\n" + block + " 5 \r\n" + block, "line 19"},  // a row named twice
        }) {
     ProgramState state;
     const InputFileResult result = Read(text, state);
     EXPECT_EQ(result.status, ReadStatus::kFailed) << text;
-    EXPECT_NE(result.message.find("test.inp"), std::string::npos) << result.message;
+    EXPECT_NE(result.message.find("\"test.inp\" cannot be read: " + line), std::string::npos) << result.message;
     EXPECT_EQ(state.mixnext, 1);
     EXPECT_EQ(state.mixlist[1], 0);
     EXPECT_EQ(state.TxtE, "typed E");

@@ -63,17 +63,6 @@ TEST(DesignReportGolden, EnglishAndMetricReportsMatchTheirGoldenFiles) {
     const std::string text = Report(state);
     const std::vector<std::string> lines = Lines(text);
     ASSERT_EQ(lines.size(), 30u + state.MixCount());
-    // Banner frames of 54 columns after the margin; the report line's text is 55 characters.
-    for (int i : {3, 4, 5, 7}) EXPECT_EQ(lines[i].size(), 59u) << lines[i];
-    EXPECT_EQ(lines[6].size(), 60u);
-    EXPECT_EQ(lines[4].substr(5, 11), "*     Rigid");
-    EXPECT_EQ(lines[14], "     Poisson Ratio of Concrete             .15 ");
-    for (int i : {12, 13, 15}) {  // value at column 43 (its sign blank), unit at column 57
-      EXPECT_EQ(lines[i].substr(41, 2), "  ") << lines[i];
-      EXPECT_NE(lines[i][43], ' ') << lines[i];
-      EXPECT_NE(lines[i][56], ' ') << lines[i];
-      EXPECT_EQ(lines[i][55], ' ') << lines[i];
-    }
     EXPECT_EQ(lines[21].substr(0, 42), "     Design Thickness :" + std::string(19, ' '));
     EXPECT_EQ(lines[21].substr(42), state.lbh + (state.IsMetric() ? " cm" : " inches"));
     EXPECT_EQ(lines[28].substr(34, 3), state.IsMetric() ? "kPa" : "psi");

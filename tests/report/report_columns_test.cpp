@@ -46,6 +46,7 @@ TEST(ReportFormats, FixedAndScientificRoundHalfAwayFromZero) {
   EXPECT_EQ(ScientificFormat(0.5), "5.00E-01");
   EXPECT_EQ(ScientificFormat(99999999), "1.00E+08");
   EXPECT_EQ(ScientificFormat(0), "0.00E+00");
+  EXPECT_EQ(ScientificFormat(1.005e-120), "1.01E-120");
   EXPECT_EQ(RightAligned("1.50"), " 1.50");
   EXPECT_EQ(RightAligned("123.46"), "123.46");
 }

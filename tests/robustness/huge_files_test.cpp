@@ -2,13 +2,10 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-#include <sstream>
-
 #include "aircraft/library_reader.h"
-#include "aircraft/traffic_mix.h"
 #include "bad_inputs.h"
-#include "batch_run.h"
 #include "project/input_file_reader.h"
+#include "project/input_file_writer.h"
 #include "support/test_state.h"
 
 namespace fs = std::filesystem;
@@ -34,16 +31,6 @@ class HugeFileTest : public ScratchFolderTest {
     return path.string();
   }
 
-  BatchRun Batch(const std::string& library, const std::string& input, std::string& errors) {
-    BatchOptions options;
-    options.libraryPath = library;
-    options.inputs = {input};
-    std::ostringstream out, err;
-    BatchRun run = RunBatch(options, out, err);
-    errors = err.str();
-    return run;
-  }
-
   long peakBefore = PeakMemoryKb();
 };
 
@@ -58,32 +45,7 @@ TEST_F(HugeFileTest, AHundredMegabyteInputFileIsRefusedUnread) {
   EXPECT_EQ(state.MixCount(), 2);  // a read that fails changes nothing
   ExpectIntact(state);
 
-  std::string errors;
-  EXPECT_EQ(Batch(RIPADES_LIBRARY_PATH, path, errors).status, kBatchFailed);
-  EXPECT_NE(errors.find("too large"), std::string::npos) << errors;
   EXPECT_LT(PeakMemoryKb() - peakBefore, kMemoryBoundKb);
-}
-
-TEST_F(HugeFileTest, ALibraryOfTenThousandAircraftKeepsTheFirst65) {
-  std::string library = "Name,Weight,Departures,Pct,Pressure,Wheels,Dual,Tandem,Width\r\n";
-  for (int i = 1; i <= 10000; ++i) library += "Plane " + std::to_string(i) + ",75000,1200,47.5,200,2,34,0,11.7\r\n";
-  const fs::path path = folder / "fly.dll";
-  std::ofstream(path, std::ios::binary) << library;
-  ProgramState state = StateWithLibrary();
-  const Outcome read = ReadLibrary(state, path.string());
-  EXPECT_FALSE(read.ok);
-  EXPECT_NE(read.message.find("more than 65"), std::string::npos) << read.message;
-  EXPECT_EQ(state.account, 65);
-  EXPECT_EQ(state.acdata[65][kFieldName], "Plane 65");
-  for (int row = 1; row <= state.account; ++row) EXPECT_TRUE(AddToMix(state, row));
-  EXPECT_FALSE(AddToMix(state, 66));
-  ExpectIntact(state);
-
-  std::string errors;
-  EXPECT_EQ(
-      Batch(path.string(), (fs::path(RIPADES_SOURCE_DIR) / "examples/single_aircraft.inp").string(), errors).status,
-      kBatchFailed);
-  EXPECT_NE(errors.find("more than 65"), std::string::npos) << errors;
 }
 
 TEST_F(HugeFileTest, AHundredMegabyteLibraryIsRefusedUnread) {
