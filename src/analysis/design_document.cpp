@@ -151,24 +151,24 @@ std::string SignificantText(double value) {
   return text;
 }
 
-Outcome BuildDesignDocument(const ProgramState& state, const PreparedDesign& design, const Sensitivity& sensitivity,
-                            const std::string& date, DesignDocument& document) {
+Outcome BuildDesignDocument(const ProgramState& state, const Sensitivity& sensitivity, DesignDocument& document) {
   std::vector<int> rows;
   if (Outcome o = FatigueTableRows(state, rows); !o) return o;
   const bool metric = state.IsMetric();
-  const double designIn = state.designResult.thicknessIn;
-  const MixDamage atDesign = EvaluateMixDamage(design, designIn);
+  const DesignResult& design = state.designResult;
+  const double designIn = design.thicknessIn;
+  const MixDamage atDesign = EvaluateMixDamage(design.basis, designIn);
 
   document = DesignDocument{};
   document.inputName =
       state.inputFile.empty() ? kUnsavedInputData : std::filesystem::path(state.inputFile).filename().string();
-  document.titleBlock = TitleBlock(state, date);
+  document.titleBlock = TitleBlock(state, design.date);
   document.inputs = Inputs(state);
   document.traffic = Traffic(state);
-  document.shares = DamageShares(design, state.designResult);  // the report's damage ratios
+  document.shares = DamageShares(design);  // the report's damage ratios
   document.result = Result(state, atDesign, document.shares);
   document.fatigue = Fatigue(state, rows);
-  document.curve = DamageCurve(design, designIn, metric);
+  document.curve = DamageCurve(design, metric);
   document.designThickness = metric ? designIn * kLengthFactor : designIn;
   document.thicknessCaption = state.lbh;
   document.thicknessUnit = metric ? "cm" : "in";

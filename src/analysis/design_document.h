@@ -53,11 +53,9 @@ struct DesignDocument {
   std::string sensitivityNote;
 };
 
-// The document of the state's last design: `design` is what that design computed with, `sensitivity`
-// the designs of its inputs scaled, `date` the day it was made. Fails, as the report does, when a mix
-// row has no design results.
-Outcome BuildDesignDocument(const ProgramState& state, const PreparedDesign& design, const Sensitivity& sensitivity,
-                            const std::string& date, DesignDocument& document);
+// The document of the state's last design, `sensitivity` the designs of its inputs scaled. Fails, as
+// the report does, when a mix row has no design results.
+Outcome BuildDesignDocument(const ProgramState& state, const Sensitivity& sensitivity, DesignDocument& document);
 
 // A damage, ratio or share as the document shows it: four significant digits.
 std::string SignificantText(double value);

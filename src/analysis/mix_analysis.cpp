@@ -7,7 +7,7 @@
 #include "units/conversion.h"
 #include "units/number_text.h"
 
-MixDamage EvaluateMixDamage(const PreparedDesign& design, double hIn) {
+MixDamage EvaluateMixDamage(const DesignBasis& design, double hIn) {
   MixDamage mix;
   mix.thicknessIn = hIn;
   DesignResult rows{};
@@ -15,7 +15,7 @@ MixDamage EvaluateMixDamage(const PreparedDesign& design, double hIn) {
   for (const MixAircraft& m : design.mix) {
     AircraftDamage a;
     a.row = m.row;
-    a.name = design.englishLibrary[m.row][kFieldName];
+    a.name = m.name;
     a.damageRatioPct = rows.damageRatioPct[m.row];
     a.edgeStress = rows.sigmaWe[m.row] * rows.gearFactor[m.row];
     a.allowableCoverages = rows.allowableCoverages[m.row];
@@ -34,7 +34,8 @@ EvaluationInUnits InUnitsInForce(const MixDamage& mix, bool metric) {
   return shown;
 }
 
-std::vector<CurvePoint> DamageCurve(const PreparedDesign& design, double designIn, bool metric, int points) {
+std::vector<CurvePoint> DamageCurve(const DesignResult& design, bool metric, int points) {
+  const double designIn = design.thicknessIn;
   const double from = std::clamp(designIn / 2, 0.0, kMaxThicknessIn);
   const double to = std::clamp(designIn * 2, 0.0, kMaxThicknessIn);
   const auto shown = [metric](double h) { return metric ? h * kLengthFactor : h; };
@@ -42,12 +43,12 @@ std::vector<CurvePoint> DamageCurve(const PreparedDesign& design, double designI
   for (int i = 0; i < points; ++i) {
     const double h = points == 1 ? from : from + (to - from) * i / (points - 1);
     if (h <= 0) continue;  // a slab of no thickness has no stiffness to evaluate
-    curve.push_back({shown(h), EvaluateMix(design, h)});
+    curve.push_back({shown(h), EvaluateMix(design.basis, h)});
   }
   // The design's own point, evaluated as the design's last pass was, so that the curve meets the design
   // line at the design's D rather than between two samples.
   if (designIn > 0) {
-    const CurvePoint designPoint{shown(designIn), EvaluateMix(design, designIn)};
+    const CurvePoint designPoint{shown(designIn), EvaluateMix(design.basis, designIn)};
     const auto at = std::lower_bound(curve.begin(), curve.end(), designPoint.thickness,
                                      [](const CurvePoint& p, double thickness) { return p.thickness < thickness; });
     if (at != curve.end() && at->thickness == designPoint.thickness)
@@ -58,10 +59,9 @@ std::vector<CurvePoint> DamageCurve(const PreparedDesign& design, double designI
   return curve;
 }
 
-std::vector<AircraftShare> DamageShares(const PreparedDesign& design, const DesignResult& result) {
+std::vector<AircraftShare> DamageShares(const DesignResult& design) {
   std::vector<AircraftShare> shares;
-  for (const MixAircraft& m : design.mix)
-    shares.push_back({m.row, design.englishLibrary[m.row][kFieldName], result.damageRatioPct[m.row]});
+  for (const MixAircraft& m : design.basis.mix) shares.push_back({m.row, m.name, design.damageRatioPct[m.row]});
   std::stable_sort(shares.begin(), shares.end(),
                    [](const AircraftShare& x, const AircraftShare& y) { return x.damageRatioPct > y.damageRatioPct; });
   return shares;

@@ -22,8 +22,8 @@ struct MixDamage {
   std::vector<AircraftDamage> aircraft;  // in mix order
 };
 
-// Evaluates the prepared mix at thickness h (in) with the arithmetic of a design pass; pure.
-MixDamage EvaluateMixDamage(const PreparedDesign& design, double hIn);
+// Evaluates the mix at thickness h (in) with the arithmetic of a design pass; pure.
+MixDamage EvaluateMixDamage(const DesignBasis& design, double hIn);
 
 // An evaluation in the unit in force, as the analysis window shows it: the slab thickness in in or
 // cm and each aircraft's edge stress in psi or kPa, in mix order.
@@ -44,11 +44,10 @@ struct CurvePoint {
 
 inline constexpr int kCurvePoints = 200;
 
-// D at kCurvePoints evenly spaced thicknesses from half to twice the design thickness, clamped to
-// (0, 30] in, and at the design thickness itself, where it is the design's own D; in thickness order,
+// The design's D at kCurvePoints evenly spaced thicknesses from half to twice its thickness, clamped
+// to (0, 30] in, and at its thickness itself, where it is the design's own D; in thickness order,
 // thicknesses in centimetres when metric.
-std::vector<CurvePoint> DamageCurve(const PreparedDesign& design, double designIn, bool metric,
-                                    int points = kCurvePoints);
+std::vector<CurvePoint> DamageCurve(const DesignResult& design, bool metric, int points = kCurvePoints);
 
 // An aircraft's part of a design's damage: its damage ratio in percent, where D = 1 is 100 %.
 struct AircraftShare {
@@ -57,9 +56,9 @@ struct AircraftShare {
   double damageRatioPct = 0;
 };
 
-// Each mix aircraft's damage ratio as the design stored it in `result` (the figures of the report),
-// largest first, so that the governing aircraft leads.
-std::vector<AircraftShare> DamageShares(const PreparedDesign& design, const DesignResult& result);
+// Each mix aircraft's damage ratio as the design stored it (the figures of the report), largest
+// first, so that the governing aircraft leads.
+std::vector<AircraftShare> DamageShares(const DesignResult& design);
 
 // Structural life left in years at damage D over the design life: 20 / D.
 double RemainingLifeYears(double damage);

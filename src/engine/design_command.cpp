@@ -5,7 +5,7 @@
 #include "units/typical_range.h"
 
 Outcome CheckInputsAndDesign(ProgramState& state, bool englishChecked, MessageBox& box,
-                             const std::function<void()>& showChecked, PreparedDesign* used) {
+                             const std::function<void()>& showChecked) {
   const DesignInputRanges& ranges = InputRangesFor(!englishChecked);
   const std::pair<std::string*, const InputRange*> inputs[] = {
       {&state.TxtE, &ranges.e}, {&state.TxtSc, &ranges.sc}, {&state.Txtk, &ranges.k}};
@@ -15,5 +15,5 @@ Outcome CheckInputsAndDesign(ProgramState& state, bool englishChecked, MessageBo
   }
   for (const auto& [text, range] : inputs)
     if (!IsNonNegativeNumber(*text)) return Outcome::Success();
-  return DesignThickness(state, used);
+  return DesignThickness(state);
 }

@@ -12,7 +12,6 @@
 // ranges when `englishChecked` (the check mark of the English menu item) or else the metric ones, each
 // text replaced by the check's answer before the next check; then designs when all three are numbers of
 // 0 or more. `showChecked` runs after each check, so the box shows its text before the next question.
-// Returns the design's outcome (success when no design was run). A successful design also hands
-// what it computed with to `used`, when given (see DesignThickness); otherwise `used` is untouched.
+// Returns the design's outcome (success when no design was run).
 Outcome CheckInputsAndDesign(ProgramState& state, bool englishChecked, MessageBox& box,
-                             const std::function<void()>& showChecked = {}, PreparedDesign* used = nullptr);
+                             const std::function<void()>& showChecked = {});

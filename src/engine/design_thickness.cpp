@@ -2,11 +2,12 @@
 #include "engine/design_thickness.h"
 
 #include <cmath>
+#include <utility>
 
 #include "units/conversion.h"
 #include "units/number_text.h"
 
-float EvaluateMix(const PreparedDesign& design, double h, DesignResult* rows) {
+float EvaluateMix(const DesignBasis& design, double h, DesignResult* rows) {
   float damage = 0;
   for (const MixAircraft& m : design.mix) {
     const AircraftEvaluation e = EvaluateAircraft(design.inputs, m.data, m.passToCoverage, h);
@@ -26,7 +27,7 @@ float EvaluateMix(const PreparedDesign& design, double h, DesignResult* rows) {
 namespace {
 
 // The first mix aircraft whose stress or damage is not a finite number, or 0 when there is none.
-int UndefinedRow(const PreparedDesign& design, const DesignResult& rows) {
+int UndefinedRow(const DesignBasis& design, const DesignResult& rows) {
   for (const MixAircraft& m : design.mix)
     if (std::isnan(rows.damageRatioPct[m.row]) || !std::isfinite(rows.sigmaWe[m.row]) ||
         std::isnan(rows.wanderFactor[m.row]))
@@ -36,7 +37,7 @@ int UndefinedRow(const PreparedDesign& design, const DesignResult& rows) {
 
 }  // namespace
 
-Outcome DesignThickness(ProgramState& state, PreparedDesign* used) {
+Outcome DesignThickness(ProgramState& state) {
   const PreparedDesign design = PrepareDesign(state);
   if (!design.outcome) return design.outcome;
 
@@ -61,7 +62,10 @@ Outcome DesignThickness(ProgramState& state, PreparedDesign* used) {
                             "\" lead to a stress that cannot be computed. Check its values.");
 
   rows.thicknessIn = h;
-  state.designResult = rows;
+  rows.basis = design;
+  rows.number = state.designResult.number + 1;
+  rows.date.clear();
+  state.designResult = std::move(rows);
   state.acdata = design.englishLibrary;
   if (state.IsMetric()) {
     state.lbh = FormatDecimals(h * kLengthFactor, 1);
@@ -69,6 +73,5 @@ Outcome DesignThickness(ProgramState& state, PreparedDesign* used) {
   } else {
     state.lbh = FormatDecimals(h, 1);
   }
-  if (used) *used = design;
   return Outcome::Success();
 }

@@ -14,11 +14,11 @@ inline constexpr float kDamageTolerance = 0.001f;
 
 // The cumulative damage D of the mix at thickness h (in), summed in single precision in mix order;
 // when rows is given, each aircraft's evaluation is stored in its library row.
-float EvaluateMix(const PreparedDesign& design, double h, DesignResult* rows = nullptr);
+float EvaluateMix(const DesignBasis& design, double h, DesignResult* rows = nullptr);
 
-// Designs the thickness for the state's inputs and mix: on success writes designResult and the
-// caption lbh (in the unit in force) and leaves the library rewritten as number text. On failure
-// (a value the design cannot compute with) returns the reason and leaves the state unchanged.
-// When `used` is given it receives the English inputs and mix the search computed with, so that an
-// analysis of this design sees exactly its numbers even after the library went back to metric.
-Outcome DesignThickness(ProgramState& state, PreparedDesign* used = nullptr);
+// Designs the thickness for the state's inputs and mix: on success records the design in
+// designResult (its results, the English inputs and mix it computed with, the next design number and
+// no date yet) and the caption lbh (in the unit in force), and leaves the library rewritten as number
+// text. On failure (a value the design cannot compute with) returns the reason and leaves the state
+// unchanged.
+Outcome DesignThickness(ProgramState& state);

@@ -1,25 +1,7 @@
 // Evaluation of one aircraft of the traffic mix at one trial thickness.
 #pragma once
 
-// Material inputs of a design, English units (psi, psi, pci).
-struct DesignInputs {
-  double e = 0;   // elastic modulus of concrete
-  double sc = 0;  // flexural strength of concrete
-  double k = 0;   // modulus of subgrade reaction
-  double mu = 0.15;
-};
-
-// One aircraft's library values as numbers, English units (lb, psi, in).
-struct AircraftData {
-  double grossWeight = 0;    // W
-  double departures = 0;     // N, passes per year
-  double gearLoadPct = 0;    // pct of W on the gear
-  double tirePressure = 0;   // p
-  double wheelCount = 0;     // n
-  double dualSpacing = 0;    // Sd
-  double tandemSpacing = 0;  // St
-  double contactWidth = 0;   // w
-};
+#include "state/design_record.h"
 
 // What a design stores for one aircraft at one thickness.
 struct AircraftEvaluation {

@@ -94,6 +94,7 @@ PreparedDesign PrepareDesign(const ProgramState& state) {
     if (!(d.outcome = CheckAircraft(d.englishLibrary[row], state.acdata[row], metric))) return d;
     MixAircraft m;
     m.row = row;
+    m.name = d.englishLibrary[row][kFieldName];
     m.data = ReadAircraft(d.englishLibrary[row]);
     m.passToCoverage = PassToCoverageRatio(m.data.dualSpacing, m.data.contactWidth);
     d.mix.push_back(m);

@@ -1,12 +1,13 @@
-// The main window's whole state: library tables, traffic mix, unit flags, input texts, design result.
+// The main window's whole state: library tables, traffic mix, unit flags, input texts, the last design.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-inline constexpr int kMaxAircraft = 65;  // library rows and mix positions run 1..65
-inline constexpr int kFieldCount = 9;    // fields 1..9 of an aircraft record
+#include "state/design_record.h"
+
+inline constexpr int kFieldCount = 9;  // fields 1..9 of an aircraft record
 
 // Library fields of an aircraft record (index into an acdata row).
 enum Field : int {
@@ -19,17 +20,6 @@ enum Field : int {
   kFieldDualSpacing = 7,
   kFieldTandemSpacing = 8,
   kFieldContactWidth = 9,
-};
-
-// Results of the last design, per library row (rows 0..65; only rows of the mix are written).
-struct DesignResult {
-  double thicknessIn = 0;                                // design thickness, inches
-  std::array<float, kMaxAircraft + 1> sigmaWe{};         // Westergaard edge stress, psi
-  std::array<float, kMaxAircraft + 1> gearFactor{};      // Fg
-  std::array<float, kMaxAircraft + 1> wanderFactor{};    // F3
-  std::array<float, kMaxAircraft + 1> passToCoverage{};  // P/C
-  std::array<double, kMaxAircraft + 1> allowableCoverages{};
-  std::array<float, kMaxAircraft + 1> damageRatioPct{};  // percent
 };
 
 using LibraryRow = std::array<std::string, kFieldCount + 1>;
@@ -65,7 +55,7 @@ struct ProgramState {
   // Unit word above grid column i - 1 (elements 3, 4 and 6 stay empty).
   LibraryRow unitword{};
 
-  DesignResult designResult;
+  DesignResult designResult;  // the last design; a file read or reset keeps it
 
   // The input data file the data were read from or saved to last, and its title line (its first
   // line); both empty while the data were neither read from nor saved to a file.

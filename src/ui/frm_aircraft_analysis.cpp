@@ -31,12 +31,12 @@ void frmAircraft::CreateAnalysisMenu() {
 }
 
 void frmAircraft::ShowAnalysisState() {
-  menus_.mnuDamageChart->setEnabled(analysis_->HasDesign(state_));
+  menus_.mnuDamageChart->setEnabled(state_.HasCurrentDesign());
   analysis_->Follow(state_);
 }
 
 void frmAircraft::mnuDamageChart_Click() {
-  if (analysis_->HasDesign(state_)) analysis_->Open(state_);
+  if (state_.HasCurrentDesign()) analysis_->Open(state_);
 }
 
 // The slab is evaluated against the data as they are now; the design shown and lbh stay as they are.
@@ -68,10 +68,7 @@ void frmAircraft::mnuExportReport_Click() {
     BusyScope busy(services_.busy);
     if (IsPdfName(*path)) {
       // The design, its curve, shares and sensitivity as the analysis window shows them.
-      saved = analysis_->HasDesign(state_)
-                  ? SaveDesignPdf(*path, state_, *analysis_->Design(), analysis_->SensitivityShown(state_),
-                                  analysis_->DesignDate(), DefaultPageSize())
-                  : Outcome::Failure("There is no design to write: please click \"Design Thickness\" first.");
+      saved = SaveDesignPdf(*path, state_, analysis_->SensitivityShown(state_), DefaultPageSize());
     } else {
       std::vector<std::string> lines;
       saved = ReportLinesFromFile(lines);

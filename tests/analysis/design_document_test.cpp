@@ -16,13 +16,13 @@ std::string Fact(const std::vector<DocumentFact>& facts, const std::string& labe
 TEST(DesignDocument, MetricDataKeepTheirUnitsAndUnsavedDataAreNamedSo) {
   ProgramState state = MetricRegional();
   DesignDocument document;
-  const Outcome early = BuildDesignDocument(state, PreparedDesign{}, Sensitivity{}, "2026-12-06", document);
+  const Outcome early = BuildDesignDocument(state, Sensitivity{}, document);
   EXPECT_FALSE(early.ok);
   EXPECT_NE(early.message.find("Design Thickness"), std::string::npos) << early.message;
 
-  PreparedDesign used;
-  ASSERT_TRUE(DesignThickness(state, &used).ok);
-  ASSERT_TRUE(BuildDesignDocument(state, used, Sensitivity{}, "2026-12-06", document).ok);
+  ASSERT_TRUE(DesignThickness(state).ok);
+  state.designResult.date = "2026-12-06";
+  ASSERT_TRUE(BuildDesignDocument(state, Sensitivity{}, document).ok);
   EXPECT_EQ(document.inputName, "unsaved input data");
   EXPECT_EQ(Fact(document.titleBlock, "Input data"), "unsaved input data");
   EXPECT_EQ(Fact(document.titleBlock, "Date of the design"), "2026-12-06");
@@ -42,7 +42,7 @@ TEST(DesignDocument, MetricDataKeepTheirUnitsAndUnsavedDataAreNamedSo) {
 
   state.inputFile = "/data/runway 09.inp";
   state.inputTitle = "Runway 09";
-  ASSERT_TRUE(BuildDesignDocument(state, used, Sensitivity{}, "2026-12-06", document).ok);
+  ASSERT_TRUE(BuildDesignDocument(state, Sensitivity{}, document).ok);
   EXPECT_EQ(document.inputName, "runway 09.inp");
   EXPECT_EQ(Fact(document.titleBlock, "Title line"), "Runway 09");
 }
@@ -51,8 +51,7 @@ TEST(DesignDocument, MetricDataKeepTheirUnitsAndUnsavedDataAreNamedSo) {
 // lines in centimetres through the design at factor 1.
 TEST(DesignDocument, SensitivityCasesGiveRowsAndLinesThroughTheDesign) {
   ProgramState state = MetricRegional();
-  PreparedDesign used;
-  ASSERT_TRUE(DesignThickness(state, &used).ok);
+  ASSERT_TRUE(DesignThickness(state).ok);
   state.Txtk = "40";
   Sensitivity sensitivity;
   sensitivity.metric = true;
@@ -62,7 +61,7 @@ TEST(DesignDocument, SensitivityCasesGiveRowsAndLinesThroughTheDesign) {
                        {SensitivityInput::kK, "k", 0.8, true, 10.5, "26.7", ""},
                        {SensitivityInput::kDepartures, "departures", 2, false, 0, "no thickness", "why"}};
   DesignDocument document;
-  ASSERT_TRUE(BuildDesignDocument(state, used, sensitivity, "2026-12-06", document).ok);
+  ASSERT_TRUE(BuildDesignDocument(state, sensitivity, document).ok);
   using Row = std::vector<std::string>;
   EXPECT_EQ(document.sensitivity.headings[1], (Row{"", "", "", "cm", "cm"}));
   EXPECT_EQ(document.sensitivity.numeric, std::vector<bool>({false, true, false, true, true}));
@@ -81,7 +80,7 @@ TEST(DesignDocument, SensitivityCasesGiveRowsAndLinesThroughTheDesign) {
   EXPECT_EQ(document.sensitivitySeries[1].points.size(), 1u);  // the design alone: no departures case designed
 
   sensitivity.outcome = Outcome::Failure("E is 0.");
-  ASSERT_TRUE(BuildDesignDocument(state, used, sensitivity, "2026-12-06", document).ok);
+  ASSERT_TRUE(BuildDesignDocument(state, sensitivity, document).ok);
   EXPECT_TRUE(document.sensitivity.rows.empty());
   EXPECT_NE(document.sensitivityNote.find("E is 0."), std::string::npos);
 }

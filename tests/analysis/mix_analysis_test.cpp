@@ -21,10 +21,9 @@ class MixAnalysisTest : public testing::Test {
   }
   // Designs and checks the pure evaluation against the design's last pass, bit for bit.
   void ExpectEvaluationReproducesTheDesign() {
-    PreparedDesign used;
-    ASSERT_TRUE(DesignThickness(state, &used).ok);
+    ASSERT_TRUE(DesignThickness(state).ok);
     const ProgramState after = state;
-    const MixDamage mix = EvaluateMixDamage(used, state.designResult.thicknessIn);
+    const MixDamage mix = EvaluateMixDamage(state.designResult.basis, state.designResult.thicknessIn);
     EXPECT_LT(std::fabs(1.0f - mix.damage), kDamageTolerance);
     float sum = 0;
     for (const AircraftDamage& a : mix.aircraft) {
@@ -47,10 +46,9 @@ TEST_F(MixAnalysisTest, EvaluationAtTheDesignThicknessReproducesTheDesignInEngli
 }
 
 TEST_F(MixAnalysisTest, CurveSpansHalfToTwiceTheDesignClampedToThirtyInches) {
-  PreparedDesign used;
-  ASSERT_TRUE(DesignThickness(state, &used).ok);
+  ASSERT_TRUE(DesignThickness(state).ok);
   const double h = state.designResult.thicknessIn;
-  const auto curve = DamageCurve(used, h, false);
+  const auto curve = DamageCurve(state.designResult, false);
   ASSERT_EQ(curve.size(), static_cast<std::size_t>(kCurvePoints + 1));  // the samples and the design's own
   EXPECT_DOUBLE_EQ(curve.front().thickness, h / 2);
   EXPECT_DOUBLE_EQ(curve.back().thickness, std::min(2 * h, 30.0));
@@ -58,17 +56,18 @@ TEST_F(MixAnalysisTest, CurveSpansHalfToTwiceTheDesignClampedToThirtyInches) {
   EXPECT_GT(curve.front().damage, 1);
   EXPECT_LT(curve.back().damage, 1);
 
-  const auto thick = DamageCurve(used, 20, true);
+  state.designResult.thicknessIn = 20;
+  const auto thick = DamageCurve(state.designResult, true);
   EXPECT_DOUBLE_EQ(thick.back().thickness, 30 * 2.54);
   EXPECT_DOUBLE_EQ(thick.front().thickness, 10 * 2.54);
   // A design thickness of 0 leaves no point at or below 0.
-  for (const CurvePoint& p : DamageCurve(used, 0.0000572, false)) EXPECT_GT(p.thickness, 0);
+  state.designResult.thicknessIn = 0.0000572;
+  for (const CurvePoint& p : DamageCurve(state.designResult, false)) EXPECT_GT(p.thickness, 0);
 }
 
 TEST_F(MixAnalysisTest, SharesAreTheDesignsDamageRatiosLargestFirst) {
-  PreparedDesign used;
-  ASSERT_TRUE(DesignThickness(state, &used).ok);
-  const auto shares = DamageShares(used, state.designResult);
+  ASSERT_TRUE(DesignThickness(state).ok);
+  const auto shares = DamageShares(state.designResult);
   ASSERT_EQ(shares.size(), 4u);
   // The design's damage ratios: D is within 0.001 of 1, so they add up to within 0.1 of 100 %.
   const double total = std::accumulate(shares.begin(), shares.end(), 0.0,

@@ -139,6 +139,32 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+// The record of the last design holds what it computed with in English units, even when the data are
+// metric again after it, and numbers the designs; a refused design leaves it as it was.
+TEST_F(DesignThicknessTest, TheRecordKeepsTheEnglishInputsAndMixAndCountsTheDesigns) {
+  SetMix(state, {b737, b777});
+  ToMetric();
+  ASSERT_TRUE(DesignThickness(state).ok);
+  const DesignResult& record = state.designResult;
+  EXPECT_EQ(record.number, 1);
+  EXPECT_TRUE(record.date.empty());
+  EXPECT_NEAR(record.basis.inputs.e, 4000000, 2);
+  EXPECT_NEAR(record.basis.inputs.k, 200, 0.1);
+  ASSERT_EQ(record.basis.mix.size(), 2u);
+  EXPECT_EQ(record.basis.mix[0].name, "B737-800");
+  EXPECT_EQ(record.basis.mix[1].row, b777);
+  EXPECT_NEAR(record.basis.mix[1].data.grossWeight, 777000, 1);
+  EXPECT_NEAR(record.basis.mix[1].data.tandemSpacing, 57, 0.01);
+
+  state.designResult.date = "2026-12-06";
+  ASSERT_TRUE(DesignThickness(state).ok);
+  EXPECT_EQ(record.number, 2);
+  EXPECT_TRUE(record.date.empty());  // a new design is not dated until its command dates it
+  state.TxtE.clear();
+  EXPECT_FALSE(DesignThickness(state).ok);
+  EXPECT_EQ(record.number, 2);
+}
+
 TEST_F(DesignThicknessTest, ZeroSubgradeModulusAndStrengthAreRefused) {
   state.Txtk = "0";
   EXPECT_NE(DesignThickness(state).message.find("subgrade modulus k"), std::string::npos);

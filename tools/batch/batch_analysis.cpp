@@ -9,7 +9,7 @@
 Outcome EvaluateAtThickness(BatchDesign& design, const std::string& thicknessText) {
   double thicknessIn = 0;
   const Outcome read = ReadSlabThickness(thicknessText, design.state.IsMetric(), thicknessIn);
-  if (read) design.evaluation = EvaluateMixDamage(design.used, thicknessIn);
+  if (read) design.evaluation = EvaluateMixDamage(design.state.designResult.basis, thicknessIn);
   return read;
 }
 
@@ -34,7 +34,7 @@ void WriteSensitivity(const Sensitivity& sensitivity, const std::string& unit, s
 Outcome WriteCurveCsv(const BatchDesign& design, const std::string& path) {
   const bool metric = design.state.IsMetric();
   std::string csv = "thickness_" + design.state.Lbunith + ",damage\n";
-  for (const CurvePoint& p : DamageCurve(design.used, design.state.designResult.thicknessIn, metric))
+  for (const CurvePoint& p : DamageCurve(design.state.designResult, metric))
     csv += NumberText(p.thickness) + ',' + NumberText(p.damage) + '\n';
   // Saved as every file of the program is: whole, keeping the replaced file's permissions and links.
   if (!WriteTextFileAtomically(path, csv)) return Outcome::Failure("the curve file \"" + path + "\" cannot be written");

@@ -56,7 +56,7 @@ BatchDesign DesignInputFile(const std::string& file, const std::string& libraryP
   }
   // Before the design, which leaves a metric library rewritten through English units.
   if (withSensitivity) design.sensitivity = DesignSensitivity(design.state);
-  if (const Outcome designed = DesignThickness(design.state, &design.used); !designed)
+  if (const Outcome designed = DesignThickness(design.state); !designed)
     return Failed(std::move(design), kBatchFailed, file + ": " + designed.message);
   return design;
 }

@@ -34,8 +34,7 @@ struct BatchDesign {
   BatchStatus status = kBatchOk;
   std::string error;  // when status is not kBatchOk
   std::vector<std::string> warnings;
-  ProgramState state;                      // after the design: thickness caption, unit, results
-  PreparedDesign used;                     // the English inputs and mix the design computed with
+  ProgramState state;                      // after the design: thickness caption, unit, the design's record
   std::optional<MixDamage> evaluation;     // the damage at the thickness asked with --evaluate
   std::optional<Sensitivity> sensitivity;  // with --sensitivity: the designs of the scaled inputs
 };

@@ -92,6 +92,7 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
   for (const std::string& input : options.inputs) {
     const bool documents = !options.pdfPath.empty() || !options.pdfFolder.empty();
     BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity || documents);
+    design.state.designResult.date = options.designDate;
     for (const std::string& warning : design.warnings) err << kPrefix << "warning: " << warning << '\n';
     if (design.status == kBatchOk && WriteReport(options, design, out) && WriteDocument(options, design) &&
         Analyse(options, design) && options.summaryLines && options.reportPath != "-") {

@@ -19,6 +19,7 @@ struct BatchOptions {
   bool sensitivity = false;       // also design each input with E, Sc, k or the departures scaled
   std::string pdfPath;            // the one input's design document; empty for none
   std::string pdfFolder;          // one "<name>.pdf" design document per input; empty for none
+  std::string designDate;         // the day the designs are made, as their documents show it
   // Writes the design document of a design to a path; given by whoever asks for a document.
   std::function<Outcome(const BatchDesign& design, const std::string& path)> writeDocument;
 };

@@ -96,10 +96,10 @@ int main(int argc, char* argv[]) {
   options.pdfFolder = parser.value(pdfDir).toStdString();
   const QString paper = parser.value(pageSize).toLower();
   const QPageSize page(paper == "letter" ? QPageSize::Letter : QPageSize::A4);
+  options.designDate = DocumentDate();
   options.writeDocument = [page](const BatchDesign& design, const std::string& path) {
     DesignDocument document;
-    const Outcome built = BuildDesignDocument(design.state, design.used, design.sensitivity.value_or(Sensitivity{}),
-                                              DocumentDate(), document);
+    const Outcome built = BuildDesignDocument(design.state, design.sensitivity.value_or(Sensitivity{}), document);
     if (!built) return built;
     return SaveDesignDocument(path, document, page);
   };

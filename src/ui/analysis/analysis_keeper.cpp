@@ -3,26 +3,18 @@
 
 #include "ui/analysis/frm_analysis.h"
 #include "ui/analysis/window_placement.h"
-#include "ui/document/document_pdf.h"
 
 AnalysisKeeper::AnalysisKeeper(FileDialogs& files, MessageBox& messages, QWidget* owner)
     : files_(files), messages_(messages), owner_(owner) {}
 
-void AnalysisKeeper::DesignMade(PreparedDesign used) {
-  design_ = std::move(used);
-  designDate_ = DocumentDate();
-  ++designNumber_;
-}
-
-bool AnalysisKeeper::HasDesign(const ProgramState& state) const { return design_ && state.HasCurrentDesign(); }
-
 void AnalysisKeeper::Follow(const ProgramState& state) {
   if (!window_) return;
   std::optional<std::pair<int, bool>> wanted;
-  if (HasDesign(state)) wanted = std::pair(designNumber_, state.IsMetric());
+  // The design number tells a new design from the one drawn; a file read keeps the record and its number.
+  if (state.HasCurrentDesign()) wanted = std::pair(state.designResult.number, state.IsMetric());
   if (wanted == drawn_) return;
   if (wanted) {
-    window_->ShowDesign(*design_, state.designResult, state.IsMetric(), state.lbh);
+    window_->ShowDesign(state.designResult, state.IsMetric(), state.lbh);
     window_->ShowSensitivity(SensitivityShown(state));
   } else
     window_->ClearDesign();
@@ -39,8 +31,8 @@ Sensitivity AnalysisKeeper::SensitivityShown(const ProgramState& state) {
 
 const Sensitivity& AnalysisKeeper::SensitivityOf(const ProgramState& state) {
   // The state shows the design, so its inputs are those designed: the sensitivity scales them.
-  if (!sensitivity_ || sensitivity_->first != designNumber_)
-    sensitivity_.emplace(designNumber_, DesignSensitivity(state));
+  const int number = state.designResult.number;
+  if (!sensitivity_ || sensitivity_->first != number) sensitivity_.emplace(number, DesignSensitivity(state));
   return sensitivity_->second;
 }
 

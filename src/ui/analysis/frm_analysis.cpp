@@ -129,13 +129,11 @@ void frmAnalysis::CreateControls() {
   connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void frmAnalysis::ShowDesign(const PreparedDesign& design, const DesignResult& result, bool metric,
-                             const std::string& caption) {
-  const double designIn = result.thicknessIn;
-  const std::vector<CurvePoint> curve = DamageCurve(design, designIn, metric);
-  const double designShown = ThicknessInUnit(designIn, metric);
+void frmAnalysis::ShowDesign(const DesignResult& design, bool metric, const std::string& caption) {
+  const std::vector<CurvePoint> curve = DamageCurve(design, metric);
+  const double designShown = ThicknessInUnit(design.thicknessIn, metric);
   chtDamage->SetCurve(DamageCurveChart(curve, designShown, metric, QString::fromStdString(caption)), curve, metric);
-  const std::vector<AircraftShare> shares = DamageShares(design, result);
+  const std::vector<AircraftShare> shares = DamageShares(design);
   ReplaceChart(chtShares, DamageShareChart(shares));
   chtShares->setMinimumHeight(kShareChartChrome + kPixelsPerBar * static_cast<int>(shares.size()));
   // The slab evaluated last stays marked on the curve redrawn, in the unit now in force.

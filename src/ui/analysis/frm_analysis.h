@@ -27,10 +27,9 @@ class frmAnalysis : public QDialog {
  public:
   frmAnalysis(FileDialogs& files, MessageBox& messages, QWidget* parent = nullptr);
 
-  // Draws the charts of a design made with the English inputs and mix `design`, whose stored results
-  // (thickness in inches, damage ratios) are `result`; `caption` is its thickness as the main window
-  // shows it.
-  void ShowDesign(const PreparedDesign& design, const DesignResult& result, bool metric, const std::string& caption);
+  // Draws the charts of the design (its curve from the inputs and mix it computed with, its stored
+  // damage ratios); `caption` is its thickness as the main window shows it.
+  void ShowDesign(const DesignResult& design, bool metric, const std::string& caption);
   // Empties the charts: there is no design to explain.
   void ClearDesign();
   // Fills the sensitivity view with the designs of the scaled inputs of the design shown.

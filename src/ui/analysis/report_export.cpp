@@ -18,10 +18,10 @@ Outcome SaveReportText(const std::string& path, const std::vector<std::string>& 
   return WriteTextFileAtomically(path, WithLineEnds(lines));
 }
 
-Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const PreparedDesign& design,
-                      const Sensitivity& sensitivity, const std::string& date, const QPageSize& pageSize) {
+Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
+                      const QPageSize& pageSize) {
   DesignDocument document;
-  const Outcome built = BuildDesignDocument(state, design, sensitivity, date, document);
+  const Outcome built = BuildDesignDocument(state, sensitivity, document);
   if (!built) return built;
   return SaveDesignDocument(path, document, pageSize);
 }

@@ -21,11 +21,10 @@ bool IsPdfName(const std::string& path);
 // The file at path is replaced only once the new one is complete.
 Outcome SaveReportText(const std::string& path, const std::vector<std::string>& lines);
 
-// The design document of the state's design (`design` is what it computed with, `sensitivity` its
-// inputs scaled, `date` the day it was made), on pageSize. The file at path is replaced only once the whole document
-// is written.
-Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const PreparedDesign& design,
-                      const Sensitivity& sensitivity, const std::string& date, const QPageSize& pageSize);
+// The design document of the state's design (`sensitivity` its inputs scaled) on pageSize. The file at
+// path is replaced only once the whole document is written.
+Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
+                      const QPageSize& pageSize);
 
 // The paper of the default printer; without one, the locale's: US Letter where the locale measures in
 // US units, A4 elsewhere.

@@ -9,7 +9,6 @@
 class DesignedMixTest : public testing::Test {
  protected:
   ProgramState state = StateWithLibrary();
-  PreparedDesign used;
 
   void SetUp() override { Design({"B737-800", "B777-300ER", "A320-200", "Bombardier CRJ900"}); }
 
@@ -21,7 +20,7 @@ class DesignedMixTest : public testing::Test {
       ASSERT_NE(row, 0) << name;
       state.mixlist[state.mixnext++] = static_cast<int16_t>(row);
     }
-    ASSERT_TRUE(DesignThickness(state, &used).ok);
+    ASSERT_TRUE(DesignThickness(state).ok);
   }
   double DesignIn() const { return state.designResult.thicknessIn; }
 };

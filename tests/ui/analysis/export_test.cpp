@@ -23,7 +23,7 @@ class ChartExportTest : public DesignedMixTest {
 
   void SetUp() override {
     DesignedMixTest::SetUp();
-    window.ShowDesign(used, state.designResult, false, state.lbh);
+    window.ShowDesign(state.designResult, false, state.lbh);
     window.show();
   }
   std::string Export(const QString& name) {
@@ -98,7 +98,7 @@ TEST_F(ReportExportTest, AFailedSaveKeepsTheOldFile) {
   });
   QTemporaryDir own;
   ExpectFailedSaveKeepsOldFile(own, "report.pdf", [&](const std::string& path) {
-    return SaveDesignPdf(path, state, used, Sensitivity{}, "2026-12-06", QPageSize(QPageSize::A4));
+    return SaveDesignPdf(path, state, Sensitivity{}, QPageSize(QPageSize::A4));
   });
 }
 
@@ -113,10 +113,9 @@ TEST_F(ReportExportTest, TablesRunningOntoNewPagesRepeatTheirHeadingsAndEveryPag
   state.account = kMaxAircraft;
   for (int p = 1; p <= kMaxAircraft; ++p) state.mixlist[p] = static_cast<int16_t>(p);
   state.mixnext = kMaxAircraft + 1;
-  ASSERT_TRUE(DesignThickness(state, &used).ok);
+  ASSERT_TRUE(DesignThickness(state).ok);
   const std::string path = folder.filePath("full.pdf").toStdString();
-  ASSERT_TRUE(
-      SaveDesignPdf(path, state, used, DesignSensitivity(state), "2026-12-06", QPageSize(QPageSize::Letter)).ok);
+  ASSERT_TRUE(SaveDesignPdf(path, state, DesignSensitivity(state), QPageSize(QPageSize::Letter)).ok);
 
   const std::vector<std::string> pages = PdfPages(path);
   ASSERT_GE(pages.size(), 4u);

@@ -49,7 +49,7 @@ class FrmAnalysisTest : public DesignedMixTest {
 
 TEST_F(FrmAnalysisTest, TheCurveChartHoldsTheCurveTheLimitAndTheDesignMarkerInTheUnitInForce) {
   for (const bool metric : {false, true}) {
-    window.ShowDesign(used, state.designResult, metric, "12.3");
+    window.ShowDesign(state.designResult, metric, "12.3");
     const double unit = metric ? 2.54 : 1;
     const double designShown = DesignIn() * unit;
     const double thickest = std::min(2 * DesignIn(), 30.0) * unit;  // the mix needs more than 15 in
@@ -76,9 +76,9 @@ TEST_F(FrmAnalysisTest, TheCurveChartHoldsTheCurveTheLimitAndTheDesignMarkerInTh
 // the design thickness at the design's own D.
 TEST_F(FrmAnalysisTest, TheChartsShowTheReportsDamageRatiosAndTheDesignsOwnDamage) {
   state = EnglishMixedFleet();
-  ASSERT_TRUE(DesignThickness(state, &used).ok);
+  ASSERT_TRUE(DesignThickness(state).ok);
   ASSERT_EQ(state.lbh, "17.9");
-  window.ShowDesign(used, state.designResult, false, state.lbh);
+  window.ShowDesign(state.designResult, false, state.lbh);
   QBarSet* bars = Bars();
   ASSERT_EQ(bars->count(), 6);
   // The first category is drawn at the bottom: the largest ratio comes last.
@@ -104,9 +104,9 @@ TEST_F(FrmAnalysisTest, TheChartsShowTheReportsDamageRatiosAndTheDesignsOwnDamag
 }
 
 TEST_F(FrmAnalysisTest, ANewDesignRedrawsBothChartsAndClearingEmptiesThem) {
-  window.ShowDesign(used, state.designResult, false, state.lbh);
+  window.ShowDesign(state.designResult, false, state.lbh);
   Design({"B777-300ER"});
-  window.ShowDesign(used, state.designResult, false, state.lbh);
+  window.ShowDesign(state.designResult, false, state.lbh);
   EXPECT_EQ(Bars()->count(), 1);
   EXPECT_EQ(Categories(), QStringList{"B777-300ER (99.96 %)"});
   EXPECT_EQ(Line(2)->at(0).x(), DesignIn());
@@ -118,7 +118,7 @@ TEST_F(FrmAnalysisTest, ANewDesignRedrawsBothChartsAndClearingEmptiesThem) {
 
 TEST_F(FrmAnalysisTest, AnEmptyMixDrawsNoCurveOnTheLogarithmicAxis) {
   Design({});
-  window.ShowDesign(used, state.designResult, false, state.lbh);
+  window.ShowDesign(state.designResult, false, state.lbh);
   EXPECT_EQ(Line(0)->count(), 0);
   EXPECT_EQ(Bars()->count(), 0);
 }
@@ -135,7 +135,7 @@ TEST(CurveTooltip, NamesThePointNearestInThickness) {
 }
 
 TEST_F(FrmAnalysisTest, TheTooltipShowsTheCurveInsideThePlotAreaOnly) {
-  window.ShowDesign(used, state.designResult, false, state.lbh);
+  window.ShowDesign(state.designResult, false, state.lbh);
   auto* view = window.findChild<DamageCurveView*>("chtDamage");
   const QPoint centre = view->mapFromScene(view->chart()->mapToScene(view->chart()->plotArea().center()));
   const std::optional<QString> inside = view->TooltipAt(centre);
@@ -167,8 +167,8 @@ void ExpectFixed(const QString& shown, double value) {
 }
 
 TEST_F(FrmAnalysisTest, TheEvaluationShowsDamageLifeAndEachAircraftAndMarksTheCurve) {
-  window.ShowDesign(used, state.designResult, false, "16.6");
-  const MixDamage mix = EvaluateMixDamage(used, 16);
+  window.ShowDesign(state.designResult, false, "16.6");
+  const MixDamage mix = EvaluateMixDamage(state.designResult.basis, 16);
   window.ShowEvaluation(mix, false);
   EXPECT_EQ(Label("LbEvalThickness"), "Slab thickness: 16 in");
   ASSERT_TRUE(Label("LbEvalDamage").startsWith("Cumulative damage D: "));
@@ -187,9 +187,9 @@ TEST_F(FrmAnalysisTest, TheEvaluationShowsDamageLifeAndEachAircraftAndMarksTheCu
   ExpectFixed(grid->item(1, 1)->text(), mix.aircraft[1].damageRatioPct);
   EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "Edge stress (psi)");
 
-  window.ShowEvaluation(EvaluateMixDamage(used, 25.4 / 2.54), true);
+  window.ShowEvaluation(EvaluateMixDamage(state.designResult.basis, 25.4 / 2.54), true);
   EXPECT_EQ(Label("LbEvalThickness"), "Slab thickness: 25.4 cm");
-  window.ShowDesign(used, state.designResult, true, "42.2");  // redrawn in metric units: the mark follows
+  window.ShowDesign(state.designResult, true, "42.2");  // redrawn in metric units: the mark follows
   EXPECT_DOUBLE_EQ(static_cast<QXYSeries*>(Chart("chtDamage")->series().at(3))->at(0).x(), 25.4);
   EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "Edge stress (kPa)");
 }
