@@ -2,14 +2,13 @@
 // inside the folder, beside its input files), `stdout`, `stderr` and `status` what the run must give.
 // A new case is a new folder; RIPADES_UPDATE_GOLDEN=1 writes the expected files of every case.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "golden/test_files.h"
+#include "support/run_program.h"
 #include "ui/analysis/export_checks.h"
 
 namespace fs = std::filesystem;
@@ -29,14 +28,8 @@ CommandResult RunCommand(const fs::path& folder, const std::string& arguments, c
   const fs::path errors = fs::temp_directory_path() / ("ripades_batch_stderr_" + std::to_string(getpid()) + ".txt");
   const std::string command = "cd '" + folder.string() + "' && " + environment + " '" + RIPADES_BATCH_PATH + "' " +
                               arguments + " 2>'" + errors.string() + "'";
-  CommandResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return result;
-  char buffer[4096];
-  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
-  const int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.err = FileText(errors);
+  const ProgramRun run = RunProgram(command);
+  CommandResult result{run.status, run.out, FileText(errors)};
   fs::remove(errors);
   return result;
 }

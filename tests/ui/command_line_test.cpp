@@ -2,30 +2,14 @@
 #include "command_line.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <string>
+#include "support/run_program.h"
 
 namespace {
 
-struct CommandRun {
-  int status = -1;
-  std::string out;
-};
-
 // Runs the program with no display to open: a window would make it fail.
-CommandRun RunWithoutDisplay(const std::string& arguments) {
-  const std::string command =
-      "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" RIPADES_PATH "' " + arguments + " 2>&1";
-  CommandRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+ProgramRun RunWithoutDisplay(const std::string& arguments) {
+  return RunProgram("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" RIPADES_PATH "' " + arguments + " 2>&1");
 }
 
 TEST(CommandLine, HelpAndVersionPrintAndEndWithoutADisplay) {
@@ -43,7 +27,7 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWithoutADisplay) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments);
-    const CommandRun run = RunWithoutDisplay(c.arguments);
+    const ProgramRun run = RunWithoutDisplay(c.arguments);
     EXPECT_EQ(run.status, c.status) << run.out;
     EXPECT_NE(run.out.find(c.printed), std::string::npos) << run.out;
   }

@@ -9,7 +9,6 @@
 #include <QToolTip>
 #include <QUrl>
 
-#include "state/program_title.h"
 #include "ui/focus_frame_style.h"
 #include "window_fixture.h"
 
@@ -43,23 +42,6 @@ class KeyboardAndHelpTest : public WindowTest {
     return QToolTip::text();
   }
 };
-
-TEST_F(KeyboardAndHelpTest, AFileNamedOutsideOpensAsTheReadCommandOpensIt) {
-  window->OpenInputFile(Example("single_aircraft.inp"));
-  ASSERT_EQ(services.messages.asked.size(), 1u);
-  EXPECT_EQ(services.messages.Last().text, Example("single_aircraft.inp") + "  Loaded!");
-  EXPECT_EQ(services.messages.Last().title, kApplicationTitle);
-  EXPECT_TRUE(Find<QWidget>("LbTitle1")->isVisible());
-  Item("mnuAircraft")->trigger();
-  EXPECT_EQ(MixNames(), QStringList{"B747-8"});
-
-  // A file that is not there is reported, as the read command reports a file it cannot read.
-  const std::string missing = programDir.filePath("missing.inp").toStdString();
-  window->OpenInputFile(missing);
-  ASSERT_EQ(services.messages.asked.size(), 2u);
-  EXPECT_EQ(services.messages.Last().title, kProgramName);
-  EXPECT_NE(services.messages.Last().text.find("missing.inp"), std::string::npos) << services.messages.Last().text;
-}
 
 TEST_F(KeyboardAndHelpTest, OneInputFileDroppedIsOpenedAndOtherDropsAreRefused) {
   const auto files = [](QStringList paths) {
@@ -100,9 +82,19 @@ TEST_F(KeyboardAndHelpTest, OneInputFileDroppedIsOpenedAndOtherDropsAreRefused) 
   EXPECT_TRUE(Item("MetricOption")->isChecked());
 }
 
-TEST_F(KeyboardAndHelpTest, TabLeavesTheGridForItsButtonsAndArrowsWalkTheCells) {
-  BuildMix();
+TEST_F(KeyboardAndHelpTest, AccessKeysTabAndArrowsWalkTheAircraftView) {
   Activate();
+  Item("mnuAircraft")->trigger();
+  List()->setCurrentRow(0);
+  List()->setFocus();
+  // "&Add" shares its key with the disabled "&Aircraft Data"; the shown button wins.
+  QTest::keyClick(List(), Qt::Key_A, Qt::AltModifier);
+  QTRY_COMPARE(MixNames(), QStringList{List()->item(0)->text()});
+  // "Remove A&LL" shares its key with the hidden "&Link".
+  QTest::keyClick(List(), Qt::Key_L, Qt::AltModifier);
+  QTRY_VERIFY(MixNames().isEmpty());
+
+  BuildMix();
   Grid()->setFocus();
   Grid()->setCurrentCell(2, 0);
   QTest::keyClick(Grid(), Qt::Key_Down);
@@ -113,11 +105,15 @@ TEST_F(KeyboardAndHelpTest, TabLeavesTheGridForItsButtonsAndArrowsWalkTheCells) 
   EXPECT_EQ(Focused(), Find<QPushButton>("cmdDel"));
 }
 
-TEST_F(KeyboardAndHelpTest, TheDesignViewOpensInEAndEnterDesigns) {
+TEST_F(KeyboardAndHelpTest, TheDesignViewOpensInETabWalksTheInputsAndEnterDesigns) {
   BuildMix();
   Activate();
   Item("mnuPvmtStru")->trigger();
   EXPECT_EQ(Focused(), Find<QLineEdit>("TxtE"));
+  for (const char* next : {"TxtSc", "Txtk", "cmdDesign", "cmdReport"}) {
+    QTest::keyClick(Focused(), Qt::Key_Tab);
+    EXPECT_EQ(Focused()->objectName(), next);
+  }
   for (const char* box : {"TxtE", "TxtSc", "Txtk"}) {
     SCOPED_TRACE(box);
     Item("mnuAircraft")->trigger();

@@ -3,12 +3,12 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrintEngine>
-#include <QProcess>
 #include <QStandardPaths>
 #include <functional>
 
 #include "report/design_report.h"
 #include "report/report_file.h"
+#include "support/run_program.h"
 #include "ui/services/qt_printer.h"
 #include "window_fixture.h"
 
@@ -39,16 +39,6 @@ class ReportCommandsTest : public WindowTest {
   // The box's text with its line breaks written as the report file writes them.
   std::string BoxTextWithCrLf() { return Box()->toPlainText().replace("\n", "\r\n").toStdString(); }
 };
-
-TEST_F(ReportCommandsTest, BeforeADesignReportAsksForOneAndShowsNothing) {
-  Press("cmdReport");
-  ASSERT_EQ(services.messages.asked.size(), 1u);
-  EXPECT_EQ(services.messages.Last().text, "Plesae click \"Design Thickness\" button, First !  ");
-  EXPECT_EQ(services.messages.Last().style, 6);
-  EXPECT_EQ(services.messages.Last().title, "RIPADES");
-  EXPECT_FALSE(Box()->isVisible());
-  EXPECT_FALSE(Item("mnuPvmtStru")->isEnabled());
-}
 
 TEST_F(ReportCommandsTest, AfterADesignTheBoxShowsTheReportFileAndASecondShowReplacesIt) {
   Press("cmdDesign");
@@ -150,12 +140,7 @@ TEST_F(ReportCommandsTest, AnyChangeOfWhatADesignReadsTakesTheThicknessAndTheRep
          Press("cmdDel");
        }},
       {"all removed", [this] { Press("cmddelall"); }},
-      {"value changed",
-       [this] {
-         DoubleClickCell(2, 2);
-         Find<QLineEdit>("Text1")->setText("4321");
-         Find<QPushButton>("cmdOk")->click();
-       }},
+      {"value changed", [this] { ChangeValue(2, 2, "4321"); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -176,8 +161,11 @@ TEST_F(ReportCommandsTest, AnyChangeOfWhatADesignReadsTakesTheThicknessAndTheRep
     Item("mnuPrintReport")->trigger();
     Item("mnuExportReport")->trigger();
     EXPECT_EQ(services.messages.asked.size(), 3u);
-    for (const AskedBox& asked : services.messages.asked)
+    for (const AskedBox& asked : services.messages.asked) {
       EXPECT_EQ(asked.text, "Plesae click \"Design Thickness\" button, First !  ");
+      EXPECT_EQ(asked.style, 6);
+      EXPECT_EQ(asked.title, "RIPADES");
+    }
     EXPECT_EQ(services.printer.dialogsShown, 0);
     EXPECT_TRUE(services.files.asked.empty());
     EXPECT_FALSE(Box()->isVisible());
@@ -254,13 +242,6 @@ TEST(PrintDialogTest, OffersPrinterAndCopiesOnlyAndTheReportPrintsWholeWhateverW
   }
 }
 
-QString Output(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  process.waitForFinished();
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 TEST_F(ReportCommandsTest, ThreeCopiesOnARealPrinterAreThreeDocumentsOfTheWholeReport) {
   if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
   Press("cmdDesign");
@@ -276,7 +257,8 @@ TEST_F(ReportCommandsTest, ThreeCopiesOnARealPrinterAreThreeDocumentsOfTheWholeR
   EXPECT_FALSE(QFile::exists(printer.files[3]));
   for (int copy = 0; copy < 3; ++copy) {
     QStringList printed;
-    for (const QString& line : Output("pdftotext", {"-layout", printer.files[copy], "-"}).split('\n'))
+    const ProgramRun run = RunProgram("pdftotext -layout '" + printer.files[copy].toStdString() + "' -");
+    for (const QString& line : QString::fromStdString(run.out).split('\n'))
       if (const QString words = line.simplified(); !words.isEmpty()) printed << words;
     EXPECT_EQ(printed, expected) << copy;
   }

@@ -1,192 +1,120 @@
-// Start-up, the menu bar, the three views, the layout rules and closing of the main window.
+// Start-up, the menu bar, the three views, the controls' design positions and the layout at a resize.
 #include <QMenuBar>
-#include <QPlainTextEdit>
 
-#include "state/program_title.h"
-#include "ui/twips.h"
 #include "window_fixture.h"
 
 namespace {
 
-const char* const kDesignControls[] = {"cmdDesign",  "cmdReport", "LbE",     "Lbk",     "LbSlab",   "LbSoil",
-                                       "LbSubgrade", "TxtE",      "lbh",     "Txtk",    "LbPcc",    "LbThickness",
-                                       "lbSc",       "LbunitE",   "Lbunith", "Lbunitk", "LbunitSc", "TxtSc"};
-const char* const kAircraftControls[] = {"ListAircraft", "cmdAdd", "cmdDel", "cmddelall", "Grid1"};
-
 using StartupTest = WindowTest;
 
-TEST_F(StartupTest, OpensOnTheTitleViewWithBothViewItemsEnabled) {
-  EXPECT_EQ(window->windowTitle(), "RIPADES");
-  EXPECT_TRUE(Find<QWidget>("Picture1")->isVisible());
-  EXPECT_TRUE(Find<QLabel>("LbTitle1")->isVisible());
-  EXPECT_EQ(LabelText("LbTitle1"), "RIPADES");
-  EXPECT_TRUE(Find<QLabel>("LbTitle2")->isVisible());
-  EXPECT_EQ(LabelText("LbTitle2"), kProgramTitle);
-  for (const char* name : kDesignControls) EXPECT_FALSE(Find<QWidget>(name)->isVisible()) << name;
-  for (const char* name : kAircraftControls) EXPECT_FALSE(Find<QWidget>(name)->isVisible()) << name;
-  EXPECT_FALSE(Find<QWidget>("txtReports")->isVisible());
-  EXPECT_TRUE(Item("mnuAircraft")->isEnabled());
-  EXPECT_TRUE(Item("mnuPvmtStru")->isEnabled());
-  EXPECT_TRUE(services.messages.asked.empty());
-}
+const std::vector<const char*> kTitle = {"LbTitle1", "LbTitle2"};
+const std::vector<const char*> kDesign = {"cmdDesign",  "cmdReport", "LbE",     "Lbk",     "LbSlab",   "LbSoil",
+                                          "LbSubgrade", "TxtE",      "lbh",     "Txtk",    "LbPcc",    "LbThickness",
+                                          "lbSc",       "LbunitE",   "Lbunith", "Lbunitk", "LbunitSc", "TxtSc"};
+const std::vector<const char*> kAircraft = {"ListAircraft", "cmdAdd", "cmdDel", "cmddelall", "Grid1"};
 
-TEST_F(StartupTest, TheInputsStartEnglishWithTheInitialValues) {
-  EXPECT_EQ(BoxText("TxtE"), "4000000");
-  EXPECT_EQ(BoxText("TxtSc"), "650");
-  EXPECT_EQ(BoxText("Txtk"), "200");
-  EXPECT_EQ(LabelText("lbh"), "");
-  EXPECT_EQ(LabelText("LbunitE"), "psi");
-  EXPECT_EQ(LabelText("LbunitSc"), "psi");
-  EXPECT_EQ(LabelText("Lbunitk"), "pci");
-  EXPECT_EQ(LabelText("Lbunith"), "in");
-}
-
-TEST_F(StartupTest, TheMenuBarShowsItsItemsAndHoldsTheHiddenOnes) {
-  QStringList shown;
-  for (QAction* action : window->menuBar()->actions())
-    if (action->isVisible()) shown << action->text();
-  // The analysis menu is the one addition to the designed menu bar.
-  EXPECT_EQ(shown, (QStringList{"&File", "&Aircraft Data", "&Design Structure", "A&nalysis", "&Help"}));
-
-  struct ItemState {
-    const char* name;
-    const char* caption;
-    bool visible, enabled, checked;
+TEST_F(StartupTest, EachViewShowsItsControlsAndTheDesignViewClearsTheThickness) {
+  const auto expectShown = [&](bool title, bool design, bool aircraft) {
+    EXPECT_EQ(Find<QWidget>("Picture1")->isVisible(), title || design);
+    for (const auto& [names, shown] : {std::pair{kTitle, title}, {kDesign, design}, {kAircraft, aircraft}})
+      for (const char* name : names) EXPECT_EQ(Find<QWidget>(name)->isVisible(), shown) << name;
+    EXPECT_FALSE(Find<QWidget>("txtReports")->isVisible());
+    EXPECT_EQ(Item("mnuAircraft")->isEnabled(), !aircraft);
+    EXPECT_EQ(Item("mnuPvmtStru")->isEnabled(), !design);
   };
-  for (const ItemState& s :
-       {ItemState{"MetricOption", "&Metric System", true, true, false},
-        ItemState{"EnglishOption", "&English System", true, false, true},
-        ItemState{"FileLoad", "&Read Data From File...", true, true, false},
-        ItemState{"FileSave", "&Save Input Data...", true, true, false},
-        ItemState{"mnuSaveReport", "S&ave Report...", false, true, false},
-        ItemState{"mnuPrintReport", "&Print Report...", true, true, false},
-        ItemState{"FileExit", "E&xit", true, true, false}, ItemState{"mnuReport", "&Report", false, true, false},
-        ItemState{"mnuAbout", "&About", true, true, false}}) {
-    QAction* item = Item(s.name);
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->text(), s.caption);
-    EXPECT_EQ(item->isVisible(), s.visible) << s.name;
-    if (s.visible) {
-      EXPECT_EQ(item->isEnabled(), s.enabled) << s.name;
-    }
-    EXPECT_EQ(item->isChecked(), s.checked) << s.name;
-  }
-  EXPECT_FALSE(Find<QMenu>("mnuLink")->menuAction()->isVisible());
-  EXPECT_EQ(Find<QMenu>("mnuDefaultOptions")->title(), "&Default Options");
-}
-
-TEST_F(StartupTest, TheViewItemsSwitchTheViewsAndTheDesignViewClearsTheThickness) {
+  expectShown(true, false, false);
   ChooseAircraft("B737-800");
   Item("mnuPvmtStru")->trigger();
   Press("cmdDesign");
-  EXPECT_FALSE(LabelText("lbh").isEmpty());
-
+  Press("cmdReport");
   Item("mnuAircraft")->trigger();
-  EXPECT_FALSE(Find<QWidget>("Picture1")->isVisible());
-  for (const char* name : kAircraftControls) EXPECT_TRUE(Find<QWidget>(name)->isVisible()) << name;
+  expectShown(false, false, true);
   for (const char* name : {"cmdDesign", "cmdReport", "LbunitE", "Lbunith", "Lbunitk", "LbunitSc"})
     EXPECT_TRUE(Find<QWidget>(name)->isHidden()) << name;
-  EXPECT_FALSE(Item("mnuAircraft")->isEnabled());
-  EXPECT_TRUE(Item("mnuPvmtStru")->isEnabled());
-  EXPECT_FALSE(LabelText("lbh").isEmpty());
-
+  EXPECT_EQ(LabelText("lbh"), "15.7");
+  Press("cmdReport");
   Item("mnuPvmtStru")->trigger();
-  for (const char* name : kDesignControls) EXPECT_TRUE(Find<QWidget>(name)->isVisible()) << name;
-  for (const char* name : kAircraftControls) EXPECT_FALSE(Find<QWidget>(name)->isVisible()) << name;
-  EXPECT_FALSE(Find<QWidget>("LbTitle1")->isVisible());
-  EXPECT_TRUE(Item("mnuAircraft")->isEnabled());
-  EXPECT_FALSE(Item("mnuPvmtStru")->isEnabled());
+  expectShown(false, true, false);
   EXPECT_EQ(LabelText("lbh"), "");
 }
 
-TEST_F(StartupTest, FirstActivationFillsTheListAndTheGridHeaderOnce) {
-  ASSERT_EQ(List()->count(), 51);
-  EXPECT_EQ(List()->item(12)->text(), "B737-800");
-  window->Form_Activate();
-  EXPECT_EQ(List()->count(), 51);
-
-  EXPECT_EQ(Grid()->columnCount(), 9);
-  EXPECT_EQ(Grid()->rowCount(), 2);
-  const QStringList headings{"Aircraft Name",     "Gross Weight",   "Annual Departures",
-                             "Gear Load Percent", "Tire Pressure",  "Wheels per Gear",
-                             "Dual Spacing",      "Tandem Spacing", "Contact Width"};
-  const QStringList units{"", "lb", "", "", "psi", "", "in.", "in.", "in."};
-  for (int c = 0; c < 9; ++c) {
-    EXPECT_EQ(Cell(0, c), headings[c]);
-    EXPECT_EQ(Cell(1, c), units[c]);
-    EXPECT_EQ(Grid()->columnWidth(c), TwipsToPixels(c == 0 ? 1300 : 1200, Grid()));
-  }
-  EXPECT_EQ(Grid()->rowHeight(0), TwipsToPixels(500, Grid()));
+TEST_F(StartupTest, TheMenuBarShowsTheDesignedItemsAndHidesTheUnusedOnes) {
+  const auto shownTexts = [](const QList<QAction*>& actions) {
+    QStringList texts;
+    for (QAction* action : actions)
+      if (action->isVisible() && !action->isSeparator()) texts << action->text();
+    return texts;
+  };
+  // The analysis menu is the one addition to the designed menu bar.
+  EXPECT_EQ(shownTexts(window->menuBar()->actions()),
+            (QStringList{"&File", "&Aircraft Data", "&Design Structure", "A&nalysis", "&Help"}));
+  EXPECT_EQ(
+      shownTexts(Find<QMenu>("File")->actions()),
+      (QStringList{"&Default Options", "&Read Data From File...", "&Save Input Data...", "&Print Report...", "E&xit"}));
+  EXPECT_EQ(shownTexts(Find<QMenu>("mnuDefaultOptions")->actions()),
+            (QStringList{"&Metric System", "&English System"}));
 }
 
-TEST_F(StartupTest, AResizeMovesTheGridAndTheButtonsByTheLayoutRules) {
+// At the screen's 96 dots an inch a pixel is 15 twips. The grid's size and the buttons' tops below it
+// follow the window's size from the first resize on.
+TEST_F(StartupTest, ControlsStartAtTheirDesignPositions) {
+  ASSERT_EQ(window->logicalDpiX(), 96);
   Item("mnuAircraft")->trigger();
-  QListWidget* list = List();
-  const int listWidth = list->width();
+  EXPECT_EQ(Grid()->pos(), QPoint(140, 24));           // 2100, 360
+  EXPECT_EQ(List()->pos(), QPoint(8, 24));             // 120, 360
+  EXPECT_EQ(List()->width(), 121);                     // 1815
+  EXPECT_EQ(Find<QWidget>("cmddelall")->x(), 252);     // 3780
+  EXPECT_EQ(Find<QWidget>("cmddelall")->width(), 89);  // 1335
+  Item("mnuPvmtStru")->trigger();
+  EXPECT_EQ(Find<QWidget>("TxtE")->geometry(), QRect(184, 80, 57, 25));         // 2760, 1200, 855, 375
+  EXPECT_EQ(Find<QWidget>("cmdReport")->geometry(), QRect(284, 248, 105, 25));  // 4260, 3720, 1575, 375
+  // The grid's heading row: the name column 1300 twips wide, the others 1200, the row 500 high.
+  EXPECT_EQ(Cell(0, 0), "Aircraft Name");
+  EXPECT_EQ(Cell(0, 8), "Contact Width");
+  EXPECT_EQ(Grid()->columnWidth(0), 87);
+  EXPECT_EQ(Grid()->columnWidth(8), 80);
+  EXPECT_EQ(Grid()->rowHeight(0), 33);
+}
+
+// An outer size of 904 × 704 pixels is 13560 × 10560 twips.
+TEST_F(StartupTest, AResizeLaysTheControlsOutByTheWindowsSize) {
+  ASSERT_EQ(window->logicalDpiX(), 96);
+  Item("mnuAircraft")->trigger();
   window->resize(900, 700);
   QApplication::processEvents();
-  const double w = PixelsToTwips(window->frameGeometry().width(), window.get());
-  const double h = PixelsToTwips(window->frameGeometry().height(), window.get());
-  const auto near = [&](int actual, double twips) { EXPECT_NEAR(actual, TwipsToPixels(twips, window.get()), 1); };
-  near(Grid()->width(), 0.6 * w);
-  near(Grid()->height(), 0.7 * h);
-  near(list->height(), 0.7 * h);
-  EXPECT_EQ(list->width(), listWidth);
-  const double belowGrid = PixelsToTwips(Grid()->geometry().bottom() + 1, window.get()) + 100;
-  near(Find<QWidget>("cmdDel")->y(), belowGrid);
-  near(Find<QWidget>("cmddelall")->y(), belowGrid);
-  near(Find<QWidget>("cmdAdd")->y(), PixelsToTwips(list->geometry().bottom() + 1, window.get()) + 100);
-  near(Find<QWidget>("Picture1")->width(), 0.999 * w);
+  ASSERT_EQ(window->frameGeometry().size(), QSize(904, 704));
+  const struct {
+    const char* name;
+    QRect at;
+  } cases[] = {
+      {"Grid1", {140, 24, 542, 493}},       // width 0.6 W, height 0.7 H
+      {"ListAircraft", {8, 24, 121, 493}},  // height 0.7 H
+      {"cmdAdd", {16, 524, 81, 25}},        // top: the list's bottom (7755) + 100
+      {"cmdDel", {148, 524, 89, 25}},       // top: the grid's bottom (7755) + 100
+      {"Picture1", {0, 0, 903, 703}},       // 0.999 W, 0.999 H
+      {"LbTitle1", {90, 141, 722, 281}},    // 0.8 of the picture's width, centred; top 0.2 H
+      {"LbTitle2", {90, 352, 722, 281}},    // top 0.5 H
+  };
+  for (const auto& c : cases) EXPECT_EQ(Find<QWidget>(c.name)->geometry(), c.at) << c.name;
   EXPECT_EQ(Find<QWidget>("txtReports")->geometry(), window->centralWidget()->rect());
 }
 
-TEST_F(StartupTest, ALibraryThatCannotBeReadFullyIsReportedAndItsRowsKept) {
+TEST_F(StartupTest, ALibraryCutShortIsReportedAndItsWholeRecordsListedOnce) {
+  window->Form_Activate();
+  EXPECT_EQ(List()->count(), 51);  // a second activation lists nothing again
   QFile library(programDir.filePath("fly.dll"));
   ASSERT_TRUE(library.open(QIODevice::ReadOnly));
-  const QByteArray lines = library.readAll();
+  const QList<QByteArray> records = library.readAll().split('\n');
   library.close();
-  // The heading, two aircraft and half of a third.
-  const QList<QByteArray> records = lines.split('\n');
-  QByteArray truncated = records[0] + '\n' + records[1] + '\n' + records[2] + '\n' + records[3].left(20);
   ASSERT_TRUE(library.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  library.write(truncated);
+  library.write(records[0] + '\n' + records[1] + '\n' + records[2] + '\n' + records[3].left(20));
   library.close();
-
   services.messages.asked.clear();
   Open();
   ASSERT_EQ(services.messages.asked.size(), 1u);
   EXPECT_EQ(services.messages.Last().title, "RIPADES");
-  EXPECT_EQ(services.messages.Last().style, 0);
   EXPECT_NE(services.messages.Last().text.find("ends inside"), std::string::npos);
   EXPECT_EQ(List()->count(), 2);
-  EXPECT_FALSE(services.busy.busy);
-
-  ASSERT_TRUE(QFile::remove(programDir.filePath("fly.dll")));
-  Open();
-  EXPECT_NE(services.messages.Last().text.find("cannot be opened"), std::string::npos);
-  EXPECT_EQ(List()->count(), 0);
-}
-
-TEST_F(StartupTest, AccessKeysAndTabOrderServeTheKeyboard) {
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  Item("mnuAircraft")->trigger();
-  List()->setCurrentRow(0);
-  List()->setFocus();
-  // "&Add" shares its key with the disabled "&Aircraft Data"; the shown button wins.
-  QTest::keyClick(List(), Qt::Key_A, Qt::AltModifier);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return MixNames().size() == 1; }));
-  EXPECT_EQ(MixNames(), QStringList{List()->item(0)->text()});
-  // "Remove A&LL" shares its key with the hidden "&Link".
-  QTest::keyClick(List(), Qt::Key_L, Qt::AltModifier);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return MixNames().isEmpty(); }));
-
-  Item("mnuPvmtStru")->trigger();
-  Find<QLineEdit>("TxtE")->setFocus();
-  for (const char* next : {"TxtSc", "Txtk", "cmdDesign", "cmdReport"}) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
-  }
 }
 
 }  // namespace

@@ -78,6 +78,12 @@ class WindowTest : public testing::Test {
     QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, at);
   }
+  // Double-clicks a value and answers the change-data dialog with `text` and OK.
+  void ChangeValue(int row, int column, const QString& text) {
+    DoubleClickCell(row, column);
+    Type("Text1", text);
+    Press("cmdOk");
+  }
   QString Cell(int row, int column) {
     const QTableWidgetItem* item = Grid()->item(row, column);
     return item ? item->text() : QString();
