@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "aircraft/change_data.h"
-#include "units/unit_words.h"
 #include "support/scripted_services.h"
 #include "support/test_state.h"
+#include "units/unit_words.h"
 
 namespace {
 
@@ -95,9 +95,17 @@ TEST_F(ChangeDataTest, HeadingsNamesAndRowsBelowTheMixCannotBeChanged) {
     EXPECT_FALSE(BeginCellEdit(state, row, column)) << row << "," << column;
 }
 
-TEST_F(ChangeDataTest, AnAcceptedValueIsStoredAsNumberText) {
+TEST_F(ChangeDataTest, AValueIsStoredAsNumberTextOrRefusedKeepingTheValueBefore) {
   const CellEdit edit = *BeginCellEdit(state, 3, 4);
-  std::string text = "1e3";
+  const LibraryTable before = state.acdata;
+  std::string text = "abc";
+  EXPECT_FALSE(AcceptCellEdit(state, edit, text, box));
+  EXPECT_EQ(text, before[b737][kFieldTirePressure]);
+  EXPECT_EQ(state.acdata, before);
+  ASSERT_EQ(box.asked.size(), 1u);
+  EXPECT_EQ(box.asked[0].text, "This is an invalid number; please try again!");
+
+  text = "1e3";
   EXPECT_TRUE(AcceptCellEdit(state, edit, text, box));
   EXPECT_EQ(state.acdata[b737][kFieldTirePressure], "1000");
   EXPECT_EQ(MixCellText(state.acdata, b737, 4), "1000.00");

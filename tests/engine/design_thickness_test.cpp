@@ -94,10 +94,11 @@ TEST_F(DesignThicknessTest, EnglishDesignRewritesFieldsAsTheirOwnNumberText) {
 }
 
 struct DegenerateCase {
-  const char* what;
-  int field;  // 0: a material input
+  const char* name;
+  int field;  // 0, -1, -2: the material input E, Sc, k
   std::string text;
   const char* messagePart;
+  bool metric = false;
 };
 
 class DegenerateInputs : public DesignThicknessTest, public testing::WithParamInterface<DegenerateCase> {};
@@ -105,15 +106,13 @@ class DegenerateInputs : public DesignThicknessTest, public testing::WithParamIn
 TEST_P(DegenerateInputs, AreRefusedWithAReasonAndChangeNothing) {
   const DegenerateCase& c = GetParam();
   SetMix(state, {b737, b777});
+  if (c.metric) ToMetric();
   state.lbh = "12.3";
-  if (c.field == 0) {
-    state.TxtE = c.text;
-  } else {
-    state.acdata[b777][c.field] = c.text;
-  }
+  std::string* input[] = {&state.Txtk, &state.TxtSc, &state.TxtE};
+  *(c.field <= 0 ? input[c.field + 2] : &state.acdata[b777][c.field]) = c.text;
   const ProgramState before = state;
   const Outcome outcome = DesignThickness(state);
-  EXPECT_FALSE(outcome.ok) << c.what;
+  EXPECT_FALSE(outcome.ok);
   EXPECT_NE(outcome.message.find(c.messagePart), std::string::npos) << outcome.message;
   EXPECT_EQ(outcome.message.rfind("Cannot design: ", 0), 0u) << outcome.message;
   EXPECT_EQ(state.lbh, "12.3");
@@ -123,35 +122,19 @@ TEST_P(DegenerateInputs, AreRefusedWithAReasonAndChangeNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DegenerateInputs,
-    testing::Values(DegenerateCase{"zero E", 0, "0", "elastic modulus E"},
-                    DegenerateCase{"zero weight", kFieldGrossWeight, "0", "gross weight of \"B777-300ER\" is \"0\""},
-                    DegenerateCase{"no pressure", kFieldTirePressure, "abc", "tire pressure of \"B777-300ER\""},
-                    DegenerateCase{"no wheels", kFieldWheelCount, "0", "wheel count"},
-                    DegenerateCase{"negative width", kFieldContactWidth, "-1", "tire contact width"},
-                    DegenerateCase{"negative departures", kFieldDepartures, "-5", "annual departures"},
-                    DegenerateCase{"wide duals", kFieldDualSpacing, "120", "must not exceed 100 in"},
-                    DegenerateCase{"overflowing weight", kFieldGrossWeight, "1e400", "gross weight"},
-                    DegenerateCase{"huge weight", kFieldGrossWeight, "1e306", "cannot be computed"}),
-    [](const testing::TestParamInfo<DegenerateCase>& info) {
-      std::string name;
-      for (const char* c = info.param.what; *c; ++c)
-        if (*c != ' ') name += *c;
-      return name;
-    });
-
-TEST_F(DesignThicknessTest, ZeroSubgradeModulusAndStrengthAreRefused) {
-  state.Txtk = "0";
-  EXPECT_NE(DesignThickness(state).message.find("subgrade modulus k"), std::string::npos);
-  state.Txtk = "200";
-  state.TxtSc = "0";
-  EXPECT_NE(DesignThickness(state).message.find("flexural strength Sc"), std::string::npos);
-}
-
-TEST_F(DesignThicknessTest, AWideDualSpacingInMetricNamesCentimetres) {
-  ToMetric();
-  state.acdata[b737][kFieldDualSpacing] = "300";
-  SetMix(state, {b737});
-  EXPECT_NE(DesignThickness(state).message.find("\"300\"; it must not exceed 254 cm"), std::string::npos);
-}
+    testing::Values(DegenerateCase{"ZeroE", 0, "0", "elastic modulus E"},
+                    DegenerateCase{"ZeroSc", -1, "0", "flexural strength Sc"},
+                    DegenerateCase{"ZeroK", -2, "0", "subgrade modulus k"},
+                    DegenerateCase{"ZeroWeight", kFieldGrossWeight, "0", "gross weight of \"B777-300ER\" is \"0\""},
+                    DegenerateCase{"NoPressure", kFieldTirePressure, "abc", "tire pressure of \"B777-300ER\""},
+                    DegenerateCase{"NoWheels", kFieldWheelCount, "0", "wheel count"},
+                    DegenerateCase{"NegativeWidth", kFieldContactWidth, "-1", "tire contact width"},
+                    DegenerateCase{"NegativeDepartures", kFieldDepartures, "-5", "annual departures"},
+                    DegenerateCase{"WideDuals", kFieldDualSpacing, "120", "must not exceed 100 in"},
+                    DegenerateCase{"WideDualsMetric", kFieldDualSpacing, "300", "\"300\"; it must not exceed 254 cm",
+                                   true},
+                    DegenerateCase{"OverflowingWeight", kFieldGrossWeight, "1e400", "gross weight"},
+                    DegenerateCase{"HugeWeight", kFieldGrossWeight, "1e306", "cannot be computed"}),
+    [](const testing::TestParamInfo<DegenerateCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include "engine/design_thickness.h"
 #include "support/scripted_services.h"
 #include "support/test_state.h"
-#include "units/number_text.h"
 #include "units/range_question.h"
 #include "units/typical_range.h"
 
@@ -55,8 +54,6 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"BelowKeptSaysSo", "0", kE, {A::kNo}, "0", {{kEBelow, 4}, {"Keep the E input value anyway!", 0}}},
         CheckCase{"NegativeIsInvalid", "-5", kE, {}, "-5", {{kEInvalid, 6}}},
         CheckCase{"LettersInvalidWhateverTheAnswer", "abc", kE, {A::kTryAgain}, "abc", {{kEInvalid, 6}}},
-        CheckCase{"EmptyIsInvalid", "", kE, {}, "", {{kEInvalid, 6}}},
-        CheckCase{"TrailingLettersInvalid", "12abc", kE, {}, "12abc", {{kEInvalid, 6}}},
         CheckCase{"AtTheMaximumAsksNothing", "1000", kSc, {}, "1000", {}},
         CheckCase{"BlanksAroundAreFine", " 650 ", kSc, {}, " 650 ", {}},
         CheckCase{"AtTheMinimumAsksNothing", "500000", kE, {}, "500000", {}},
@@ -70,19 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {A::kYes},
                   "13.55",
                   {{"k is not within the typical data range( 13.55,  189.7). Accept the suggested minimum value?", 4}}},
-        CheckCase{"ChangeDataAboveGivesENotation", "2e8", kChangeDataRange, {A::kYes}, "1E+08", {{kThisAbove, 4}}},
-        CheckCase{"OverflowIsInvalid",
-                  "1e400",
-                  kChangeDataRange,
-                  {},
-                  "1e400",
-                  {{"This is an invalid number; please try again!", 6}}}),
+        CheckCase{"ChangeDataAboveGivesENotation", "2e8", kChangeDataRange, {A::kYes}, "1E+08", {{kThisAbove, 4}}}),
     [](const testing::TestParamInfo<CheckCase>& info) { return info.param.name; });
-
-TEST(CheckInputValue, AcceptedLimitsReadBackAsTheLimit) {
-  EXPECT_EQ(LeadingNumber("5.512E+07"), 55120000);
-  EXPECT_EQ(LeadingNumber("1E+08"), 100000000);
-}
 
 class CheckInputsAndDesignTest : public testing::Test {
  protected:

@@ -72,16 +72,19 @@ TEST(RidgeModels, AProjectionOnItsKnotTakesTheLowerPiece) {
   EXPECT_EQ(EvaluateRidgeModel(m, 0.01f, 0.5f), 1.0f);
 }
 
-TEST(GearFactor, ChoosesTheModelByTheFirstRuleThatHolds) {
-  const double a = 6, l = 40;
-  const float alpha = static_cast<float>(a / l);
-  const float dual = DualFactor(static_cast<float>(34 / l), alpha);
-  EXPECT_EQ(GearFactor(a, l, 0, 0, 6), 1.0f);   // single wheel, whatever n
-  EXPECT_EQ(GearFactor(a, l, 34, 0, 6), dual);  // n = 6 without tandem: dual only
-  EXPECT_EQ(GearFactor(a, l, 0, 57, 6), TandemFactor(static_cast<float>(57 / l), alpha));
-  EXPECT_EQ(GearFactor(a, l, 34, 57, 4), dual * TandemFactor(static_cast<float>(57 / l), alpha));
-  EXPECT_EQ(GearFactor(a, l, 34, 57, 6), dual * TripleTandemFactor(static_cast<float>(2 * 57 / l), alpha));
-  EXPECT_NE(GearFactor(a, l, 34, 57, 6), GearFactor(a, l, 34, 57, 4));
+// a/l = 8/40 = 0.2 and spacings of 40 or 20 in put each model on its worked value at 1 or 2 x 20/40.
+TEST(GearFactor, ChoosesAndMultipliesTheModelsByTheGear) {
+  const struct {
+    const char* gear;
+    double sd, st;
+    int n;
+    double expected;
+  } cases[] = {{"single wheel, whatever n", 0, 0, 6, 1},
+               {"n = 6 without tandem: dual only", 40, 0, 6, 0.5953},
+               {"n = 6 without dual: tandem at St/l", 0, 40, 6, 0.4765},
+               {"dual tandem", 40, 40, 4, 0.5953 * 0.4765},
+               {"dual triple tandem at 2 St/l", 40, 20, 6, 0.5953 * 0.5143}};
+  for (const auto& c : cases) EXPECT_NEAR(GearFactor(8, 40, c.sd, c.st, c.n), c.expected, 0.0001) << c.gear;
 }
 
 }  // namespace

@@ -35,6 +35,7 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
   EXPECT_EQ(LeadingNumber(" 14.5"), 14.5);
   EXPECT_EQ(LeadingNumber(""), 0);
   EXPECT_EQ(LeadingNumber("1e3"), 1000);
+  EXPECT_EQ(LeadingNumber("5.512E+07"), 55120000);
   EXPECT_EQ(LeadingNumber("1e"), 1);
   EXPECT_EQ(LeadingNumber("-.5x"), -0.5);
   EXPECT_EQ(LeadingNumber("2.5.3"), 2.5);
