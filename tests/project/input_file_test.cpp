@@ -162,9 +162,9 @@ TEST_F(InputFileTest, AFaultyFileAppliesNothingAndLeavesTheResetState) {
     ProgramState state;
     const InputFileResult result = Read(c.text, state);
     EXPECT_EQ(result.status, c.status);
-    if (c.status == failed)
-      EXPECT_NE(result.message.find("\"test.inp\" cannot be read: " + std::string(c.reason)), std::string::npos)
-          << result.message;
+    const std::string reason =
+        c.status == failed ? "\"test.inp\" cannot be read: " + std::string(c.reason) : "Incorrect Input File!";
+    EXPECT_NE(result.message.find(reason), std::string::npos) << result.message;
     EXPECT_EQ(state.mixnext, 1);
     EXPECT_EQ(state.mixlist[1], 0);
     EXPECT_EQ(state.TxtE, "typed E");
