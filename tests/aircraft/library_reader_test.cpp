@@ -40,6 +40,9 @@ TEST(ReadLibrary, ReadsEachRecordOrRefusesKeepingTheRecordsBefore) {
        "", "Heavy, Dual", "12"},
       {"no final line end", kHeading + one.substr(0, one.size() - 2), true, 1, "", "Plane 1", "11.7"},
       {"an empty last line", kHeading + one + "\r\n", true, 1, "", "Plane 1", "11.7"},
+      // Found by fuzzing: a quoted field ran over a line end, and the saved file split the value.
+      {"line ends inside quotes read as blanks", kHeading + "\"Long\r\nwide\nName\",1,2,3,4,5,6,7,\"11\r7\"\r\n", true,
+       1, "", "Long wide Name", "11 7"},
       {"line feeds alone", "a,b,c,d,e,f,g,h,i\nP,1,2,3,4,5,6,7,8\n", true, 1, "", "P", "8"},
       {"ends inside a record", kHeading + one + "Cut,1,2,3\r\n", false, 1, "ends inside", "Plane 1", "11.7"},
       {"empty file", "", false, 0, "", "", ""},

@@ -32,17 +32,17 @@ INSTANTIATE_TEST_SUITE_P(WorkedValues, RidgeModelValues,
                                          ModelCase{"Tandem", TandemFactor, 2, 0.3f, 0.4050},
                                          ModelCase{"TripleTandem", TripleTandemFactor, 2, 0.3f, 0.3427},
                                          ModelCase{"DualClamped", DualFactor, 4, 0.05f, 0.5000},
-                                         ModelCase{"EdgeOffsetClamped", EdgeOffsetRatio, 2, 0.4f, 0.5760}),
+                                         ModelCase{"EdgeOffsetClamped", EdgeOffsetRatio, 2, 0.4f, 0.5760},
+                                         // Inputs beyond the domain take the bound; a/l of the edge-offset
+                                         // model is bounded to the narrower [0.1, 0.4].
+                                         ModelCase{"DualBeyond", DualFactor, 5, 0.01f, 0.5000},
+                                         ModelCase{"EdgeOffsetBeyond", EdgeOffsetRatio, 2.5f, 0.5f, 0.5760},
+                                         ModelCase{"EdgeOffsetBelow", EdgeOffsetRatio, 0.25f, 0.05f, 0.6423},
+                                         // The tandem model's corner is returned negative, unchanged.
+                                         ModelCase{"TandemCorner", TandemFactor, 4, 0.05f, -1.0558}),
                          [](const testing::TestParamInfo<ModelCase>& info) {
                            return std::string(info.param.name) + std::to_string(info.index);
                          });
-
-TEST(RidgeModels, InputsBeyondTheDomainUseTheBound) {
-  EXPECT_EQ(DualFactor(5, 0.01f), DualFactor(4, 0.05f));
-  EXPECT_EQ(EdgeOffsetRatio(2.5f, 0.5f), EdgeOffsetRatio(2, 0.4f));
-  // The edge-offset model's a/l domain is the narrower [0.1, 0.4].
-  EXPECT_EQ(EdgeOffsetRatio(0.25f, 0.05f), EdgeOffsetRatio(0.25f, 0.1f));
-}
 
 TEST(RidgeModels, EdgeOffsetIsExactlyOneAtTheEdgeAndForNegativeOffsets) {
   for (float alpha : {0.05f, 0.1f, 0.25f, 0.4f, 0.9f}) {
@@ -51,8 +51,6 @@ TEST(RidgeModels, EdgeOffsetIsExactlyOneAtTheEdgeAndForNegativeOffsets) {
   }
   EXPECT_LT(EdgeOffsetRatio(0.001f, 0.2f), 1.0f);
 }
-
-TEST(RidgeModels, TandemCornerIsReturnedNegativeUnchanged) { EXPECT_NEAR(TandemFactor(4, 0.05f), -1.056, 0.001); }
 
 TEST(RidgeModels, ClampRangeSendsNotANumberToTheLowerBound) {
   EXPECT_EQ(ClampRange(std::numeric_limits<float>::quiet_NaN(), 0.1f, 0.4f), 0.1f);
