@@ -69,17 +69,6 @@ TEST_F(InputFileTest, RoundTripsGiveTheSameTextsInEnglishAndMetric) {
   }
 }
 
-TEST_F(InputFileTest, LineFeedEndsAreReadLikeCarriageReturnLineFeed) {
-  std::string text = InputFileText(EnglishMixedFleet());
-  std::string lf = text;
-  std::erase(lf, '\r');
-  ProgramState crlfState, lfState;
-  ASSERT_EQ(Read(text, crlfState).status, ReadStatus::kLoaded);
-  ASSERT_EQ(Read(lf, lfState).status, ReadStatus::kLoaded);
-  EXPECT_EQ(lfState.acdata, crlfState.acdata);
-  EXPECT_EQ(lfState.mixlist, crlfState.mixlist);
-}
-
 TEST_F(InputFileTest, OnlyAnExactMarkerChangesTheUnitSystem) {
   ProgramState state;
   std::string text = InputFileText(MetricRegional());
@@ -152,11 +141,9 @@ TEST_F(InputFileTest, AFaultyFileAppliesNothingAndLeavesTheResetState) {
   }
 }
 
-// The title, the inputs and the fields are taken as text, whatever they hold.
+// The title, the inputs and the fields are taken as text, whatever they hold; line feeds alone end lines too.
 TEST_F(InputFileTest, TitleInputsAndFieldsAreTakenVerbatim) {
-  const std::string text =
-      "abc\r\n****ENG****\r\n\r\nabc\r\n650\r\n200\r\n\r\n***Aircraft\r\n 1 \r\n 5 "
-      "\r\nabc\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n";
+  const std::string text = "abc\n****ENG****\n\nabc\n650\n200\n\n***Aircraft\n 1 \n 5 \nabc\n2\n3\n4\n5\n6\n7\n8\n";
   ProgramState state;
   ASSERT_EQ(Read(text, state).status, ReadStatus::kLoaded);
   EXPECT_EQ(state.inputTitle, "abc");
