@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -45,7 +44,6 @@ class ReportRowTest : public testing::Test {
   }
   ProgramState state = StateWithLibrary();
   int row = RowNamed(state, "B737-800");
-  std::string& name = state.acdata[row][kFieldName];
 };
 
 TEST(DesignReportGolden, EnglishAndMetricReportsMatchTheirGoldenFiles) {
@@ -54,13 +52,7 @@ TEST(DesignReportGolden, EnglishAndMetricReportsMatchTheirGoldenFiles) {
   for (const auto& [path, build] : reports) {
     ProgramState state = build();
     ASSERT_TRUE(DesignThickness(state).ok);
-    const std::string text = Report(state);
-    const std::vector<std::string> lines = Lines(text);
-    ASSERT_EQ(lines.size(), 30u + state.MixCount());
-    EXPECT_EQ(lines[21].substr(0, 42), "     Design Thickness :" + std::string(19, ' '));
-    EXPECT_EQ(lines[21].substr(42), state.lbh + (state.IsMetric() ? " cm" : " inches"));
-    EXPECT_EQ(lines[28].substr(34, 3), state.IsMetric() ? "kPa" : "psi");
-    ExpectMatchesGolden(path, text);
+    ExpectMatchesGolden(path, Report(state));
   }
 }
 
