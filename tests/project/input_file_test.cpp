@@ -69,16 +69,6 @@ TEST_F(InputFileTest, RoundTripsGiveTheSameTextsInEnglishAndMetric) {
   }
 }
 
-TEST_F(InputFileTest, OnlyAnExactMarkerChangesTheUnitSystem) {
-  ProgramState state;
-  std::string text = InputFileText(MetricRegional());
-  text.replace(text.find("****SI****"), 10, "****SI**** ");
-  ASSERT_EQ(Read(text, state).status, ReadStatus::kLoaded);
-  EXPECT_EQ(state.EngFlag, 1);
-  EXPECT_EQ(state.Lbunith, "in");
-  EXPECT_EQ(state.TxtE, "27560000");  // the inputs are taken as they stand, never converted
-}
-
 TEST_F(InputFileTest, CountsAndRowsRoundHalvesToEven) {
   struct Case {
     std::string mix;
@@ -141,13 +131,16 @@ TEST_F(InputFileTest, AFaultyFileAppliesNothingAndLeavesTheResetState) {
   }
 }
 
-// The title, the inputs and the fields are taken as text, whatever they hold; line feeds alone end lines too.
+// The title, the inputs and the fields are taken as text, whatever they hold; only an exact marker is
+// metric; line feeds alone end lines too.
 TEST_F(InputFileTest, TitleInputsAndFieldsAreTakenVerbatim) {
-  const std::string text = "abc\n****ENG****\n\nabc\n650\n200\n\n***Aircraft\n 1 \n 5 \nabc\n2\n3\n4\n5\n6\n7\n8\n";
+  const std::string text = "abc\n****SI**** \n\nabc\n650\n200\n\n***Aircraft\n 1 \n 5 \nabc\n2\n3\n4\n5\n6\n7\n8\n";
   ProgramState state;
   ASSERT_EQ(Read(text, state).status, ReadStatus::kLoaded);
   EXPECT_EQ(state.inputTitle, "abc");
   EXPECT_EQ(state.TxtE, "abc");
+  EXPECT_EQ(state.EngFlag, 1);
+  EXPECT_EQ(state.Lbunith, "in");
   EXPECT_EQ(state.acdata[5][kFieldGrossWeight], "abc");
   EXPECT_EQ(state.acdata[5][kFieldDepartures], "2");
 }
