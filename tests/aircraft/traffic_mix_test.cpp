@@ -4,53 +4,38 @@
 #include <gtest/gtest.h>
 
 #include "aircraft/change_data.h"
-#include "units/unit_words.h"
 #include "support/scripted_services.h"
 #include "support/test_state.h"
+#include "units/unit_words.h"
 
 namespace {
 
 using A = MsgBoxAnswer;
 
 std::vector<int> Mix(const ProgramState& state) {
-  return std::vector<int>(state.mixlist.begin() + 1, state.mixlist.end());
-}
-
-std::vector<int> Positions(std::initializer_list<int> rows) {
-  std::vector<int> mix(rows);
-  mix.resize(kMaxAircraft, 0);
-  return mix;
+  return std::vector<int>(state.mixlist.begin() + 1, state.mixlist.begin() + 4);
 }
 
 class TrafficMixTest : public testing::Test {
  protected:
   ProgramState state = StateWithLibrary();
   ScriptedMessageBox box;
-  int selrow = 0;
 };
 
-TEST_F(TrafficMixTest, AddAppendsEachAircraftOnce) {
+TEST_F(TrafficMixTest, AddAppendsEachLibraryAircraftOnceAndRemoveClosesTheGap) {
+  state.mixnext = 0;  // the counter before the first activation: the first aircraft still goes to position 1
   EXPECT_TRUE(AddToMix(state, 4));
   EXPECT_FALSE(AddToMix(state, 4));
   EXPECT_FALSE(AddToMix(state, 0));
   EXPECT_FALSE(AddToMix(state, 66));
   EXPECT_TRUE(AddToMix(state, 2));
-  EXPECT_EQ(Mix(state), Positions({4, 2}));
-  EXPECT_EQ(state.mixnext, 3);
-}
-
-TEST_F(TrafficMixTest, AnEmptyMixCountedZeroStartsAtPositionOne) {
-  state.mixnext = 0;
   EXPECT_TRUE(AddToMix(state, 7));
-  EXPECT_EQ(Mix(state), Positions({7}));
-  EXPECT_EQ(state.mixnext, 2);
-}
+  EXPECT_EQ(Mix(state), (std::vector<int>{4, 2, 7}));
+  EXPECT_EQ(state.mixnext, 4);
 
-TEST_F(TrafficMixTest, RemovingTheMiddleOfThreeClosesTheGap) {
-  SetMix(state, {5, 6, 7});
-  selrow = 3;
+  int selrow = 3;  // the grid row of position 2
   EXPECT_TRUE(RemoveFromMix(state, selrow, box));
-  EXPECT_EQ(Mix(state), Positions({5, 7}));
+  EXPECT_EQ(Mix(state), (std::vector<int>{4, 7, 0}));
   EXPECT_EQ(state.mixnext, 3);
   EXPECT_EQ(selrow, 0);
   EXPECT_TRUE(box.asked.empty());
@@ -63,20 +48,17 @@ TEST_F(TrafficMixTest, StoreCellValueWritesNumberTextOnlyInsideTheMix) {
   EXPECT_TRUE(StoreCellValue(state, 1, 4, 1e3));
   EXPECT_EQ(state.acdata[5][kFieldTirePressure], "1000");
   const LibraryTable before = state.acdata;
-  EXPECT_FALSE(StoreCellValue(state, 3, 4, 1));  // an empty position
-  EXPECT_FALSE(StoreCellValue(state, 0, 4, 1));
-  EXPECT_FALSE(StoreCellValue(state, 1, 0, 1));  // the name
-  EXPECT_FALSE(StoreCellValue(state, 1, 9, 1));  // beyond the fields
+  // An empty position, no position, the name, beyond the fields.
+  for (auto [position, column] : {std::pair{3, 4}, {0, 4}, {1, 0}, {1, 9}})
+    EXPECT_FALSE(StoreCellValue(state, position, column, 1)) << position << "," << column;
   EXPECT_EQ(state.acdata, before);
 }
 
 TEST(MixCellText, FormatsNumbersOfTheUnitColumnsAndShowsTheRestAsStored) {
   LibraryTable acdata;
-  acdata[3] = {"", "Heavy, Dual", "75000.6", "1200.50", "47.5", "14.5", "2.5", "12abc", "0", "11.7"};
-  const char* shown[] = {"Heavy, Dual", "75001", "1200.50", "47.5", "14.50", "2.5", "12abc", "0.00", "11.70"};
+  acdata[3] = {"", "Heavy, Dual", "75000.6", "1200.50", "47.5", "1E3", "2.5", "12abc", "0", "11.7"};
+  const char* shown[] = {"Heavy, Dual", "75001", "1200.50", "47.5", "1000.00", "2.5", "12abc", "0.00", "11.70"};
   for (int c = 0; c < kGridColumns; ++c) EXPECT_EQ(MixCellText(acdata, 3, c), shown[c]) << c;
-  acdata[3][kFieldTirePressure] = "1E3";
-  EXPECT_EQ(MixCellText(acdata, 3, 4), "1000.00");
   EXPECT_EQ(MixCellText(acdata, 0, 1), "");
   EXPECT_EQ(MixCellText(acdata, 66, 1), "");
 }
@@ -95,12 +77,19 @@ TEST_F(ChangeDataTest, HeadingsNamesAndRowsBelowTheMixCannotBeChanged) {
     EXPECT_FALSE(BeginCellEdit(state, row, column)) << row << "," << column;
 }
 
-TEST_F(ChangeDataTest, AnAcceptedValueIsStoredAsNumberText) {
+TEST_F(ChangeDataTest, AValueIsStoredAsNumberTextOrRefusedKeepingTheValueBefore) {
   const CellEdit edit = *BeginCellEdit(state, 3, 4);
-  std::string text = "1e3";
+  const LibraryTable before = state.acdata;
+  std::string text = "abc";
+  EXPECT_FALSE(AcceptCellEdit(state, edit, text, box));
+  EXPECT_EQ(text, before[b737][kFieldTirePressure]);
+  EXPECT_EQ(state.acdata, before);
+  ASSERT_EQ(box.asked.size(), 1u);
+  EXPECT_EQ(box.asked[0].text, "This is an invalid number; please try again!");
+
+  text = "1e3";
   EXPECT_TRUE(AcceptCellEdit(state, edit, text, box));
   EXPECT_EQ(state.acdata[b737][kFieldTirePressure], "1000");
-  EXPECT_EQ(MixCellText(state.acdata, b737, 4), "1000.00");
 
   text = "3e8";
   box.Answer({A::kYes});

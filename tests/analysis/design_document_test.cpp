@@ -39,12 +39,6 @@ TEST(DesignDocument, MetricDataKeepTheirUnitsAndUnsavedDataAreNamedSo) {
   EXPECT_EQ(document.traffic.numeric, std::vector<bool>({false, true, true, true, true, true, true, true, true}));
   EXPECT_EQ(document.thicknessUnit, "cm");
   EXPECT_NEAR(document.designThickness, state.designResult.thicknessIn * 2.54, 1e-9);
-
-  state.inputFile = "/data/runway 09.inp";
-  state.inputTitle = "Runway 09";
-  ASSERT_TRUE(BuildDesignDocument(state, Sensitivity{}, document).ok);
-  EXPECT_EQ(document.inputName, "runway 09.inp");
-  EXPECT_EQ(Fact(document.titleBlock, "Title line"), "Runway 09");
 }
 
 // Rows in the cases' order after the design itself; the change from the design's caption; the chart's

@@ -3,79 +3,68 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numeric>
-
-#include "support/test_state.h"
-#include "units/unit_switch.h"
+#include "golden/example_states.h"
 
 namespace {
 
+// The example's design: 19.833984375 in (ripades-batch --json examples/metric_regional.inp).
 class MixAnalysisTest : public testing::Test {
  protected:
-  ProgramState state = StateWithLibrary();
-  void SetUp() override {
-    ASSERT_NE(RowNamed(state, "Bombardier CRJ900"), 0);
-    SetMix(state, {RowNamed(state, "B737-800"), RowNamed(state, "B777-300ER"), RowNamed(state, "A320-200"),
-                   RowNamed(state, "Bombardier CRJ900")});
-  }
-  // Designs and checks the pure evaluation against the design's last pass, bit for bit.
-  void ExpectEvaluationReproducesTheDesign() {
-    ASSERT_TRUE(DesignThickness(state).ok);
-    const ProgramState after = state;
-    const MixDamage mix = EvaluateMixDamage(state.designResult.basis, state.designResult.thicknessIn);
-    EXPECT_LT(std::fabs(1.0f - mix.damage), kDamageTolerance);
-    float sum = 0;
-    for (const AircraftDamage& a : mix.aircraft) {
-      EXPECT_EQ(a.damageRatioPct, state.designResult.damageRatioPct[a.row]) << a.name;
-      EXPECT_EQ(a.edgeStress, state.designResult.sigmaWe[a.row] * state.designResult.gearFactor[a.row]);
-      sum += a.damageRatioPct / 100.0f;
-    }
-    EXPECT_EQ(mix.damage, sum);
-    // The evaluation leaves the state as the design left it.
-    EXPECT_EQ(state.acdata, after.acdata);
-    EXPECT_EQ(state.lbh, after.lbh);
-    EXPECT_EQ(state.designResult.damageRatioPct, after.designResult.damageRatioPct);
-  }
+  ProgramState state = MetricRegional();
+  void SetUp() override { ASSERT_TRUE(DesignThickness(state).ok); }
 };
 
-TEST_F(MixAnalysisTest, EvaluationAtTheDesignThicknessReproducesTheDesignInEnglishAndMetric) {
-  ExpectEvaluationReproducesTheDesign();
-  ConvertToMetric(state);
-  ExpectEvaluationReproducesTheDesign();
+// The damage ratios, stresses (sigma_we x Fg) and coverages that ripades-batch --json prints for this design.
+TEST_F(MixAnalysisTest, EvaluationAtTheDesignThicknessGivesTheDesignsResultsAndChangesNothing) {
+  const ProgramState after = state;
+  const MixDamage mix = EvaluateMixDamage(state.designResult.basis, 19.833984375);
+  ASSERT_EQ(mix.aircraft.size(), 5u);
+  EXPECT_EQ(mix.aircraft[0].name, "A321neo");
+  EXPECT_FLOAT_EQ(mix.aircraft[0].damageRatioPct, 88.74089813232422f);
+  EXPECT_FLOAT_EQ(mix.aircraft[0].edgeStress, 537.9381713867188f);
+  EXPECT_NEAR(mix.aircraft[0].allowableCoverages, 12227.915121223634, 1e-6);
+  EXPECT_FLOAT_EQ(mix.aircraft[1].damageRatioPct, 11.293237686157227f);
+  EXPECT_FLOAT_EQ(mix.aircraft[1].edgeStress, 465.91204833984375f);
+  EXPECT_FLOAT_EQ(mix.aircraft[2].damageRatioPct, 4.7358775191241875e-05f);
+  EXPECT_NEAR(mix.damage, 1.00034183, 1e-6);
+  EXPECT_EQ(state.acdata, after.acdata);
+  EXPECT_EQ(state.lbh, after.lbh);
+  EXPECT_EQ(state.designResult.damageRatioPct, after.designResult.damageRatioPct);
 }
 
 TEST_F(MixAnalysisTest, CurveSpansHalfToTwiceTheDesignClampedToThirtyInches) {
-  ASSERT_TRUE(DesignThickness(state).ok);
-  const double h = state.designResult.thicknessIn;
+  ASSERT_EQ(state.designResult.thicknessIn, 19.833984375);
   const auto curve = DamageCurve(state.designResult, false);
   ASSERT_EQ(curve.size(), static_cast<std::size_t>(kCurvePoints + 1));  // the samples and the design's own
-  EXPECT_DOUBLE_EQ(curve.front().thickness, h / 2);
-  EXPECT_DOUBLE_EQ(curve.back().thickness, std::min(2 * h, 30.0));
+  EXPECT_DOUBLE_EQ(curve.front().thickness, 19.833984375 / 2);
+  EXPECT_DOUBLE_EQ(curve.back().thickness, 30);
   // Damage falls over the range, though not everywhere: the gear models jump at their knots.
   EXPECT_GT(curve.front().damage, 1);
   EXPECT_LT(curve.back().damage, 1);
 
-  state.designResult.thicknessIn = 20;
-  const auto thick = DamageCurve(state.designResult, true);
-  EXPECT_DOUBLE_EQ(thick.back().thickness, 30 * 2.54);
-  EXPECT_DOUBLE_EQ(thick.front().thickness, 10 * 2.54);
+  state.designResult.thicknessIn = 10;
+  const auto thin = DamageCurve(state.designResult, true);
+  EXPECT_DOUBLE_EQ(thin.back().thickness, 20 * 2.54);
+  EXPECT_DOUBLE_EQ(thin.front().thickness, 5 * 2.54);
   // A design thickness of 0 leaves no point at or below 0.
   state.designResult.thicknessIn = 0.0000572;
   for (const CurvePoint& p : DamageCurve(state.designResult, false)) EXPECT_GT(p.thickness, 0);
 }
 
-TEST_F(MixAnalysisTest, SharesAreTheDesignsDamageRatiosLargestFirst) {
-  ASSERT_TRUE(DesignThickness(state).ok);
-  const auto shares = DamageShares(state.designResult);
-  ASSERT_EQ(shares.size(), 4u);
-  // The design's damage ratios: D is within 0.001 of 1, so they add up to within 0.1 of 100 %.
-  const double total = std::accumulate(shares.begin(), shares.end(), 0.0,
-                                       [](double s, const AircraftShare& a) { return s + a.damageRatioPct; });
-  EXPECT_NEAR(total, 100, 0.1);
-  for (std::size_t i = 1; i < shares.size(); ++i) EXPECT_GE(shares[i - 1].damageRatioPct, shares[i].damageRatioPct);
-  EXPECT_EQ(shares.front().name, "B737-800");  // the governing aircraft of this mix
-  EXPECT_EQ(shares.back().name, "Bombardier CRJ900");
+// The shares are the given damage ratios, largest first; equal ones stay in mix order.
+TEST_F(MixAnalysisTest, SharesAreTheDamageRatiosLargestFirst) {
+  DesignResult result;
+  result.basis = state.designResult.basis;
+  result.damageRatioPct[RowNamed(state, "ATR 72-600")] = 50;
+  result.damageRatioPct[RowNamed(state, "A321neo")] = 10;
+  const auto shares = DamageShares(result);
+  const std::pair<const char*, float> expected[] = {
+      {"ATR 72-600", 50}, {"A321neo", 10}, {"B737 MAX 8", 0}, {"Embraer E175", 0}, {"Dash 8-400", 0}};
+  ASSERT_EQ(shares.size(), 5u);
+  for (std::size_t i = 0; i < 5; ++i) {
+    EXPECT_EQ(shares[i].name, expected[i].first);
+    EXPECT_EQ(shares[i].damageRatioPct, expected[i].second);
+  }
 }
 
 TEST(RemainingLife, IsTwentyYearsOverTheDamage) {

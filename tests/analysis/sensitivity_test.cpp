@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "project/input_file_reader.h"
 #include "support/test_state.h"
 
@@ -30,59 +32,46 @@ constexpr ScaledFileCase kScaledFiles[] = {
 };
 
 const std::string& ScaledValue(const ProgramState& s, SensitivityInput input) {
-  switch (input) {
-    case SensitivityInput::kE:
-      return s.TxtE;
-    case SensitivityInput::kSc:
-      return s.TxtSc;
-    case SensitivityInput::kK:
-      return s.Txtk;
-    case SensitivityInput::kDepartures:
-      break;
-  }
-  return s.acdata[s.mixlist[1]][kFieldDepartures];
+  const std::string* values[] = {&s.TxtE, &s.TxtSc, &s.Txtk, &s.acdata[s.mixlist[1]][kFieldDepartures]};
+  return *values[static_cast<int>(input)];
 }
 
-TEST(Sensitivity, EachCaseDesignsAsTheScaledInputFileDoes) {
+ProgramState Example(const std::string& name) {
+  ProgramState state;
+  const std::string path = std::string(RIPADES_SOURCE_DIR) + "/examples/" + name + ".inp";
+  EXPECT_EQ(LoadInputFile(state, path, RIPADES_LIBRARY_PATH).status, ReadStatus::kLoaded);
+  return state;
+}
+
+TEST(Sensitivity, EachCaseDesignsAsTheScaledInputFileDoesAndTheStateStaysAsRead) {
   for (const ScaledFileCase& c : kScaledFiles) {
     SCOPED_TRACE(std::string(c.example) + " " + SensitivityInputName(c.input) + " x " + std::to_string(c.factor));
-    ProgramState state;
-    ASSERT_EQ(
-        LoadInputFile(state, std::string(RIPADES_SOURCE_DIR) + "/examples/" + c.example + ".inp", RIPADES_LIBRARY_PATH)
-            .status,
-        ReadStatus::kLoaded);
-    const ProgramState read = state;
+    const ProgramState state = Example(c.example);
     const std::optional<ProgramState> scaled = ScaledState(state, c.input, c.factor);
     ASSERT_TRUE(scaled.has_value());
     EXPECT_EQ(ScaledValue(*scaled, c.input), c.scaledText);
 
-    const Sensitivity s = DesignSensitivity(state);
+    ProgramState designed = state;
+    const Sensitivity s = DesignSensitivity(designed);
     ASSERT_TRUE(s.outcome.ok);
-    EXPECT_EQ(s.metric, read.IsMetric());
     ASSERT_EQ(s.cases.size(), 14u);
-    int found = 0;
-    for (const SensitivityCase& sc : s.cases)
-      if (sc.input == c.input && sc.factor == c.factor) {
-        ++found;
-        EXPECT_TRUE(sc.designed);
-        EXPECT_EQ(sc.thicknessIn, c.thicknessIn);
-        EXPECT_EQ(sc.caption, c.caption);
-      }
-    EXPECT_EQ(found, 1);
-    // The state is the one read: no design was made on it.
-    EXPECT_EQ(state.acdata, read.acdata);
-    EXPECT_EQ(state.TxtE + state.TxtSc + state.Txtk, read.TxtE + read.TxtSc + read.Txtk);
-    EXPECT_TRUE(state.lbh.empty());
+    const auto found = std::find_if(s.cases.begin(), s.cases.end(), [&](const SensitivityCase& sc) {
+      return sc.input == c.input && sc.factor == c.factor;
+    });
+    ASSERT_NE(found, s.cases.end());
+    EXPECT_TRUE(found->designed);
+    EXPECT_EQ(found->thicknessIn, c.thicknessIn);
+    EXPECT_EQ(found->caption, c.caption);
+    EXPECT_EQ(designed.acdata, state.acdata);  // no design was made on the state
+    EXPECT_EQ(designed.TxtE + designed.TxtSc + designed.Txtk, state.TxtE + state.TxtSc + state.Txtk);
+    EXPECT_TRUE(designed.lbh.empty());
   }
 }
 
 TEST(Sensitivity, HoldsTheUnscaledDesignAndShowsTheCasesInEitherUnit) {
-  ProgramState state;
-  ASSERT_EQ(
-      LoadInputFile(state, std::string(RIPADES_SOURCE_DIR) + "/examples/metric_regional.inp", RIPADES_LIBRARY_PATH)
-          .status,
-      ReadStatus::kLoaded);
+  ProgramState state = Example("metric_regional");
   const Sensitivity s = DesignSensitivity(state);
+  EXPECT_TRUE(s.metric);
   EXPECT_EQ(s.designIn, 19.833984375);  // ripades-batch --json examples/metric_regional.inp
   EXPECT_EQ(s.designCaption, "50.4");
   // The cases keep the order the window, the document and the JSON list them in.

@@ -5,7 +5,6 @@
 #include "engine/design_thickness.h"
 #include "support/scripted_services.h"
 #include "support/test_state.h"
-#include "units/number_text.h"
 #include "units/range_question.h"
 #include "units/typical_range.h"
 
@@ -43,6 +42,8 @@ const std::string kEBelow =
     "E is not within the typical data range( 500000,  8000000). Accept the suggested minimum value?";
 const std::string kMetricEAbove =
     "E is not within the typical data range( 3445000,  5.512E+07). Accept the suggested maximum value?";
+const std::string kMetricKBelow =
+    "k is not within the typical data range( 13.55,  189.7). Accept the suggested minimum value?";
 const std::string kThisAbove =
     "This is not within the typical data range( 0,  1E+08). Accept the suggested maximum value?";
 const std::string kEInvalid = "E is an invalid number; please try again!";
@@ -55,34 +56,13 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"BelowKeptSaysSo", "0", kE, {A::kNo}, "0", {{kEBelow, 4}, {"Keep the E input value anyway!", 0}}},
         CheckCase{"NegativeIsInvalid", "-5", kE, {}, "-5", {{kEInvalid, 6}}},
         CheckCase{"LettersInvalidWhateverTheAnswer", "abc", kE, {A::kTryAgain}, "abc", {{kEInvalid, 6}}},
-        CheckCase{"EmptyIsInvalid", "", kE, {}, "", {{kEInvalid, 6}}},
-        CheckCase{"TrailingLettersInvalid", "12abc", kE, {}, "12abc", {{kEInvalid, 6}}},
         CheckCase{"AtTheMaximumAsksNothing", "1000", kSc, {}, "1000", {}},
-        CheckCase{"BlanksAroundAreFine", " 650 ", kSc, {}, " 650 ", {}},
         CheckCase{"AtTheMinimumAsksNothing", "500000", kE, {}, "500000", {}},
         CheckCase{
             "MetricAboveGivesSingleTextMaximum", "60000000", kMetricE, {A::kYes}, "5.512E+07", {{kMetricEAbove, 4}}},
-        CheckCase{"MetricAtTheMinimum", "13.55", kMetricK, {}, "13.55", {}},
-        CheckCase{"MetricAtTheMaximum", "189.7", kMetricK, {}, "189.7", {}},
-        CheckCase{"MetricJustBelowTheMinimum",
-                  "13.54",
-                  kMetricK,
-                  {A::kYes},
-                  "13.55",
-                  {{"k is not within the typical data range( 13.55,  189.7). Accept the suggested minimum value?", 4}}},
-        CheckCase{"ChangeDataAboveGivesENotation", "2e8", kChangeDataRange, {A::kYes}, "1E+08", {{kThisAbove, 4}}},
-        CheckCase{"OverflowIsInvalid",
-                  "1e400",
-                  kChangeDataRange,
-                  {},
-                  "1e400",
-                  {{"This is an invalid number; please try again!", 6}}}),
+        CheckCase{"MetricJustBelowTheMinimum", "13.54", kMetricK, {A::kYes}, "13.55", {{kMetricKBelow, 4}}},
+        CheckCase{"ChangeDataAboveGivesENotation", "2e8", kChangeDataRange, {A::kYes}, "1E+08", {{kThisAbove, 4}}}),
     [](const testing::TestParamInfo<CheckCase>& info) { return info.param.name; });
-
-TEST(CheckInputValue, AcceptedLimitsReadBackAsTheLimit) {
-  EXPECT_EQ(LeadingNumber("5.512E+07"), 55120000);
-  EXPECT_EQ(LeadingNumber("1E+08"), 100000000);
-}
 
 class CheckInputsAndDesignTest : public testing::Test {
  protected:

@@ -32,17 +32,17 @@ INSTANTIATE_TEST_SUITE_P(WorkedValues, RidgeModelValues,
                                          ModelCase{"Tandem", TandemFactor, 2, 0.3f, 0.4050},
                                          ModelCase{"TripleTandem", TripleTandemFactor, 2, 0.3f, 0.3427},
                                          ModelCase{"DualClamped", DualFactor, 4, 0.05f, 0.5000},
-                                         ModelCase{"EdgeOffsetClamped", EdgeOffsetRatio, 2, 0.4f, 0.5760}),
+                                         ModelCase{"EdgeOffsetClamped", EdgeOffsetRatio, 2, 0.4f, 0.5760},
+                                         // Inputs beyond the domain take the bound; a/l of the edge-offset
+                                         // model is bounded to the narrower [0.1, 0.4].
+                                         ModelCase{"DualBeyond", DualFactor, 5, 0.01f, 0.5000},
+                                         ModelCase{"EdgeOffsetBeyond", EdgeOffsetRatio, 2.5f, 0.5f, 0.5760},
+                                         ModelCase{"EdgeOffsetBelow", EdgeOffsetRatio, 0.25f, 0.05f, 0.6423},
+                                         // The tandem model's corner is returned negative, unchanged.
+                                         ModelCase{"TandemCorner", TandemFactor, 4, 0.05f, -1.0558}),
                          [](const testing::TestParamInfo<ModelCase>& info) {
                            return std::string(info.param.name) + std::to_string(info.index);
                          });
-
-TEST(RidgeModels, InputsBeyondTheDomainUseTheBound) {
-  EXPECT_EQ(DualFactor(5, 0.01f), DualFactor(4, 0.05f));
-  EXPECT_EQ(EdgeOffsetRatio(2.5f, 0.5f), EdgeOffsetRatio(2, 0.4f));
-  // The edge-offset model's a/l domain is the narrower [0.1, 0.4].
-  EXPECT_EQ(EdgeOffsetRatio(0.25f, 0.05f), EdgeOffsetRatio(0.25f, 0.1f));
-}
 
 TEST(RidgeModels, EdgeOffsetIsExactlyOneAtTheEdgeAndForNegativeOffsets) {
   for (float alpha : {0.05f, 0.1f, 0.25f, 0.4f, 0.9f}) {
@@ -51,8 +51,6 @@ TEST(RidgeModels, EdgeOffsetIsExactlyOneAtTheEdgeAndForNegativeOffsets) {
   }
   EXPECT_LT(EdgeOffsetRatio(0.001f, 0.2f), 1.0f);
 }
-
-TEST(RidgeModels, TandemCornerIsReturnedNegativeUnchanged) { EXPECT_NEAR(TandemFactor(4, 0.05f), -1.056, 0.001); }
 
 TEST(RidgeModels, ClampRangeSendsNotANumberToTheLowerBound) {
   EXPECT_EQ(ClampRange(std::numeric_limits<float>::quiet_NaN(), 0.1f, 0.4f), 0.1f);
@@ -72,16 +70,19 @@ TEST(RidgeModels, AProjectionOnItsKnotTakesTheLowerPiece) {
   EXPECT_EQ(EvaluateRidgeModel(m, 0.01f, 0.5f), 1.0f);
 }
 
-TEST(GearFactor, ChoosesTheModelByTheFirstRuleThatHolds) {
-  const double a = 6, l = 40;
-  const float alpha = static_cast<float>(a / l);
-  const float dual = DualFactor(static_cast<float>(34 / l), alpha);
-  EXPECT_EQ(GearFactor(a, l, 0, 0, 6), 1.0f);   // single wheel, whatever n
-  EXPECT_EQ(GearFactor(a, l, 34, 0, 6), dual);  // n = 6 without tandem: dual only
-  EXPECT_EQ(GearFactor(a, l, 0, 57, 6), TandemFactor(static_cast<float>(57 / l), alpha));
-  EXPECT_EQ(GearFactor(a, l, 34, 57, 4), dual * TandemFactor(static_cast<float>(57 / l), alpha));
-  EXPECT_EQ(GearFactor(a, l, 34, 57, 6), dual * TripleTandemFactor(static_cast<float>(2 * 57 / l), alpha));
-  EXPECT_NE(GearFactor(a, l, 34, 57, 6), GearFactor(a, l, 34, 57, 4));
+// a/l = 8/40 = 0.2 and spacings of 40 or 20 in put each model on its worked value at 1 or 2 x 20/40.
+TEST(GearFactor, ChoosesAndMultipliesTheModelsByTheGear) {
+  const struct {
+    const char* gear;
+    double sd, st;
+    int n;
+    double expected;
+  } cases[] = {{"single wheel, whatever n", 0, 0, 6, 1},
+               {"n = 6 without tandem: dual only", 40, 0, 6, 0.5953},
+               {"n = 6 without dual: tandem at St/l", 0, 40, 6, 0.4765},
+               {"dual tandem", 40, 40, 4, 0.5953 * 0.4765},
+               {"dual triple tandem at 2 St/l", 40, 20, 6, 0.5953 * 0.5143}};
+  for (const auto& c : cases) EXPECT_NEAR(GearFactor(8, 40, c.sd, c.st, c.n), c.expected, 0.0001) << c.gear;
 }
 
 }  // namespace

@@ -8,44 +8,36 @@
 
 namespace {
 
-TEST(FactorF3, MatchesTheWorkedCases) {
-  EXPECT_NEAR(FactorF3(650, 40, 0.15, 400, 12, 0.6f), 0.9276, 0.00005);
-  EXPECT_NEAR(FactorF3(650, 40, 0.15, 400, 12, 1.0f), 0.8964, 0.00005);
-  EXPECT_NEAR(FactorF3(700, 30, 0.3, 500, 14, 0.5f), 0.9275, 0.00005);
-}
+struct WorkedValue {
+  const char* what;
+  double value, expected, tolerance;
+};
 
-TEST(FactorF3, IsBelowOneEvenForAVeryNarrowTire) {
-  const double f3 = FactorF3(650, 40, 0.15, 400, 0.01, 1.0f);
-  EXPECT_LT(f3, 1.0);
-  EXPECT_GT(f3, 0.99);  // EdgeOffsetRatio is about 0.99 just off the edge
-}
-
-TEST(FactorF3, CoveragesBeyondADoubleMeanNoDamageNotAFailure) {
-  // A stress far below the strength: every offset's coverages overflow to infinity, the equivalent
-  // coverages too, and the equivalent stress Sc / (0.75 x infinity) is 0.
-  EXPECT_EQ(FactorF3(650, 40, 0.15, 0.001f, 12, 1.0f), 0.0);
-}
-
-TEST(PassToCoverageRatio, SingleAndDualWheels) {
-  EXPECT_NEAR(PassToCoverageRatio(0, 10), 7.643, 0.0005);
-  EXPECT_NEAR(PassToCoverageRatio(0, 14), 5.459, 0.0005);
-  EXPECT_NEAR(PassToCoverageRatio(34, 14), 3.188, 0.0005);
-  // The two-wheel curve peaks between whole-inch positions.
-  EXPECT_NEAR(PassToCoverageRatio(35, 14), 3.218, 0.0005);
-}
-
-TEST(WestergaardEdgeStress, MatchesTheWorkedCases) {
-  EXPECT_NEAR(RadiusOfRelativeStiffness(12, 4000000, 0.15, 200), 41.43, 0.005);
-  EXPECT_NEAR(ContactRadius(100000 * 50.0 / 2 / 100, 200), 6.309, 0.0005);
-  EXPECT_NEAR(WestergaardEdgeStress(12, 4000000, 0.15, 200, 100000, 50, 200, 2), 930.6, 0.05);
-  EXPECT_NEAR(ContactRadius(60000 * 50.0 / 1 / 100, 200), 6.912, 0.0005);
-  EXPECT_NEAR(WestergaardEdgeStress(12, 4000000, 0.15, 200, 60000, 50, 200, 1), 533.5, 0.05);
-}
-
-TEST(AllowableCoverages, MatchesTheWorkedCases) {
-  EXPECT_NEAR(AllowableCoverages(650, 400), 3207, 0.5);
-  EXPECT_NEAR(AllowableCoverages(650, 650), 24.48, 0.005);
+TEST(OneAircraftFormulas, MatchTheWorkedValues) {
+  const WorkedValue cases[] = {
+      {"F3, Fg 0.6", FactorF3(650, 40, 0.15, 400, 12, 0.6f), 0.9276, 0.00005},
+      {"F3, Fg 1.0", FactorF3(650, 40, 0.15, 400, 12, 1.0f), 0.8964, 0.00005},
+      {"F3, Sc 700", FactorF3(700, 30, 0.3, 500, 14, 0.5f), 0.9275, 0.00005},
+      // Coverages overflow to infinity at every offset: the equivalent stress Sc / (0.75 x infinity) is 0.
+      {"F3, no damage", FactorF3(650, 40, 0.15, 0.001f, 12, 1.0f), 0, 0},
+      {"P/C single 10 in", PassToCoverageRatio(0, 10), 7.643, 0.0005},
+      {"P/C single 14 in", PassToCoverageRatio(0, 14), 5.459, 0.0005},
+      {"P/C dual 34 in", PassToCoverageRatio(34, 14), 3.188, 0.0005},
+      {"P/C dual 35 in, past the whole-inch peak", PassToCoverageRatio(35, 14), 3.218, 0.0005},
+      {"l", RadiusOfRelativeStiffness(12, 4000000, 0.15, 200), 41.43, 0.005},
+      {"a dual", ContactRadius(100000 * 50.0 / 2 / 100, 200), 6.309, 0.0005},
+      {"a single", ContactRadius(60000 * 50.0 / 1 / 100, 200), 6.912, 0.0005},
+      {"stress dual", WestergaardEdgeStress(12, 4000000, 0.15, 200, 100000, 50, 200, 2), 930.6, 0.05},
+      {"stress single", WestergaardEdgeStress(12, 4000000, 0.15, 200, 60000, 50, 200, 1), 533.5, 0.05},
+      {"coverages at 400 psi", AllowableCoverages(650, 400), 3207, 0.5},
+      {"coverages at Sc", AllowableCoverages(650, 650), 24.48, 0.005},
+  };
+  for (const WorkedValue& c : cases) EXPECT_NEAR(c.value, c.expected, c.tolerance) << c.what;
   EXPECT_TRUE(std::isinf(AllowableCoverages(650, 1e-3)));
+  // EdgeOffsetRatio is about 0.99 just off the edge: even a very narrow tire has F3 below 1.
+  const double narrow = FactorF3(650, 40, 0.15, 400, 0.01, 1.0f);
+  EXPECT_LT(narrow, 1.0);
+  EXPECT_GT(narrow, 0.99);
 }
 
 TEST(EvaluateAircraft, StoresEachStepAndItsDamage) {
@@ -63,22 +55,16 @@ TEST(EvaluateAircraft, StoresEachStepAndItsDamage) {
   EXPECT_NEAR(e.damage, 1.0020, 0.00005);
 }
 
-TEST(EvaluateAircraft, NoDeparturesDoNoDamage) {
+TEST(EvaluateAircraft, NoDeparturesOrAStressFarBelowTheStrengthDoNoDamage) {
   const DesignInputs in{4000000, 650, 200, 0.15};
-  const AircraftData idle{100000, 0, 50, 200, 2, 34, 0, 14};
   for (double h : {4.0, 12.0, 29.0}) {
-    const AircraftEvaluation e = EvaluateAircraft(in, idle, h);
+    const AircraftEvaluation e = EvaluateAircraft(in, AircraftData{100000, 0, 50, 200, 2, 34, 0, 14}, h);
     EXPECT_EQ(e.damageRatioPct, 0.0f);
     EXPECT_EQ(e.damage, 0.0f);
   }
-}
-
-TEST(EvaluateAircraft, AStressFarBelowTheStrengthIsUnlimitedWithNoDamage) {
-  const DesignInputs in{4000000, 650, 200, 0.15};
-  const AircraftData light{100, 1200, 50, 200, 1, 0, 0, 5};
-  const AircraftEvaluation e = EvaluateAircraft(in, light, 29.9);
-  EXPECT_TRUE(std::isinf(e.allowableCoverages));
-  EXPECT_EQ(e.damage, 0.0f);
+  const AircraftEvaluation light = EvaluateAircraft(in, AircraftData{100, 1200, 50, 200, 1, 0, 0, 5}, 29.9);
+  EXPECT_TRUE(std::isinf(light.allowableCoverages));
+  EXPECT_EQ(light.damage, 0.0f);
 }
 
 }  // namespace

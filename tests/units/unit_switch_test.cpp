@@ -55,54 +55,41 @@ TEST_F(UnitSwitchTest, LibraryFieldsConvertWithTheirFactorsAndOthersStay) {
   EXPECT_EQ(row[kFieldTirePressure], "200");
 }
 
-TEST_F(UnitSwitchTest, ThicknessConvertsFromItsDisplayedCaption) {
+// The caption converts from its displayed text, so a switch there and back may move it by 0.1.
+TEST_F(UnitSwitchTest, ThicknessConvertsFromItsDisplayedCaptionAndTextsThatAreNoNumberStay) {
   struct Case {
-    bool startMetric;
-    const char* caption;
-    const char* switched;
-    const char* back;
+    void (*there)(ProgramState&);
+    void (*back)(ProgramState&);
+    const char *caption, *switched, *returned;
   };
-  for (const Case& c :
-       {Case{false, "12.3", "31.2", "12.3"}, Case{true, "31.1", "12.2", "31.0"}, Case{false, "", "", ""}}) {
-    ProgramState s = state;
-    if (c.startMetric) ConvertToMetric(s);
-    s.lbh = c.caption;
-    if (c.startMetric)
-      ConvertToEnglish(s);
-    else
-      ConvertToMetric(s);
-    EXPECT_EQ(s.lbh, c.switched) << c.caption;
-    if (c.startMetric)
-      ConvertToMetric(s);
-    else
-      ConvertToEnglish(s);
-    EXPECT_EQ(s.lbh, c.back) << c.caption;
+  ConvertToMetric(state);
+  for (const Case& c : {Case{ConvertToEnglish, ConvertToMetric, "31.1", "12.2", "31.0"},
+                        Case{ConvertToMetric, ConvertToEnglish, "12.3", "31.2", "12.3"},
+                        Case{ConvertToEnglish, ConvertToMetric, "", "", ""},
+                        Case{ConvertToMetric, ConvertToEnglish, "12.3 in", "12.3 in", "12.3 in"}}) {
+    state.lbh = c.caption;
+    c.there(state);
+    EXPECT_EQ(state.lbh, c.switched) << c.caption;
+    c.back(state);
+    EXPECT_EQ(state.lbh, c.returned) << c.caption;
+    c.there(state);
   }
-}
-
-TEST_F(UnitSwitchTest, TextsThatAreNoNumberStayAndTheRestConverts) {
   state.TxtE = "abc";
   state.TxtSc = "";
-  state.lbh = "12.3 in";
   ConvertToMetric(state);
   EXPECT_EQ(state.TxtE, "abc");
   EXPECT_EQ(state.TxtSc, "");
-  EXPECT_EQ(state.lbh, "12.3 in");
   EXPECT_EQ(state.Txtk, "54.2");
-  EXPECT_EQ(state.acdata[b737][kFieldGrossWeight], "778.305");
-  EXPECT_EQ(state.SIFlag, 1);
 }
 
 TEST_F(UnitSwitchTest, ASwitchToTheSystemInForceConvertsNothing) {
-  const ProgramState before = state;
-  ConvertToEnglish(state);
-  EXPECT_EQ(state.TxtE, before.TxtE);
-  EXPECT_EQ(state.acdata, before.acdata);
-  ConvertToMetric(state);
-  const ProgramState metric = state;
-  ConvertToMetric(state);
-  EXPECT_EQ(state.TxtSc, metric.TxtSc);
-  EXPECT_EQ(state.acdata, metric.acdata);
+  for (void (*convert)(ProgramState&) : {ConvertToEnglish, ConvertToMetric}) {
+    convert(state);
+    const ProgramState before = state;
+    convert(state);
+    EXPECT_EQ(state.TxtE + state.TxtSc + state.Txtk, before.TxtE + before.TxtSc + before.Txtk);
+    EXPECT_EQ(state.acdata, before.acdata);
+  }
 }
 
 }  // namespace
