@@ -2,7 +2,6 @@
 #include "analysis/design_document.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
 #include "aircraft/mix_grid.h"
@@ -79,9 +78,9 @@ std::vector<DocumentFact> Result(const ProgramState& state, const MixDamage& atD
                                  const std::vector<AircraftShare>& shares) {
   std::string governing = "none: no aircraft damages the slab";
   if (!shares.empty() && shares.front().damageRatioPct > 0)
-    governing = shares.front().name + " (damage ratio " + SignificantText(shares.front().damageRatioPct) + " %)";
+    governing = shares.front().name + " (damage ratio " + PercentText(shares.front().damageRatioPct) + " %)";
   return {{"Design thickness", WithUnit(state.lbh, state.Lbunith)},
-          {"Cumulative damage D at the design thickness", SignificantText(atDesign.damage)},
+          {"Cumulative damage D at the design thickness", DamageText(atDesign.damage)},
           {"Governing aircraft", governing}};
 }
 
@@ -132,8 +131,8 @@ void AddSensitivity(const ProgramState& state, const Sensitivity& sensitivity, D
     std::string change;
     if (c.designed) {
       const double delta = LeadingNumber(c.caption) - base;
-      if (delta > 0) change = "+";
-      change += FormatDecimals(delta, 1);
+      change = FormatDecimals(delta, 1);
+      if (delta > 0) change.insert(0, 1, '+');
     }
     table.rows.push_back({ScaledInputName(c.input), NumberText(c.factor), ScaledValue(state, c), c.caption, change});
     if (document.sensitivitySeries.empty() || document.sensitivitySeries.back().name != ScaledInputName(c.input))
@@ -144,12 +143,6 @@ void AddSensitivity(const ProgramState& state, const Sensitivity& sensitivity, D
 }
 
 }  // namespace
-
-std::string SignificantText(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.4g", value);
-  return text;
-}
 
 Outcome BuildDesignDocument(const ProgramState& state, const Sensitivity& sensitivity, DesignDocument& document) {
   std::vector<int> rows;

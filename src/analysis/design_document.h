@@ -56,6 +56,3 @@ struct DesignDocument {
 // The document of the state's last design, `sensitivity` the designs of its inputs scaled. Fails, as
 // the report does, when a mix row has no design results.
 Outcome BuildDesignDocument(const ProgramState& state, const Sensitivity& sensitivity, DesignDocument& document);
-
-// A damage, ratio or share as the document shows it: four significant digits.
-std::string SignificantText(double value);

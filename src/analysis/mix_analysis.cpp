@@ -79,6 +79,10 @@ std::string LifeText(double damage) {
   return FormatDecimals(years, 1) + " years";
 }
 
+std::string DamageText(double damage) { return FixedText(damage, 4); }
+
+std::string PercentText(double percent) { return FixedText(percent, 2); }
+
 Outcome ReadSlabThickness(const std::string& text, bool metric, double& thicknessIn) {
   const char* limit = metric ? "76.2 cm" : "30 in";
   const Outcome refused =

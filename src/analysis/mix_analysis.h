@@ -65,6 +65,11 @@ double RemainingLifeYears(double damage);
 // "12.3 years", or "more than 1000 years" above that (no damage at all included).
 std::string LifeText(double damage);
 
+// D or a damage ratio as the analysis shows it: 0.5000, 1.000, 12.30, 1235, "< 0.0001".
+std::string DamageText(double damage);
+// A percentage as the analysis shows it: 12.35, 100.0, "< 0.01".
+std::string PercentText(double percent);
+
 // Reads an existing slab thickness typed in the unit in force: a number above 0 and at most 30 in
 // (76.2 cm). On success `thicknessIn` holds it in inches; otherwise the outcome says what is wrong.
 Outcome ReadSlabThickness(const std::string& text, bool metric, double& thicknessIn);

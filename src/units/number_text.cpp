@@ -1,6 +1,7 @@
 // Reading and writing numbers held as text, independent of the user's locale.
 #include "units/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -70,6 +71,21 @@ std::string GeneralText(double v, int precision) {
   return WithCapitalExponent(std::string(buf, res.ptr));
 }
 
+// v with exactly `decimals` decimals, correctly rounded from its binary value.
+std::string FixedDigits(double v, int decimals) {
+  char buf[512];  // the largest double has 309 digits before the point
+  auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+  return std::string(buf, res.ptr);
+}
+
+// The significant digits of a fixed text: its digits after any leading zeros, at least one.
+int SignificantDigits(const std::string& text) {
+  int digits = 0;
+  for (char c : text)
+    if (IsDigit(c) && (digits > 0 || c != '0')) ++digits;
+  return std::max(digits, 1);
+}
+
 }  // namespace
 
 std::string NumberText(double v) { return GeneralText(v, 15); }
@@ -88,6 +104,19 @@ bool IsNumber(std::string_view text) {
   const std::size_t length = ScanNumber(text);
   if (length == 0 || length != text.size()) return false;
   return std::isfinite(ConvertScanned(text));
+}
+
+std::string FixedText(double value, int mostDecimals) {
+  if (!std::isfinite(value) || value == 0) return NumberText(value);
+  const double smallest = std::pow(10.0, -mostDecimals);
+  if (std::fabs(value) < smallest) return "< " + FixedDigits(smallest, mostDecimals);
+  // Digits before the point; 0 or below for 0.5 or 0.05, whose zeros after the point are not significant.
+  const int integerDigits = static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 1;
+  int decimals = std::clamp(4 - integerDigits, 0, mostDecimals);
+  std::string text = FixedDigits(value, decimals);
+  // 9.9996 rounds to 10.000: one decimal fewer keeps four digits.
+  if (decimals > 0 && SignificantDigits(text) > 4) text = FixedDigits(value, --decimals);
+  return text;
 }
 
 std::string FormatDecimals(double v, int decimals) { return FormatFixed(ToDecimalForm(v, 15), decimals); }

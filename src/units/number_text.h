@@ -20,6 +20,11 @@ double LeadingNumber(std::string_view text);
 // an optional decimal point, optional exponent. "inf", "NaN", hex and thousands separators are not.
 bool IsNumber(std::string_view text);
 
+// A value in fixed decimals with at most four significant digits and at most `mostDecimals` decimals
+// (12.35, 100.0, 1235, 0.5000); a magnitude above 0 below the smallest decimal reads "< 0.01" (for two
+// decimals), 0 and values that are not finite read as NumberText writes them.
+std::string FixedText(double value, int mostDecimals);
+
 // The display format "0.0" (and "0.00", "0"): fixed decimals, rounded half away from zero from the
 // value's 15-significant-digit decimal form, so 12.35 shows 12.4.
 std::string FormatDecimals(double v, int decimals);

@@ -70,29 +70,6 @@ QStringList CategoryNames(const std::vector<AircraftShare>& shares) {
 
 QString ThicknessUnit(bool metric) { return metric ? QStringLiteral("cm") : QStringLiteral("in"); }
 
-QString FixedText(double value, int mostDecimals) {
-  if (!std::isfinite(value) || value == 0) return QString::number(value);
-  const double smallest = std::pow(10.0, -mostDecimals);
-  if (std::fabs(value) < smallest) return QStringLiteral("< ") + QString::number(smallest, 'f', mostDecimals);
-  // Digits before the point; 0 or below for 0.5 or 0.05, whose zeros after the point are not significant.
-  const int integerDigits = static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 1;
-  int decimals = std::clamp(4 - integerDigits, 0, mostDecimals);
-  QString text = QString::number(value, 'f', decimals);
-  // 9.9996 rounds to 10.000: one decimal fewer keeps four digits.
-  const auto digits = [](const QString& t) {
-    QString d = t;
-    d.remove('-').remove('.');
-    while (d.size() > 1 && d.startsWith('0')) d.remove(0, 1);
-    return d.size();
-  };
-  if (decimals > 0 && digits(text) > 4) text = QString::number(value, 'f', --decimals);
-  return text;
-}
-
-QString DamageText(double value) { return FixedText(value, 4); }
-
-QString PercentText(double percent) { return FixedText(percent, 2); }
-
 std::vector<CurvePoint> PlottablePoints(const std::vector<CurvePoint>& curve) {
   std::vector<CurvePoint> points;
   std::copy_if(curve.begin(), curve.end(), std::back_inserter(points),
@@ -153,8 +130,9 @@ void MarkEvaluatedThickness(QChart* chart, double thickness, double damage, bool
   if (!thicknessAxis || !damageAxis) return;
   if (thickness < thicknessAxis->min() || thickness > thicknessAxis->max())
     thicknessAxis->setRange(std::min(thickness, thicknessAxis->min()), std::max(thickness, thicknessAxis->max()));
-  const QString name = QObject::tr(kEvaluatedSeriesName)
-                           .arg(QString::number(thickness, 'g', 6), ThicknessUnit(metric), DamageText(damage));
+  const QString name =
+      QObject::tr(kEvaluatedSeriesName)
+          .arg(QString::number(thickness, 'g', 6), ThicknessUnit(metric), QString::fromStdString(DamageText(damage)));
   QList<QAbstractSeries*> added{Line(chart, name, kEvaluatedColour, Qt::DotLine,
                                      {{thickness, damageAxis->min()}, {thickness, damageAxis->max()}})};
   if (damage >= damageAxis->min() && damage <= damageAxis->max()) {
@@ -174,18 +152,19 @@ void MarkEvaluatedThickness(QChart* chart, double thickness, double damage, bool
 
 QChart* DamageShareChart(const std::vector<AircraftShare>& shares) {
   const bool governs = !shares.empty() && shares.front().damageRatioPct > 0;
-  QChart* chart = NewChart(
-      governs ? QObject::tr("Governing aircraft: %1 (damage ratio %2 % at the design thickness)")
-                    .arg(QString::fromStdString(shares.front().name), PercentText(shares.front().damageRatioPct))
-              : QObject::tr("No aircraft damages the slab at the design thickness"));
+  QChart* chart = NewChart(governs ? QObject::tr("Governing aircraft: %1 (damage ratio %2 % at the design thickness)")
+                                         .arg(QString::fromStdString(shares.front().name),
+                                              QString::fromStdString(PercentText(shares.front().damageRatioPct)))
+                                   : QObject::tr("No aircraft damages the slab at the design thickness"));
   const QStringList names = CategoryNames(shares);
   // A horizontal bar chart draws its first category at the bottom: append the smallest share first.
   auto* set = new QBarSet(QObject::tr("Damage ratio (%)"));
   QStringList bottomUp;
   for (std::size_t i = shares.size(); i-- > 0;) {
     *set << shares[i].damageRatioPct;
-    bottomUp
-        << QStringLiteral("%1 (%2 %)").arg(names[static_cast<qsizetype>(i)], PercentText(shares[i].damageRatioPct));
+    bottomUp << QStringLiteral("%1 (%2 %)")
+                    .arg(names[static_cast<qsizetype>(i)],
+                         QString::fromStdString(PercentText(shares[i].damageRatioPct)));
   }
   set->setColor(kBarColour);
   set->setBorderColor(kBarColour.darker());

@@ -38,11 +38,3 @@ QChart* EmptyChart(const QString& why);
 // unit in force, the thickness axis widened to hold it) named with the thickness and its damage, and a
 // point at D = `damage` where the damage axis reaches. A chart without axes (no design) stays as it is.
 void MarkEvaluatedThickness(QChart* chart, double thickness, double damage, bool metric);
-
-// A value in fixed decimals with at most four significant digits and at most `mostDecimals` decimals;
-// a value above 0 below the smallest decimal reads "< 0.01" (for two decimals).
-QString FixedText(double value, int mostDecimals);
-// D or a damage ratio as shown: 0.5000, 1.000, 12.30, 1235, "< 0.0001".
-QString DamageText(double value);
-// A percentage as shown: 12.35, 100.0, "< 0.01".
-QString PercentText(double percent);

@@ -19,7 +19,7 @@ std::optional<QString> CurveTooltip(const std::vector<CurvePoint>& points, doubl
     nearest = std::prev(nearest);
   return QObject::tr("Thickness %1 %2\nD = %3")
       .arg(QString::fromStdString(FormatDecimals(nearest->thickness, 2)), ThicknessUnit(metric),
-           DamageText(nearest->damage));
+           QString::fromStdString(DamageText(nearest->damage)));
 }
 
 DamageCurveView::DamageCurveView(QWidget* parent) : QChartView(parent) {

@@ -155,7 +155,7 @@ void frmAnalysis::ShowEvaluation(const MixDamage& mix, bool metric) {
   const EvaluationInUnits shown = InUnitsInForce(mix, metric);
   LbEvalThickness->setText(
       tr("Slab thickness: %1 %2").arg(QString::number(shown.thickness, 'g', 6), ThicknessUnit(metric)));
-  LbEvalDamage->setText(tr("Cumulative damage D: %1").arg(DamageText(mix.damage)));
+  LbEvalDamage->setText(tr("Cumulative damage D: %1").arg(QString::fromStdString(DamageText(mix.damage))));
   LbEvalLife->setText(tr("Structural life left: %1").arg(QString::fromStdString(LifeText(mix.damage))));
 
   const QString stressUnit = metric ? QStringLiteral("kPa") : QStringLiteral("psi");
@@ -166,7 +166,7 @@ void frmAnalysis::ShowEvaluation(const MixDamage& mix, bool metric) {
   GridEvaluation->setRowCount(static_cast<int>(mix.aircraft.size()));
   for (int row = 0; row < GridEvaluation->rowCount(); ++row) {
     const AircraftDamage& a = mix.aircraft[static_cast<std::size_t>(row)];
-    const QString cells[] = {QString::fromStdString(a.name), PercentText(a.damageRatioPct),
+    const QString cells[] = {QString::fromStdString(a.name), QString::fromStdString(PercentText(a.damageRatioPct)),
                              QString::number(shown.edgeStress[static_cast<std::size_t>(row)], 'f', 0)};
     for (int column = 0; column < 3; ++column) {
       auto* item = new QTableWidgetItem(cells[column]);

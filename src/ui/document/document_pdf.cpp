@@ -286,7 +286,7 @@ void DocumentLayout::ShareRows(const std::vector<AircraftShare>& shares) {
       p.setPen(Qt::black);
       p.drawText(QRectF(page_.left(), top, nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, Text(share.name));
       p.drawText(QRectF(barX(100), top, valueWidth, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
-                 Text(SignificantText(share.damageRatioPct)) + QStringLiteral(" %"));
+                 Text(PercentText(share.damageRatioPct)) + QStringLiteral(" %"));
     });
   }
 }

@@ -42,20 +42,6 @@ TEST(WindowPlacement, BesideTheOwnerWhenThereIsRoomAndAlwaysOnTheScreen) {
   EXPECT_EQ(PlaceBesideOwner({0, 0, 2560, 1000}, {100, 500, 500, 400}, wanted, minimum, frame).bottom(), 997);
 }
 
-TEST(FixedText, FourDigitsAtMostAndASmallestDecimal) {
-  const struct {
-    double value;
-    int decimals;
-    const char* text;
-  } cases[] = {
-      {1.159e-41, 2, "< 0.01"}, {0.008346, 2, "< 0.01"}, {0.01, 2, "0.01"},         {12.3456, 2, "12.35"},
-      {99.996, 2, "100.0"},     {100, 2, "100.0"},       {1234.6, 2, "1235"},       {0, 2, "0"},
-      {0.5, 4, "0.5000"},       {1.0004, 4, "1.000"},    {0.00012345, 4, "0.0001"}, {0.00001, 4, "< 0.0001"},
-      {9.99996, 4, "10.00"},    {123456.7, 4, "123457"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FixedText(c.value, c.decimals), c.text) << c.value;
-}
-
 TEST(FixedText, TheShareChartNamesEachShareInFixedDecimals) {
   std::vector<AircraftShare> shares(3);
   const char* names[] = {"A380-800", "B737-800", "ATR 72"};
