@@ -1,12 +1,9 @@
-// The analysis window on small and scaled screens, and the fixed-decimal texts of its figures.
-#include <QBarCategoryAxis>
-#include <QChart>
+// The analysis window placed beside its owner, on small and scaled screens.
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 
 #include "../window_fixture.h"
-#include "ui/analysis/damage_charts.h"
 #include "ui/analysis/frm_analysis.h"
 #include "ui/analysis/window_placement.h"
 
@@ -40,34 +37,6 @@ TEST(WindowPlacement, BesideTheOwnerWhenThereIsRoomAndAlwaysOnTheScreen) {
             QRect(602, 120, 1200, 820));
   // An owner low on the screen: the window is lifted to end on the screen's last line.
   EXPECT_EQ(PlaceBesideOwner({0, 0, 2560, 1000}, {100, 500, 500, 400}, wanted, minimum, frame).bottom(), 997);
-}
-
-TEST(FixedText, FourDigitsAtMostAndASmallestDecimal) {
-  const struct {
-    double value;
-    int decimals;
-    const char* text;
-  } cases[] = {
-      {1.159e-41, 2, "< 0.01"}, {0.008346, 2, "< 0.01"}, {0.01, 2, "0.01"},         {12.3456, 2, "12.35"},
-      {99.996, 2, "100.0"},     {100, 2, "100.0"},       {1234.6, 2, "1235"},       {0, 2, "0"},
-      {0.5, 4, "0.5000"},       {1.0004, 4, "1.000"},    {0.00012345, 4, "0.0001"}, {0.00001, 4, "< 0.0001"},
-      {9.99996, 4, "10.00"},    {123456.7, 4, "123457"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FixedText(c.value, c.decimals), c.text) << c.value;
-}
-
-TEST(FixedText, TheShareChartNamesEachShareInFixedDecimals) {
-  std::vector<AircraftShare> shares(3);
-  const char* names[] = {"A380-800", "B737-800", "ATR 72"};
-  const double percents[] = {99.99165, 0.008346, 1.159e-41};
-  for (std::size_t i = 0; i < 3; ++i) {
-    shares[i].name = names[i];
-    shares[i].damageRatioPct = percents[i];
-  }
-  const std::unique_ptr<QChart> chart(DamageShareChart(shares));
-  EXPECT_EQ(static_cast<QBarCategoryAxis*>(chart->axes(Qt::Vertical).front())->categories(),
-            (QStringList{"ATR 72 (< 0.01 %)", "B737-800 (< 0.01 %)", "A380-800 (99.99 %)"}));
-  EXPECT_EQ(chart->title(), "Governing aircraft: A380-800 (damage ratio 99.99 % at the design thickness)");
 }
 
 class AnalysisScreensTest : public WindowTest {};
