@@ -40,38 +40,33 @@ TEST(QtMessageBox, AnswersTheButtonClickedOrTheEscapeButtonWhenClosedByTheFrame)
     const char* click;  // a button's text, or nullptr to close the box by its frame
     MsgBoxAnswer expected;
     const char* buttons;  // left to right, the first one the default
-  } cases[] = {
-      {kMsgOk, "OK", A::kOk, "OK"},
-      {kMsgOk, nullptr, A::kOk, "OK"},
-      {kMsgOkSecondDefault, "OK", A::kOk, "OK"},
-      {kMsgYesNo, "Yes", A::kYes, "Yes|No"},
-      {kMsgYesNo, "No", A::kNo, "Yes|No"},
-      {kMsgYesNo, nullptr, A::kNo, "Yes|No"},
-      {kMsgCancelTryAgainContinue, "Cancel", A::kCancel, "Cancel|Try Again|Continue"},
-      {kMsgCancelTryAgainContinue, "Try Again", A::kTryAgain, "Cancel|Try Again|Continue"},
-      {kMsgCancelTryAgainContinue, "Continue", A::kContinue, "Cancel|Try Again|Continue"},
-      {kMsgCancelTryAgainContinue, nullptr, A::kCancel, "Cancel|Try Again|Continue"},
-      {kMsgYesNoCancelQuestion, "Yes", A::kYes, "Yes|No|Cancel"},
-      {kMsgYesNoCancelQuestion, "No", A::kNo, "Yes|No|Cancel"},
-      {kMsgYesNoCancelQuestion, nullptr, A::kCancel, "Yes|No|Cancel"},
-  };
+  } cases[] = {{kMsgOk, "OK", A::kOk, "OK"},
+               {kMsgOk, nullptr, A::kOk, "OK"},
+               {kMsgOkSecondDefault, "OK", A::kOk, "OK"},
+               {kMsgYesNo, "Yes", A::kYes, "Yes|No"},
+               {kMsgYesNo, "No", A::kNo, "Yes|No"},
+               {kMsgYesNo, nullptr, A::kNo, "Yes|No"},
+               {kMsgCancelTryAgainContinue, "Cancel", A::kCancel, "Cancel|Try Again|Continue"},
+               {kMsgCancelTryAgainContinue, "Try Again", A::kTryAgain, "Cancel|Try Again|Continue"},
+               {kMsgCancelTryAgainContinue, "Continue", A::kContinue, "Cancel|Try Again|Continue"},
+               {kMsgCancelTryAgainContinue, nullptr, A::kCancel, "Cancel|Try Again|Continue"},
+               {kMsgYesNoCancelQuestion, "Yes", A::kYes, "Yes|No|Cancel"},
+               {kMsgYesNoCancelQuestion, "No", A::kNo, "Yes|No|Cancel"},
+               {kMsgYesNoCancelQuestion, nullptr, A::kCancel, "Yes|No|Cancel"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.buttons) + (c.click ? " clicking " + std::string(c.click) : " closed"));
     QStringList texts, shown;
     WhenShown<QMessageBox>([&](QMessageBox& box) {
       QAbstractButton* clicked = nullptr;
-      for (QAbstractButton* b : box.buttons()) {
-        texts << b->text().remove('&');
-        if (c.click && texts.back() == c.click) clicked = b;
-      }
+      for (QAbstractButton* b : box.buttons())
+        if ((texts << b->text().remove('&')).back() == c.click) clicked = b;
       shown = QStringList{box.text(),
                           box.windowTitle(),
                           box.icon() == QMessageBox::Question ? "question" : "no icon",
                           "default " + box.defaultButton()->text().remove('&'),
                           box.textFormat() == Qt::PlainText ? "plain" : "rich",
                           box.windowModality() == Qt::ApplicationModal ? "application modal" : "not modal"};
-      if (c.click && clicked) clicked->click();
-      if (!c.click) box.close();
+      c.click ? clicked->click() : (void)box.close();
     });
     EXPECT_EQ(QtMessageBox().MsgBox("Keep <b>it</b>?", c.style, "Check"), c.expected);
     QStringList expected = QString(c.buttons).split('|');
@@ -86,10 +81,8 @@ TEST(QtMessageBox, AnswersTheButtonClickedOrTheEscapeButtonWhenClosedByTheFrame)
 
 TEST(QtMessageBox, InputBoxReturnsTheTypedTextOrNothingWhenCancelled) {
   WhenShown<QDialog>([](QDialog& dialog) {
-    QLineEdit* edit = dialog.findChild<QLineEdit*>();
-    ASSERT_NE(edit, nullptr);
-    EXPECT_EQ(edit->text(), "12");
-    edit->setText("34");
+    EXPECT_EQ(dialog.findChild<QLineEdit*>()->text(), "12");
+    dialog.findChild<QLineEdit*>()->setText("34");
     dialog.accept();
   });
   EXPECT_EQ(QtMessageBox().InputBox("Value?", "Change", "12"), "34");
@@ -97,68 +90,44 @@ TEST(QtMessageBox, InputBoxReturnsTheTypedTextOrNothingWhenCancelled) {
   EXPECT_EQ(QtMessageBox().InputBox("Value?", "Change", "12"), std::nullopt);
 }
 
-TEST(QtFileDialogs, ListEachFilterOnceAndAddTheChosenFiltersSuffixWhenAsked) {
+// Each "shown|pattern" pair is listed once; a save adds the suffix of the filter chosen when asked to.
+TEST(QtFileDialogs, OfferTheFiltersModesAndSuffixAskedFor) {
+  const char* pdf = "PDF (*.pdf) (*.pdf)";
   const struct {
+    bool save, mustExist, prompt, addSuffix;
     const char* filterChosen;  // nullptr: the first filter stays chosen
-    const char* typed;
-    bool addSuffix;
-    const char* expectedFile;
-  } cases[] = {{nullptr, "design", true, "design.txt"},
-               {"PDF (*.pdf) (*.pdf)", "design", true, "design.pdf"},
-               {"PDF (*.pdf) (*.pdf)", "design.txt", true, "design.txt"},
-               {nullptr, "design", false, "design"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.expectedFile);
-    QTemporaryDir folder;
-    QStringList filters;
-    WhenShown<QFileDialog>([&](QFileDialog& dialog) {
-      filters = dialog.nameFilters();
-      EXPECT_TRUE(dialog.testOption(QFileDialog::HideNameFilterDetails));
-      if (c.filterChosen) dialog.selectNameFilter(c.filterChosen);
-      if (c.filterChosen) emit dialog.filterSelected(c.filterChosen);
-      dialog.setDirectory(folder.path());
-      dialog.selectFile(folder.filePath(c.typed));
-      static_cast<QDialog&>(dialog).accept();
-    });
-    FileDialogRequest request;
-    request.filter = "Text (*.txt)|*.txt|PDF (*.pdf)|*.pdf";
-    request.addFilterSuffix = c.addSuffix;
-    const std::optional<std::string> chosen = QtFileDialogs().ShowSave(request);
-    EXPECT_EQ(filters, QStringList({"Text (*.txt) (*.txt)", "PDF (*.pdf) (*.pdf)"}));
-    EXPECT_EQ(chosen, folder.filePath(c.expectedFile).toStdString());
-  }
-}
-
-TEST(QtFileDialogs, OpenTakesAnExistingFileSaveAsksBeforeReplacingWhenToldAndCancelGivesNothing) {
-  QTemporaryDir folder;
-  QFile(folder.filePath("a.inp")).open(QIODevice::WriteOnly);
-  const struct {
-    bool save, mustExist, overwritePrompt;
+    const char* offered;       // the name offered, and accepted
+    const char* chosen;        // nullptr: cancelled
     QFileDialog::FileMode mode;
-  } cases[] = {{false, true, false, QFileDialog::ExistingFile},
-               {false, false, false, QFileDialog::AnyFile},
-               {true, true, true, QFileDialog::AnyFile},
-               {true, false, false, QFileDialog::AnyFile}};
+  } cases[] = {{true, false, true, true, nullptr, "new", "new.txt", QFileDialog::AnyFile},
+               {true, false, false, true, pdf, "new", "new.pdf", QFileDialog::AnyFile},
+               {true, false, false, true, pdf, "new.txt", "new.txt", QFileDialog::AnyFile},
+               {true, false, false, false, nullptr, "new", "new", QFileDialog::AnyFile},
+               {true, false, true, true, nullptr, "new", nullptr, QFileDialog::AnyFile},
+               {false, true, false, false, nullptr, "a.txt", "a.txt", QFileDialog::ExistingFile},
+               {false, false, false, false, nullptr, "b.txt", "b.txt", QFileDialog::AnyFile},
+               {false, true, false, false, nullptr, "a.txt", nullptr, QFileDialog::ExistingFile}};
+  QTemporaryDir folder;
+  QFile(folder.filePath("a.txt")).open(QIODevice::WriteOnly);
   for (const auto& c : cases) {
-    FileDialogRequest request;
-    request.filter = "(*.inp)|*.inp";
-    request.mustExist = c.mustExist;
-    request.overwritePrompt = c.overwritePrompt;
-    request.initialName = folder.filePath(c.save ? "new.inp" : "a.inp").toStdString();  // nothing to replace
-    for (const bool accept : {true, false}) {
-      SCOPED_TRACE(std::to_string(c.save) + std::to_string(c.mustExist) + std::to_string(c.overwritePrompt) +
-                   std::to_string(accept));
-      WhenShown<QFileDialog>([&](QFileDialog& dialog) {
-        EXPECT_EQ(dialog.fileMode(), c.mode);
-        EXPECT_EQ(dialog.acceptMode(), c.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        EXPECT_EQ(dialog.testOption(QFileDialog::DontConfirmOverwrite), !c.overwritePrompt);
-        EXPECT_EQ(dialog.nameFilters(), QStringList({"(*.inp) (*.inp)"}));
-        accept ? static_cast<QDialog&>(dialog).accept() : dialog.reject();
-      });
-      const std::optional<std::string> chosen =
-          c.save ? QtFileDialogs().ShowSave(request) : QtFileDialogs().ShowOpen(request);
-      EXPECT_EQ(chosen, accept ? std::optional(request.initialName) : std::nullopt);
-    }
+    SCOPED_TRACE(std::string(c.offered) + " saved as " + (c.chosen ? c.chosen : "nothing"));
+    WhenShown<QFileDialog>([&](QFileDialog& dialog) {
+      EXPECT_EQ(dialog.nameFilters(), QStringList({"Text (*.txt) (*.txt)", pdf}));
+      EXPECT_TRUE(dialog.testOption(QFileDialog::HideNameFilterDetails));
+      EXPECT_EQ(dialog.testOption(QFileDialog::DontConfirmOverwrite), !c.prompt);
+      EXPECT_EQ(dialog.acceptMode(), c.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+      EXPECT_EQ(dialog.fileMode(), c.mode);
+      if (c.filterChosen) {  // the user chooses a filter, then types the name again
+        dialog.selectNameFilter(c.filterChosen);
+        emit dialog.filterSelected(c.filterChosen);
+        dialog.selectFile(folder.filePath(c.offered));
+      }
+      if (c.chosen) static_cast<QDialog&>(dialog).accept();
+    });
+    FileDialogRequest request{"Text (*.txt)|*.txt|PDF (*.pdf)|*.pdf", folder.filePath(c.offered).toStdString(),
+                              c.prompt, c.mustExist, c.addSuffix};
+    const auto chosen = c.save ? QtFileDialogs().ShowSave(request) : QtFileDialogs().ShowOpen(request);
+    EXPECT_EQ(chosen, c.chosen ? std::optional(folder.filePath(c.chosen).toStdString()) : std::nullopt);
   }
 }
 
@@ -174,9 +143,7 @@ class PdfPrinter : public QtPrinter {
 
  protected:
   int RunPrintDialog(QPrintDialog& dialog) override {
-    for (auto option : {QAbstractPrintDialog::PrintToFile, QAbstractPrintDialog::PrintPageRange,
-                        QAbstractPrintDialog::PrintSelection})
-      EXPECT_FALSE(dialog.testOption(option)) << option;
+    EXPECT_EQ(dialog.options(), QAbstractPrintDialog::PrintDialogOptions());  // no range, selection, file
     Device().setCopyCount(copiesChosen);
     Device().setPrintRange(QPrinter::PageRange);
     return copiesChosen > 0 ? QDialog::Accepted : QDialog::Rejected;
@@ -191,17 +158,16 @@ TEST(QtPrinter, TheDialogGivesTheCopiesAndLinesFillAPageBeforeTheNext) {
   EXPECT_EQ(printer.Printer().printRange(), QPrinter::AllPages);
   printer.copiesChosen = 0;
   EXPECT_EQ(printer.ShowPrintDialog(), std::nullopt);
-
   const auto pages = [&](const char* name, int lines) {
     PdfPrinter pdf(folder.filePath(name));
     pdf.SetFontName("Courier New");
     for (int i = 0; i < lines; ++i) EXPECT_TRUE(pdf.PrintLine("line " + std::to_string(i)));
     EXPECT_TRUE(pdf.EndDoc());
     QFile file(folder.filePath(name));
-    return file.open(QIODevice::ReadOnly) ? static_cast<int>(file.readAll().count("/Type /Page\n")) : -1;
+    return file.open(QIODevice::ReadOnly) ? file.readAll().count("/Type /Page\n") : -1;
   };
   EXPECT_EQ(pages("one.pdf", 10), 1);
-  const int many = pages("many.pdf", 200);
+  const qsizetype many = pages("many.pdf", 200);
   EXPECT_TRUE(many >= 3 && many <= 5) << many;
   PdfPrinter idle(folder.filePath("none.pdf"));
   EXPECT_TRUE(idle.EndDoc());
@@ -210,26 +176,23 @@ TEST(QtPrinter, TheDialogGivesTheCopiesAndLinesFillAPageBeforeTheNext) {
 }
 
 TEST(QtBusyPointer, NestedScopesKeepTheHourglassUntilTheLastEnds) {
+  const auto shape = [] { return QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : -1; };
   QtBusyPointer pointer;
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(shape(), -1);
   {
     BusyScope outer(pointer);
-    {
-      BusyScope inner(pointer);
-      ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-      EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    }
-    EXPECT_NE(QGuiApplication::overrideCursor(), nullptr);
+    BusyScope{pointer};
+    EXPECT_EQ(shape(), Qt::WaitCursor);
     pointer.SetBusy(false);
     pointer.SetBusy(false);  // one end too many restores nothing else
   }
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(shape(), -1);
   {
-    QtBusyPointer dropped;  // ending with the hourglass on restores the pointer
+    QtBusyPointer dropped;  // a pointer dropped while busy restores the pointer
     dropped.SetBusy(true);
     dropped.SetBusy(true);
   }
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(shape(), -1);
 }
 
 }  // namespace
