@@ -1,12 +1,9 @@
-// The analysis window on small and scaled screens, and the fixed-decimal texts of its figures.
-#include <QBarCategoryAxis>
-#include <QChart>
+// The analysis window placed beside its owner, on small and scaled screens.
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 
 #include "../window_fixture.h"
-#include "ui/analysis/damage_charts.h"
 #include "ui/analysis/frm_analysis.h"
 #include "ui/analysis/window_placement.h"
 
@@ -40,20 +37,6 @@ TEST(WindowPlacement, BesideTheOwnerWhenThereIsRoomAndAlwaysOnTheScreen) {
             QRect(602, 120, 1200, 820));
   // An owner low on the screen: the window is lifted to end on the screen's last line.
   EXPECT_EQ(PlaceBesideOwner({0, 0, 2560, 1000}, {100, 500, 500, 400}, wanted, minimum, frame).bottom(), 997);
-}
-
-TEST(FixedText, TheShareChartNamesEachShareInFixedDecimals) {
-  std::vector<AircraftShare> shares(3);
-  const char* names[] = {"A380-800", "B737-800", "ATR 72"};
-  const double percents[] = {99.99165, 0.008346, 1.159e-41};
-  for (std::size_t i = 0; i < 3; ++i) {
-    shares[i].name = names[i];
-    shares[i].damageRatioPct = percents[i];
-  }
-  const std::unique_ptr<QChart> chart(DamageShareChart(shares));
-  EXPECT_EQ(static_cast<QBarCategoryAxis*>(chart->axes(Qt::Vertical).front())->categories(),
-            (QStringList{"ATR 72 (< 0.01 %)", "B737-800 (< 0.01 %)", "A380-800 (99.99 %)"}));
-  EXPECT_EQ(chart->title(), "Governing aircraft: A380-800 (damage ratio 99.99 % at the design thickness)");
 }
 
 class AnalysisScreensTest : public WindowTest {};

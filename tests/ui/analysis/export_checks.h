@@ -1,4 +1,4 @@
-// Checks of saved files: a failed save keeps the old file; the text of a PDF as pdftotext reads it.
+// Checks of saved files: a failed save keeps the old file; the text of a PDF's pages as pdftotext reads them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -34,16 +34,7 @@ inline void ExpectFailedSaveKeepsOldFile(const QTemporaryDir& folder, const char
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path.parent_path()), {}), 1);
 }
 
-// The text poppler reads from a PDF, runs of blanks made one.
-inline std::string PdfText(const std::string& path) {
-  QProcess pdftotext;
-  pdftotext.start(RIPADES_PDFTOTEXT, {"-layout", QString::fromStdString(path), "-"});
-  EXPECT_TRUE(pdftotext.waitForFinished());
-  EXPECT_EQ(pdftotext.exitCode(), 0) << pdftotext.readAllStandardError().toStdString();
-  return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified().toStdString();
-}
-
-// The text of each page of a PDF, runs of blanks made one.
+// The text of each page of a PDF as poppler reads it, runs of blanks made one.
 inline std::vector<std::string> PdfPages(const std::string& path) {
   QProcess pdftotext;
   pdftotext.start(RIPADES_PDFTOTEXT, {"-layout", QString::fromStdString(path), "-"});
@@ -53,16 +44,4 @@ inline std::vector<std::string> PdfPages(const std::string& path) {
   for (const QString& page : QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts))
     if (!page.trimmed().isEmpty()) pages.push_back(page.simplified().toStdString());
   return pages;
-}
-
-// Every line that holds text is found in `text`, in order.
-inline void ExpectLinesInOrder(const std::vector<std::string>& lines, const std::string& text) {
-  std::size_t from = 0;
-  for (const std::string& line : lines) {
-    const std::string wanted = QString::fromStdString(line).simplified().toStdString();
-    if (wanted.empty()) continue;
-    const std::size_t at = text.find(wanted, from);
-    ASSERT_NE(at, std::string::npos) << "missing or out of order: " << line;
-    from = at + wanted.size();
-  }
 }
