@@ -133,7 +133,7 @@ TEST(FocusFrameStyleTest, TheFocusedButtonIsFramedInTheTextColour) {
   }
 }
 
-TEST_F(KeyboardAndHelpTest, StandardKeysReachTheirCommands) {
+TEST_F(KeyboardAndHelpTest, StandardKeysReachTheirCommandsAndF1OpensTheHelpWithLinkedSections) {
   BuildMix();
   Activate();
   QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
@@ -148,6 +148,25 @@ TEST_F(KeyboardAndHelpTest, StandardKeysReachTheirCommands) {
   QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
   EXPECT_EQ(services.messages.Last().title, "Save Dialog");
   EXPECT_TRUE(window->isVisible());
+
+  QTest::keyClick(window.get(), Qt::Key_F1);
+  QTextBrowser* help = nullptr;
+  QTRY_VERIFY((help = window->findChild<QTextBrowser*>("txtHelp")) && help->isVisible());
+  const QString text = help->toPlainText();
+  for (const char* section : {"What RIPADES designs", "The inputs", "The method, step by step", "Reading the report",
+                              "Reading the charts", "Assumptions and limits", "Typical ranges"})
+    EXPECT_TRUE(text.contains(section)) << section;
+  EXPECT_EQ(Item("mnuHelpTopics")->text(), "&Help Topics");
+  // Every link inside the help leads to a section that is there.
+  const QString html = help->document()->toHtml();
+  QStringList anchors;
+  for (const auto& m : QRegularExpression(R"re(name="([^"]+)")re").globalMatch(html)) anchors << m.captured(1);
+  int links = 0;
+  for (const auto& m : QRegularExpression(R"re(href="#([^"]+)")re").globalMatch(html)) {
+    ++links;
+    EXPECT_TRUE(anchors.contains(m.captured(1))) << m.captured(1).toStdString();
+  }
+  EXPECT_GE(links, 8);
 }
 
 // E, Sc, k, the thickness and the grid's weight column, English then metric.
@@ -166,29 +185,6 @@ TEST_F(KeyboardAndHelpTest, TooltipsNameTheTypicalRangeInTheUnitInForce) {
                               TipAt(Grid()->viewport(), CellCentre(0, 1))};
     for (int i = 0; i < tips.size(); ++i) EXPECT_TRUE(tips[i].contains(expected[i])) << tips[i].toStdString();
   }
-}
-
-TEST_F(KeyboardAndHelpTest, F1OpensTheHelpWithLinkedSections) {
-  Activate();
-  QTest::keyClick(window.get(), Qt::Key_F1);
-  QTextBrowser* help = nullptr;
-  QTRY_VERIFY((help = window->findChild<QTextBrowser*>("txtHelp")) && help->isVisible());
-  const QString text = help->toPlainText();
-  for (const char* section : {"What RIPADES designs", "The inputs", "The method, step by step", "Reading the report",
-                              "Reading the charts", "Assumptions and limits", "Typical ranges"})
-    EXPECT_TRUE(text.contains(section)) << section;
-  EXPECT_EQ(Item("mnuHelpTopics")->text(), "&Help Topics");
-
-  // Every link inside the help leads to a section that is there.
-  const QString html = help->document()->toHtml();
-  QStringList anchors;
-  for (const auto& m : QRegularExpression(R"re(name="([^"]+)")re").globalMatch(html)) anchors << m.captured(1);
-  int links = 0;
-  for (const auto& m : QRegularExpression(R"re(href="#([^"]+)")re").globalMatch(html)) {
-    ++links;
-    EXPECT_TRUE(anchors.contains(m.captured(1))) << m.captured(1).toStdString();
-  }
-  EXPECT_GE(links, 8);
 }
 
 }  // namespace
