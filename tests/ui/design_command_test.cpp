@@ -22,63 +22,40 @@ class DesignCommandTest : public WindowTest {
   }
 };
 
-TEST_F(DesignCommandTest, ATextThatIsNotANumberIsNamedAndKeptAndNothingIsDesigned) {
+// Each box's text reaches the checks: every text that is not a number is named, in the boxes' order.
+TEST_F(DesignCommandTest, TextsThatAreNotNumbersAreNamedAndKeptAndNothingIsDesigned) {
+  for (auto [box, text] : {std::pair{"TxtE", "abc"}, {"TxtSc", ""}, {"Txtk", "-5"}}) Type(box, text);
+  Press("cmdDesign");
+  EXPECT_EQ(AskedTexts(), (std::vector<std::string>{"E is an invalid number; please try again!",
+                                                    "Sc is an invalid number; please try again!",
+                                                    "k is an invalid number; please try again!"}));
+  EXPECT_EQ(services.messages.Last().style, 6);
+  EXPECT_EQ(QStringList({BoxText("TxtE"), BoxText("TxtSc"), BoxText("Txtk")}), QStringList({"abc", "", "-5"}));
+  EXPECT_EQ(LabelText("lbh"), "");
+}
+
+// The ranges are those of the checked unit item; the limit accepted is shown in the box and the (empty)
+// mix designed with it.
+TEST_F(DesignCommandTest, YesPutsTheSuggestedLimitOfTheCheckedSystemIntoTheBoxAndDesigns) {
   const struct {
-    const char* box;
-    const char* text;
-    const char* message;
-  } cases[] = {{"TxtE", "abc", "E is an invalid number; please try again!"},
-               {"TxtSc", "", "Sc is an invalid number; please try again!"},
-               {"Txtk", "-5", "k is an invalid number; please try again!"}};
+    const char* item;
+    const char* typed;
+    const char* range;
+    const char* limit;
+  } cases[] = {{"EnglishOption", "0", "( 500000,  8000000). Accept the suggested minimum", "500000"},
+               {"MetricOption", "60000000", "( 3445000,  5.512E+07). Accept the suggested maximum", "5.512E+07"}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.box);
-    Open();
-    Item("mnuPvmtStru")->trigger();
+    Item(c.item)->trigger();
     services.messages.asked.clear();
-    Type(c.box, c.text);
+    Type("TxtE", c.typed);
+    services.messages.Answer({A::kYes});
     Press("cmdDesign");
-    EXPECT_EQ(AskedTexts(), std::vector<std::string>{c.message});
-    EXPECT_EQ(services.messages.Last().style, 6);
-    EXPECT_EQ(BoxText(c.box), c.text);
-    EXPECT_EQ(LabelText("lbh"), "");
+    EXPECT_EQ(AskedTexts(),
+              std::vector<std::string>{"E is not within the typical data range" + std::string(c.range) + " value?"});
+    EXPECT_EQ(services.messages.Last().title, "Input Data Check");
+    EXPECT_EQ(BoxText("TxtE"), c.limit);
+    EXPECT_EQ(LabelText("lbh"), "0.0");
   }
-}
-
-TEST_F(DesignCommandTest, YesPutsTheSuggestedLimitIntoTheBoxAndDesignsWithIt) {
-  Type("TxtE", "0");
-  services.messages.Answer({A::kYes});
-  Press("cmdDesign");
-  EXPECT_EQ(AskedTexts(), std::vector<std::string>{"E is not within the typical data range( 500000,  8000000). "
-                                                   "Accept the suggested minimum value?"});
-  EXPECT_EQ(services.messages.Last().style, 4);
-  EXPECT_EQ(services.messages.Last().title, "Input Data Check");
-  EXPECT_EQ(BoxText("TxtE"), "500000");
-  EXPECT_EQ(LabelText("lbh"), "0.0");  // the empty mix was designed
-}
-
-TEST_F(DesignCommandTest, TheMetricRangesApplyWhenTheMetricItemIsChecked) {
-  Item("MetricOption")->trigger();
-  services.messages.asked.clear();
-  Type("TxtE", "60000000");
-  services.messages.Answer({A::kYes});
-  Press("cmdDesign");
-  EXPECT_EQ(AskedTexts(), std::vector<std::string>{"E is not within the typical data range( 3445000,  5.512E+07). "
-                                                   "Accept the suggested maximum value?"});
-  EXPECT_EQ(BoxText("TxtE"), "5.512E+07");
-  EXPECT_EQ(LabelText("lbh"), "0.0");
-}
-
-TEST_F(DesignCommandTest, NoKeepsTheTypedValueAndTheMixIsDesignedWithIt) {
-  BuildMix();
-  Item("mnuPvmtStru")->trigger();
-  Type("TxtE", "9000000");
-  services.messages.Answer({A::kNo});
-  Press("cmdDesign");
-  EXPECT_EQ(AskedTexts(), (std::vector<std::string>{"E is not within the typical data range( 500000,  8000000). "
-                                                    "Accept the suggested maximum value?",
-                                                    "Keep the E input value anyway!"}));
-  EXPECT_EQ(BoxText("TxtE"), "9000000");
-  EXPECT_EQ(LabelText("lbh"), "19.2");  // 16.0 with E = 4000000
 }
 
 TEST_F(DesignCommandTest, ADesignTheEngineRefusesIsReportedAndShowsNoThickness) {

@@ -16,8 +16,6 @@ namespace {
 
 using A = MsgBoxAnswer;
 
-std::string Example(const char* name) { return std::string(RIPADES_SOURCE_DIR) + "/examples/" + name; }
-
 class KeyboardAndHelpTest : public WindowTest {
  protected:
   void Activate() {
@@ -31,11 +29,6 @@ class KeyboardAndHelpTest : public WindowTest {
     QApplication::sendEvent(target, &enter);
     return enter.isAccepted();
   }
-  void Drop(QWidget* target, const QMimeData& data) {
-    ASSERT_TRUE(DragOver(target, data));
-    QDropEvent drop(QPointF(target->rect().center()), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-  }
   QString TipAt(QWidget* widget, QPoint at) {
     QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
     QApplication::sendEvent(widget, &help);
@@ -43,42 +36,38 @@ class KeyboardAndHelpTest : public WindowTest {
   }
 };
 
+// Taken: one local file whose suffix is "inp" in any case; over a text box a refused file must not be
+// pasted as its path either.
 TEST_F(KeyboardAndHelpTest, OneInputFileDroppedIsOpenedAndOtherDropsAreRefused) {
-  const auto files = [](QStringList paths) {
-    auto* data = new QMimeData;
+  const auto files = [](const QString& paths) {
+    auto data = std::make_unique<QMimeData>();
     QList<QUrl> urls;
-    for (const QString& p : paths) urls << (p.startsWith("http") ? QUrl(p) : QUrl::fromLocalFile(p));
+    for (const QString& path : paths.split(' ', Qt::SkipEmptyParts)) urls << QUrl::fromUserInput(path);
     data->setUrls(urls);
-    return std::unique_ptr<QMimeData>(data);
+    return data;
   };
-  const struct {
-    const char* name;
-    QStringList paths;
-    bool taken;
-  } cases[] = {
-      {"one input file", {"/data/mix.inp"}, true},
-      {"suffix in capitals", {"/data/MIX.INP"}, true},
-      {"two input files", {"/data/a.inp", "/data/b.inp"}, false},
-      {"another kind of file", {"/data/mix.txt"}, false},
-      {"a file on the web", {"http://example.org/mix.inp"}, false},
-      {"no file", {}, false},
-  };
+  const std::pair<bool, QStringList> cases[] = {
+      {true, {"/data/mix.inp", "/data/MIX.INP"}},
+      {false, {"/data/a.inp /data/b.inp", "/data/mix.txt", "", "http://example.org/mix.inp"}}};
   Item("mnuPvmtStru")->trigger();
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const auto data = files(c.paths);
-    EXPECT_EQ(DragOver(window.get(), *data), c.taken);
-    // Over a text box too: a refused file must not be pasted as its path.
-    EXPECT_EQ(DragOver(Find<QLineEdit>("TxtE"), *data), c.taken);
-  }
+  for (const auto& [taken, dragged] : cases)
+    for (const QString& paths : dragged) {
+      EXPECT_EQ(DragOver(window.get(), *files(paths)), taken) << paths.toStdString();
+      EXPECT_EQ(DragOver(Find<QLineEdit>("TxtE"), *files(paths)), taken) << paths.toStdString();
+    }
   QMimeData text;
   text.setText("4500000");
   EXPECT_FALSE(DragOver(window.get(), text));
   EXPECT_TRUE(DragOver(Find<QLineEdit>("TxtE"), text)) << "a text box takes dragged text as before";
 
-  Drop(Find<QLineEdit>("Txtk"), *files({QString::fromStdString(Example("metric_regional.inp"))}));
+  const std::string example = RIPADES_SOURCE_DIR "/examples/metric_regional.inp";
+  const auto data = files(QString::fromStdString(example));
+  QWidget* box = Find<QLineEdit>("Txtk");
+  ASSERT_TRUE(DragOver(box, *data));
+  QDropEvent drop(QPointF(box->rect().center()), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(box, &drop);
   QTRY_COMPARE(services.messages.asked.size(), 1u);
-  EXPECT_EQ(services.messages.Last().text, Example("metric_regional.inp") + "  Loaded!");
+  EXPECT_EQ(services.messages.Last().text, example + "  Loaded!");
   EXPECT_TRUE(Item("MetricOption")->isChecked());
 }
 
@@ -125,31 +114,26 @@ TEST_F(KeyboardAndHelpTest, TheDesignViewOpensInETabWalksTheInputsAndEnterDesign
   EXPECT_TRUE(services.messages.asked.empty());
 }
 
-TEST_F(KeyboardAndHelpTest, TheFocusedButtonIsFramedInTheTextColour) {
+// The frame's left line, two pixels from x 3, halfway down, is in the text colour only when focused.
+TEST(FocusFrameStyleTest, TheFocusedButtonIsFramedInTheTextColour) {
   FocusFrameStyle style;
   QPushButton button("Design Thickness");
   button.setStyle(&style);
   button.resize(120, 30);
   QStyleOptionButton option;
   option.initFrom(&button);
-  option.text = button.text();
-  const auto render = [&](bool focused) {
-    option.state = focused ? (option.state | QStyle::State_HasFocus) : (option.state & ~QStyle::State_HasFocus);
+  for (const bool focused : {true, false}) {
+    option.state.setFlag(QStyle::State_HasFocus, focused);
     QImage image(button.size(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     style.drawControl(QStyle::CE_PushButton, &option, &painter, &button);
-    return image;
-  };
-  const QColor text = option.palette.color(QPalette::ButtonText);
-  // The frame's left line, two pixels from x 3, halfway down; the face there when not focused.
-  for (const int x : {3, 4}) {
-    EXPECT_EQ(render(true).pixelColor(x, 15), text) << x;
-    EXPECT_NE(render(false).pixelColor(x, 15), text) << x;
+    for (const int x : {3, 4})
+      EXPECT_EQ(image.pixelColor(x, 15) == option.palette.color(QPalette::ButtonText), focused) << x;
   }
 }
 
-TEST_F(KeyboardAndHelpTest, StandardKeysReachTheirCommands) {
+TEST_F(KeyboardAndHelpTest, StandardKeysReachTheirCommandsAndF1OpensTheHelpWithLinkedSections) {
   BuildMix();
   Activate();
   QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
@@ -164,36 +148,7 @@ TEST_F(KeyboardAndHelpTest, StandardKeysReachTheirCommands) {
   QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
   EXPECT_EQ(services.messages.Last().title, "Save Dialog");
   EXPECT_TRUE(window->isVisible());
-}
 
-TEST_F(KeyboardAndHelpTest, TooltipsNameTheTypicalRangeInTheUnitInForce) {
-  const struct {
-    bool metric;
-    const char* e;
-    const char* sc;
-    const char* k;
-    const char* thickness;
-    const char* weightUnit;
-  } cases[] = {
-      {false, "500000 to 8000000 psi", "500 to 1000 psi", "50 to 700 pci", "0 to 30 in", "lb"},
-      {true, "3445000 to 55120000 kPa", "3445 to 6890 kPa", "13.55 to 189.7 kPa/mm", "0 to 76.2 cm", "kN"},
-  };
-  Item("mnuAircraft")->trigger();
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.metric ? "metric" : "English");
-    if (c.metric) Item("MetricOption")->trigger();
-    EXPECT_TRUE(Find<QLineEdit>("TxtE")->toolTip().contains(c.e)) << Find<QLineEdit>("TxtE")->toolTip().toStdString();
-    EXPECT_TRUE(Find<QLineEdit>("TxtSc")->toolTip().contains(c.sc));
-    EXPECT_TRUE(Find<QLineEdit>("Txtk")->toolTip().contains(c.k));
-    EXPECT_TRUE(Find<QLabel>("lbh")->toolTip().contains(c.thickness)) << Find<QLabel>("lbh")->toolTip().toStdString();
-    const QString weight = TipAt(Grid()->viewport(), CellCentre(0, 1));
-    EXPECT_TRUE(weight.contains(QStringLiteral("Gross weight")) && weight.contains(c.weightUnit))
-        << weight.toStdString();
-  }
-}
-
-TEST_F(KeyboardAndHelpTest, F1OpensTheHelpWithLinkedSections) {
-  Activate();
   QTest::keyClick(window.get(), Qt::Key_F1);
   QTextBrowser* help = nullptr;
   QTRY_VERIFY((help = window->findChild<QTextBrowser*>("txtHelp")) && help->isVisible());
@@ -202,7 +157,6 @@ TEST_F(KeyboardAndHelpTest, F1OpensTheHelpWithLinkedSections) {
                               "Reading the charts", "Assumptions and limits", "Typical ranges"})
     EXPECT_TRUE(text.contains(section)) << section;
   EXPECT_EQ(Item("mnuHelpTopics")->text(), "&Help Topics");
-
   // Every link inside the help leads to a section that is there.
   const QString html = help->document()->toHtml();
   QStringList anchors;
@@ -213,6 +167,24 @@ TEST_F(KeyboardAndHelpTest, F1OpensTheHelpWithLinkedSections) {
     EXPECT_TRUE(anchors.contains(m.captured(1))) << m.captured(1).toStdString();
   }
   EXPECT_GE(links, 8);
+}
+
+// E, Sc, k, the thickness and the grid's weight column, English then metric.
+TEST_F(KeyboardAndHelpTest, TooltipsNameTheTypicalRangeInTheUnitInForce) {
+  const QStringList cases[] = {
+      {"500000 to 8000000 psi", "500 to 1000 psi", "50 to 700 pci", "0 to 30 in",
+       "Gross weight of the aircraft, in lb."},
+      {"3445000 to 55120000 kPa", "3445 to 6890 kPa", "13.55 to 189.7 kPa/mm", "0 to 76.2 cm",
+       "Gross weight of the aircraft, in kN."},
+  };
+  Item("mnuAircraft")->trigger();
+  for (const QStringList& expected : cases) {
+    if (&expected != cases) Item("MetricOption")->trigger();
+    const QStringList tips = {Find<QLineEdit>("TxtE")->toolTip(), Find<QLineEdit>("TxtSc")->toolTip(),
+                              Find<QLineEdit>("Txtk")->toolTip(), Find<QLabel>("lbh")->toolTip(),
+                              TipAt(Grid()->viewport(), CellCentre(0, 1))};
+    for (int i = 0; i < tips.size(); ++i) EXPECT_TRUE(tips[i].contains(expected[i])) << tips[i].toStdString();
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <functional>
 
+#include "golden/test_files.h"
 #include "report/design_report.h"
 #include "report/report_file.h"
 #include "support/run_program.h"
@@ -18,8 +19,12 @@ class ReportCommandsTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
+    DesignMix();
+  }
+  void DesignMix() {
     BuildMix();
     Item("mnuPvmtStru")->trigger();
+    Press("cmdDesign");
   }
 
   QPlainTextEdit* Box() { return Find<QPlainTextEdit>("txtReports"); }
@@ -27,21 +32,18 @@ class ReportCommandsTest : public WindowTest {
 
   // The report of the window's state as the report writer writes it.
   std::string ReportFile() {
-    const QString path = QDir(programDir.path()).filePath("expected.txt");
-    EXPECT_TRUE(PrintToFile(window->State(), path.toStdString()).ok);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    const std::string text = file.readAll().toStdString();
-    file.remove();
+    const std::string path = QDir(programDir.path()).filePath("expected.txt").toStdString();
+    EXPECT_TRUE(PrintToFile(window->State(), path).ok);
+    const std::string text = FileText(path);
+    std::filesystem::remove(path);
     return text;
   }
-  std::vector<std::string> ReportLines() { return SplitReportLines(ReportFile()); }
   // The box's text with its line breaks written as the report file writes them.
   std::string BoxTextWithCrLf() { return Box()->toPlainText().replace("\n", "\r\n").toStdString(); }
 };
 
-TEST_F(ReportCommandsTest, AfterADesignTheBoxShowsTheReportFileAndASecondShowReplacesIt) {
-  Press("cmdDesign");
+// The report is built once for all copies: a change after the first copy must not reach the later ones.
+TEST_F(ReportCommandsTest, TheBoxAndEveryCopyShowTheReportFileAndNoTemporaryFileStays) {
   const std::string expected = ReportFile();
   for (int shown = 1; shown <= 2; ++shown) {
     Press("cmdReport");
@@ -49,13 +51,23 @@ TEST_F(ReportCommandsTest, AfterADesignTheBoxShowsTheReportFileAndASecondShowRep
     EXPECT_EQ(BoxTextWithCrLf(), expected) << shown;
   }
   EXPECT_TRUE(Item("mnuPvmtStru")->isEnabled());
+  Item("mnuPrintReport")->trigger();  // the dialog cancelled
+  EXPECT_EQ(services.printer.documents.size(), 1u);
+  EXPECT_EQ(services.busy.timesBusy, 3);  // the library and the two shows, not the cancelled print
+
+  const std::vector<std::string> lines = SplitReportLines(expected);
+  services.printer.copiesAnswers = {3};
+  services.printer.afterEndDoc = [this] { Type("TxtE", "4100000"); };
+  Item("mnuPrintReport")->trigger();
+  ASSERT_EQ(services.printer.documents.size(), 4u);  // three ended, one never started
+  for (int copy = 0; copy < 3; ++copy) EXPECT_EQ(services.printer.documents[copy], lines) << copy;
+  EXPECT_EQ(services.printer.fontNames, std::vector<std::string>(3 * lines.size(), "Courier"));
   EXPECT_FALSE(QFile::exists(TemporaryFile()));
   EXPECT_TRUE(services.messages.asked.empty());
   EXPECT_FALSE(services.busy.busy);
 }
 
 TEST_F(ReportCommandsTest, AnUnwritableProgramDirectoryFallsBackToTheTemporaryFolder) {
-  Press("cmdDesign");
   // A folder in the way of "tmp.tmp" makes the program's directory unusable for the report.
   ASSERT_TRUE(QDir(programDir.path()).mkpath("tmp.tmp/in the way"));
   Press("cmdReport");
@@ -83,36 +95,10 @@ TEST(ReportLinesTest, LinesEndAtCrLfLfOrCrAndComeBackEndedByCrLf) {
   EXPECT_EQ(WithLineEnds({"a", "", "b"}), "a\r\n\r\nb\r\n");
 }
 
-TEST_F(ReportCommandsTest, CopiesArePrintedLineByLineInCourierFromOneBuildOfTheReport) {
-  Press("cmdDesign");
-  const std::vector<std::string> lines = ReportLines();
-  services.printer.copiesAnswers.push_back(3);
-  // A change after the first copy must not reach the later ones.
-  services.printer.afterEndDoc = [this] { Type("TxtE", "4100000"); };
-  Item("mnuPrintReport")->trigger();
-  ASSERT_EQ(services.printer.documents.size(), 4u);  // three ended, one never started
-  for (int copy = 0; copy < 3; ++copy) EXPECT_EQ(services.printer.documents[copy], lines) << copy;
-  EXPECT_EQ(services.printer.fontNames, std::vector<std::string>(3 * lines.size(), "Courier"));
-  EXPECT_FALSE(QFile::exists(TemporaryFile()));
-  EXPECT_TRUE(services.messages.asked.empty());
-  EXPECT_FALSE(services.busy.busy);
-}
-
-TEST_F(ReportCommandsTest, ACancelledPrintDialogPrintsNothing) {
-  Press("cmdDesign");
-  Item("mnuPrintReport")->trigger();
-  EXPECT_EQ(services.printer.dialogsShown, 1);
-  EXPECT_TRUE(services.printer.fontNames.empty());
-  EXPECT_EQ(services.printer.documents.size(), 1u);
-  EXPECT_TRUE(services.messages.asked.empty());
-  EXPECT_EQ(services.busy.timesBusy, 1);  // only the library read at start-up
-}
-
-TEST_F(ReportCommandsTest, PrintingFailuresStopTheCopiesAndAreReported) {
-  Press("cmdDesign");
-  const std::size_t lineCount = ReportLines().size();
+TEST_F(ReportCommandsTest, APrintingFailureStopsTheCopiesAndIsReported) {
+  const std::size_t lineCount = SplitReportLines(ReportFile()).size();
   services.printer.failAfterLines = lineCount + 5;
-  services.printer.copiesAnswers.push_back(3);
+  services.printer.copiesAnswers = {3};
   Item("mnuPrintReport")->trigger();
   EXPECT_EQ(services.printer.abortedDocuments, 1);
   EXPECT_EQ(services.printer.documents.front().size(), lineCount);
@@ -123,71 +109,72 @@ TEST_F(ReportCommandsTest, PrintingFailuresStopTheCopiesAndAreReported) {
 }
 
 // The design shown is always the design of the inputs shown: whatever changes what a design reads takes
-// the thickness away, and every report command then asks for a design, whatever view is shown.
+// the thickness away (the three boxes share one handler), and every report command then asks for a
+// design, whatever view is shown.
 TEST_F(ReportCommandsTest, AnyChangeOfWhatADesignReadsTakesTheThicknessAndTheReportAway) {
-  struct Case {
-    const char* name;
-    std::function<void()> change;
-  };
-  const Case cases[] = {
+  const std::pair<const char*, std::function<void()>> cases[] = {
       {"E typed", [this] { Type("TxtE", "4100000"); }},
-      {"Sc typed", [this] { Type("TxtSc", "640"); }},
-      {"k typed", [this] { Type("Txtk", "50"); }},
       {"aircraft added", [this] { ChooseAircraft("A320neo"); }},
-      {"aircraft removed",
-       [this] {
-         ClickCell(2, 0);
-         Press("cmdDel");
-       }},
+      {"aircraft removed", [this] { ClickCell(2, 0), Press("cmdDel"); }},
       {"all removed", [this] { Press("cmddelall"); }},
       {"value changed", [this] { ChangeValue(2, 2, "4321"); }},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [name, change] : cases) {
+    SCOPED_TRACE(name);
     Open();
-    BuildMix();
-    Item("mnuPvmtStru")->trigger();
-    Press("cmdDesign");
+    DesignMix();
     ASSERT_FALSE(LabelText("lbh").isEmpty());
-    if (std::string(c.name).find("typed") == std::string::npos) Item("mnuAircraft")->trigger();
+    if (!QString(name).endsWith("typed")) Item("mnuAircraft")->trigger();
     services.messages.asked.clear();
-    services.files.asked.clear();
-    services.printer.dialogsShown = 0;
-    c.change();
+    change();
     EXPECT_EQ(LabelText("lbh"), "");
     EXPECT_FALSE(Item("mnuDamageChart")->isEnabled());
-    services.printer.copiesAnswers.push_back(1);
+    services.printer.copiesAnswers = {1};
     window->cmdReport_Click();
     Item("mnuPrintReport")->trigger();
     Item("mnuExportReport")->trigger();
-    EXPECT_EQ(services.messages.asked.size(), 3u);
-    for (const AskedBox& asked : services.messages.asked) {
+    ASSERT_EQ(services.messages.asked.size(), 3u);
+    for (const AskedBox& asked : services.messages.asked)
       EXPECT_EQ(asked.text, "Plesae click \"Design Thickness\" button, First !  ");
-      EXPECT_EQ(asked.style, 6);
-      EXPECT_EQ(asked.title, "RIPADES");
-    }
+    EXPECT_EQ(services.messages.Last().style, 6);
+    EXPECT_EQ(services.messages.Last().title, "RIPADES");
     EXPECT_EQ(services.printer.dialogsShown, 0);
     EXPECT_TRUE(services.files.asked.empty());
     EXPECT_FALSE(Box()->isVisible());
-    services.printer.copiesAnswers.clear();
   }
 }
 
-// The toolkit's printer writing each document into a PDF file of its own, without a dialog.
+// The toolkit's printer writing each document into a PDF file of its own. Its dialog, instead of waiting
+// for the user, chooses 3 copies and leaves on the printer what a user's choice of pages in the
+// platform's own dialog leaves there.
 class PdfFilesPrinter : public QtPrinter {
  public:
-  PdfFilesPrinter(QString folder, int copies) : folder_(std::move(folder)), copies_(copies) {}
+  static constexpr auto kJobOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+  explicit PdfFilesPrinter(QString folder) : folder_(std::move(folder)) {}
   QStringList files;  // one per started document, the last one never printed
-
-  std::optional<int> ShowPrintDialog() override {
-    Device().setOutputFormat(QPrinter::PdfFormat);
-    NextFile();
-    return copies_;
-  }
+  bool engineKeepsJobOptions = false;
+  QPrinter& Printer() { return Device(); }
   bool EndDoc() override {
     const bool ended = QtPrinter::EndDoc();
     NextFile();
     return ended;
+  }
+
+ protected:
+  int RunPrintDialog(QPrintDialog& dialog) override {
+    QPrinter& printer = *dialog.printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    NextFile();
+    printer.setPrintRange(QPrinter::PageRange);
+    QPageRanges pages;
+    pages.addRange(2, 3);
+    printer.setPageRanges(pages);
+    printer.setPageOrder(QPrinter::LastPageFirst);
+    printer.setCopyCount(3);
+    const QStringList jobOptions = {"page-set", "odd", "job-priority", "50", "page-ranges", "2-3"};
+    printer.printEngine()->setProperty(kJobOptionsKey, jobOptions);
+    engineKeepsJobOptions = printer.printEngine()->property(kJobOptionsKey).toStringList() == jobOptions;
+    return QDialog::Accepted;
   }
 
  private:
@@ -196,73 +183,35 @@ class PdfFilesPrinter : public QtPrinter {
     Device().setOutputFileName(files.back());
   }
   QString folder_;
-  int copies_;
 };
 
-// The toolkit's printer whose dialog, instead of waiting for the user, records what it offers and leaves
-// on the printer what a user's choice of pages in the platform's own dialog leaves there.
-class PageChoosingPrinter : public QtPrinter {
- public:
-  static constexpr auto kJobOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
-  QPrintDialog::PrintDialogOptions offered;
-  bool engineKeepsJobOptions = false;
-  QPrinter& Printer() { return Device(); }
-
- protected:
-  int RunPrintDialog(QPrintDialog& dialog) override {
-    offered = dialog.options();
-    QPrinter& printer = *dialog.printer();
-    printer.setPrintRange(QPrinter::PageRange);
-    QPageRanges pages;
-    pages.addRange(2, 3);
-    printer.setPageRanges(pages);
-    printer.setPageOrder(QPrinter::LastPageFirst);
-    printer.setCopyCount(2);
-    const QStringList jobOptions = {"page-set", "odd", "job-priority", "50", "page-ranges", "2-3"};
-    printer.printEngine()->setProperty(kJobOptionsKey, jobOptions);
-    engineKeepsJobOptions = printer.printEngine()->property(kJobOptionsKey).toStringList() == jobOptions;
-    return QDialog::Accepted;
-  }
-};
-
-TEST(PrintDialogTest, OffersPrinterAndCopiesOnlyAndTheReportPrintsWholeWhateverWasChosen) {
-  PageChoosingPrinter printer;
-  EXPECT_EQ(printer.ShowPrintDialog(), 2);
-  for (const auto option : {QPrintDialog::PrintToFile, QPrintDialog::PrintSelection, QPrintDialog::PrintPageRange,
-                            QPrintDialog::PrintCurrentPage, QPrintDialog::PrintCollateCopies})
-    EXPECT_FALSE(printer.offered.testFlag(option)) << option;
-  EXPECT_EQ(printer.Printer().printRange(), QPrinter::AllPages);
-  EXPECT_TRUE(printer.Printer().pageRanges().isEmpty());
-  EXPECT_EQ(printer.Printer().pageOrder(), QPrinter::FirstPageFirst);
-  EXPECT_EQ(printer.Printer().copyCount(), 1);  // each copy is a job of its own
-  // Options of the print job that are not page choices stay.
-  if (printer.engineKeepsJobOptions) {
-    EXPECT_EQ(printer.Printer().printEngine()->property(PageChoosingPrinter::kJobOptionsKey).toStringList(),
-              (QStringList{"job-priority", "50"}));
-  }
-}
-
-TEST_F(ReportCommandsTest, ThreeCopiesOnARealPrinterAreThreeDocumentsOfTheWholeReport) {
-  if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
-  Press("cmdDesign");
-  QStringList expected;
-  for (const std::string& line : ReportLines())
-    if (const QString words = QString::fromStdString(line).simplified(); !words.isEmpty()) expected << words;
-
-  PdfFilesPrinter printer(programDir.path(), 3);
+TEST_F(ReportCommandsTest, ARealPrinterPrintsEachCopyWholeAsADocumentOfItsOwnWhateverPagesWereChosen) {
+  PdfFilesPrinter printer(programDir.path());
   frmAircraft pdfWindow({services.messages, services.busy, services.files, printer}, programDir.path().toStdString());
   pdfWindow.State() = window->State();
   pdfWindow.mnuPrintReport_Click();
+  // The dialog's options, the range of all pages and one copy per job are checked by the printer's tests.
+  EXPECT_TRUE(printer.Printer().pageRanges().isEmpty());
+  EXPECT_EQ(printer.Printer().pageOrder(), QPrinter::FirstPageFirst);
+  if (printer.engineKeepsJobOptions) {  // the options of the job that are not page choices stay
+    EXPECT_EQ(printer.Printer().printEngine()->property(PdfFilesPrinter::kJobOptionsKey).toStringList(),
+              (QStringList{"job-priority", "50"}));
+  }
   ASSERT_EQ(printer.files.size(), 4);
   EXPECT_FALSE(QFile::exists(printer.files[3]));
-  for (int copy = 0; copy < 3; ++copy) {
-    QStringList printed;
-    const ProgramRun run = RunProgram("pdftotext -layout '" + printer.files[copy].toStdString() + "' -");
-    for (const QString& line : QString::fromStdString(run.out).split('\n'))
-      if (const QString words = line.simplified(); !words.isEmpty()) printed << words;
-    EXPECT_EQ(printed, expected) << copy;
-  }
   EXPECT_TRUE(services.messages.asked.empty());
+
+  if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+  const auto words = [](const std::string& text) {
+    QStringList lines;
+    for (const QString& line : QString::fromStdString(text).split('\n'))
+      if (!line.simplified().isEmpty()) lines << line.simplified();
+    return lines;
+  };
+  for (int copy = 0; copy < 3; ++copy)
+    EXPECT_EQ(words(RunProgram("pdftotext -layout '" + printer.files[copy].toStdString() + "' -").out),
+              words(ReportFile()))
+        << copy;
 }
 
 }  // namespace

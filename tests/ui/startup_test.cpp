@@ -56,37 +56,28 @@ TEST_F(StartupTest, TheMenuBarShowsTheDesignedItemsAndHidesTheUnusedOnes) {
 }
 
 // At the screen's 96 dots an inch a pixel is 15 twips. The grid's size and the buttons' tops below it
-// follow the window's size from the first resize on.
-TEST_F(StartupTest, ControlsStartAtTheirDesignPositions) {
+// follow the window's size from the first resize on; an outer size of 904 × 704 pixels is 13560 × 10560
+// twips.
+TEST_F(StartupTest, ControlsStartAtTheirDesignPositionsAndAResizeLaysThemOut) {
   ASSERT_EQ(window->logicalDpiX(), 96);
+  const auto geometry = [this](const char* name) { return Find<QWidget>(name)->geometry(); };
+  EXPECT_EQ(geometry("TxtE"), QRect(184, 80, 57, 25));         // 2760, 1200, 855, 375
+  EXPECT_EQ(geometry("cmdReport"), QRect(284, 248, 105, 25));  // 4260, 3720, 1575, 375
   Item("mnuAircraft")->trigger();
-  EXPECT_EQ(Grid()->pos(), QPoint(140, 24));           // 2100, 360
-  EXPECT_EQ(List()->pos(), QPoint(8, 24));             // 120, 360
-  EXPECT_EQ(List()->width(), 121);                     // 1815
-  EXPECT_EQ(Find<QWidget>("cmddelall")->x(), 252);     // 3780
-  EXPECT_EQ(Find<QWidget>("cmddelall")->width(), 89);  // 1335
-  Item("mnuPvmtStru")->trigger();
-  EXPECT_EQ(Find<QWidget>("TxtE")->geometry(), QRect(184, 80, 57, 25));         // 2760, 1200, 855, 375
-  EXPECT_EQ(Find<QWidget>("cmdReport")->geometry(), QRect(284, 248, 105, 25));  // 4260, 3720, 1575, 375
+  EXPECT_EQ(geometry("Grid1").topLeft(), QPoint(140, 24));       // 2100, 360
+  EXPECT_EQ(geometry("ListAircraft").topLeft(), QPoint(8, 24));  // 120, 360
+  EXPECT_EQ(List()->width(), 121);                               // 1815
+  EXPECT_EQ(geometry("cmddelall").left(), 252);                  // 3780
+  EXPECT_EQ(geometry("cmddelall").width(), 89);                  // 1335
   // The grid's heading row: the name column 1300 twips wide, the others 1200, the row 500 high.
-  EXPECT_EQ(Cell(0, 0), "Aircraft Name");
-  EXPECT_EQ(Cell(0, 8), "Contact Width");
-  EXPECT_EQ(Grid()->columnWidth(0), 87);
-  EXPECT_EQ(Grid()->columnWidth(8), 80);
-  EXPECT_EQ(Grid()->rowHeight(0), 33);
-}
+  EXPECT_EQ(QStringList({Cell(0, 0), Cell(0, 8)}), QStringList({"Aircraft Name", "Contact Width"}));
+  EXPECT_EQ(QList<int>({Grid()->columnWidth(0), Grid()->columnWidth(8), Grid()->rowHeight(0)}),
+            QList<int>({87, 80, 33}));
 
-// An outer size of 904 × 704 pixels is 13560 × 10560 twips.
-TEST_F(StartupTest, AResizeLaysTheControlsOutByTheWindowsSize) {
-  ASSERT_EQ(window->logicalDpiX(), 96);
-  Item("mnuAircraft")->trigger();
   window->resize(900, 700);
   QApplication::processEvents();
   ASSERT_EQ(window->frameGeometry().size(), QSize(904, 704));
-  const struct {
-    const char* name;
-    QRect at;
-  } cases[] = {
+  const std::pair<const char*, QRect> cases[] = {
       {"Grid1", {140, 24, 542, 493}},       // width 0.6 W, height 0.7 H
       {"ListAircraft", {8, 24, 121, 493}},  // height 0.7 H
       {"cmdAdd", {16, 524, 81, 25}},        // top: the list's bottom (7755) + 100
@@ -95,8 +86,8 @@ TEST_F(StartupTest, AResizeLaysTheControlsOutByTheWindowsSize) {
       {"LbTitle1", {90, 141, 722, 281}},    // 0.8 of the picture's width, centred; top 0.2 H
       {"LbTitle2", {90, 352, 722, 281}},    // top 0.5 H
   };
-  for (const auto& c : cases) EXPECT_EQ(Find<QWidget>(c.name)->geometry(), c.at) << c.name;
-  EXPECT_EQ(Find<QWidget>("txtReports")->geometry(), window->centralWidget()->rect());
+  for (const auto& [name, at] : cases) EXPECT_EQ(geometry(name), at) << name;
+  EXPECT_EQ(geometry("txtReports"), window->centralWidget()->rect());
 }
 
 TEST_F(StartupTest, ALibraryCutShortIsReportedAndItsWholeRecordsListedOnce) {

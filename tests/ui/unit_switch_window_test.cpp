@@ -3,75 +3,50 @@
 
 namespace {
 
-struct UnitView {
-  const char* item;
-  const char* confirmation;
-  bool metric;
-  QStringList inputs;  // TxtE, TxtSc, Txtk, lbh
-  QStringList labels;  // LbunitE, LbunitSc, Lbunitk, Lbunith
-  QStringList unitRow;
-  QStringList b737Row;
-};
-
-const UnitView kMetric{"MetricOption",
-                       "Metric System Selected",
-                       true,
-                       {"27560000", "4478.5", "54.2", "40.6"},
-                       {"kPa", "kPa", "kPa/mm", "cm"},
-                       {"", "kN", "", "", "kPa", "", "cm", "cm", "cm"},
-                       {"B737-800", "778", "1200", "46.64", "1405.56", "2", "86.36", "0.00", "29.72"}};
-const UnitView kEnglish{"EnglishOption",
-                        "English System Selected",
-                        false,
-                        {"4000000", "650", "200", "16.0"},
-                        {"psi", "psi", "pci", "in"},
-                        {"", "lb", "", "", "psi", "", "in.", "in.", "in."},
-                        {"B737-800", "174900", "1200", "46.64", "204.00", "2", "34.00", "0.00", "11.70"}};
-
-class UnitSwitchWindowTest : public WindowTest {
- protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    BuildMix();
-    Item("mnuPvmtStru")->trigger();
-    Press("cmdDesign");
-    ASSERT_EQ(LabelText("lbh"), "16.0");
-  }
-
-  void ExpectShown(const UnitView& view) {
-    SCOPED_TRACE(view.item);
-    EXPECT_EQ(QStringList({BoxText("TxtE"), BoxText("TxtSc"), BoxText("Txtk"), LabelText("lbh")}), view.inputs);
-    EXPECT_EQ(QStringList({LabelText("LbunitE"), LabelText("LbunitSc"), LabelText("Lbunitk"), LabelText("Lbunith")}),
-              view.labels);
-    QStringList unitRow, b737Row;
-    for (int c = 0; c < 9; ++c) {
-      unitRow << Cell(1, c);
-      b737Row << Cell(2, c);
-    }
-    EXPECT_EQ(unitRow, view.unitRow);
-    EXPECT_EQ(b737Row, view.b737Row);
-    EXPECT_EQ(Cell(3, 0), "B777-300ER");
-    EXPECT_EQ(Item("MetricOption")->isChecked(), view.metric);
-    EXPECT_EQ(Item("MetricOption")->isEnabled(), !view.metric);
-    EXPECT_EQ(Item("EnglishOption")->isChecked(), !view.metric);
-    EXPECT_EQ(Item("EnglishOption")->isEnabled(), view.metric);
-  }
-};
+using UnitSwitchWindowTest = WindowTest;
 
 // The change-data dialog open at the switch would store a value typed in the other system: it closes.
 TEST_F(UnitSwitchWindowTest, EachItemConfirmsConvertsWhatTheWindowShowsAndClosesTheChangeDialog) {
+  // E, Sc, k, the thickness, their four units, then the grid's unit row and the B737-800's row.
+  const struct {
+    const char* item;
+    const char* confirmation;
+    const char* shown;
+  } cases[] = {
+      {"MetricOption", "Metric System Selected",
+       "27560000|4478.5|54.2|40.6|kPa|kPa|kPa/mm|cm|"
+       "|kN|||kPa||cm|cm|cm|"
+       "B737-800|778|1200|46.64|1405.56|2|86.36|0.00|29.72"},
+      {"EnglishOption", "English System Selected",
+       "4000000|650|200|16.0|psi|psi|pci|in|"
+       "|lb|||psi||in.|in.|in.|"
+       "B737-800|174900|1200|46.64|204.00|2|34.00|0.00|11.70"},
+  };
+  BuildMix();
+  Item("mnuPvmtStru")->trigger();
+  Press("cmdDesign");
   Item("mnuAircraft")->trigger();
-  for (const UnitView* view : {&kMetric, &kEnglish}) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.item);
+    const bool metric = &c == cases;
     DoubleClickCell(2, 2);
     QWidget* dialog = Find<QWidget>("frmChangedata");
     ASSERT_TRUE(dialog->isVisible());
     services.messages.asked.clear();
-    Item(view->item)->trigger();
+    Item(c.item)->trigger();
     ASSERT_EQ(services.messages.asked.size(), 1u);
-    EXPECT_EQ(services.messages.Last().text, view->confirmation);
+    EXPECT_EQ(services.messages.Last().text, c.confirmation);
     EXPECT_EQ(services.messages.Last().style, 256);
     EXPECT_EQ(services.messages.Last().title, "RIPADES");
-    ExpectShown(*view);
+    QStringList shown = {BoxText("TxtE"), BoxText("TxtSc"), BoxText("Txtk"), LabelText("lbh")};
+    for (const char* unit : {"LbunitE", "LbunitSc", "Lbunitk", "Lbunith"}) shown << LabelText(unit);
+    for (int row : {1, 2})
+      for (int column = 0; column < 9; ++column) shown << Cell(row, column);
+    EXPECT_EQ(shown.join('|').toStdString(), c.shown);
+    EXPECT_EQ(Cell(3, 0), "B777-300ER");
+    EXPECT_EQ((QList<bool>{Item("MetricOption")->isChecked(), Item("MetricOption")->isEnabled(),
+                           Item("EnglishOption")->isChecked(), Item("EnglishOption")->isEnabled()}),
+              (QList<bool>{metric, !metric, !metric, metric}));
     EXPECT_FALSE(dialog->isVisible());
   }
 }
