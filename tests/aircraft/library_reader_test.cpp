@@ -44,7 +44,10 @@ TEST(ReadLibrary, ReadsEachRecordOrRefusesKeepingTheRecordsBefore) {
       {"line ends inside quotes read as blanks", kHeading + "\"Long\r\nwide\nName\",1,2,3,4,5,6,7,\"11\r7\"\r\n", true,
        1, "", "Long wide Name", "11 7"},
       {"line feeds alone", "a,b,c,d,e,f,g,h,i\nP,1,2,3,4,5,6,7,8\n", true, 1, "", "P", "8"},
-      {"ends inside a record", kHeading + one + "Cut,1,2,3\r\n", false, 1, "ends inside", "Plane 1", "11.7"},
+      {"carriage returns alone", "a,b,c,d,e,f,g,h,i\rP,1,2,3,4,5,6,7,8\rQ,1,2,3,4,5,6,7,9\r", true, 2, "", "Q", "9"},
+      {"a record over two lines", kHeading + "R,1,2,3\r\n4,5,6,7,8\r\n", true, 1, "", "R", "8"},
+      {"ends inside a record", kHeading + one + "Cut,1,2,3\r\n", false, 1, "ends inside the record of aircraft 2",
+       "Plane 1", "11.7"},
       {"empty file", "", false, 0, "", "", ""},
   };
   for (const LibraryCase& c : cases) {
