@@ -22,6 +22,7 @@ const QColor kCurveColour(31, 119, 180);
 const QColor kLimitColour(90, 90, 90);
 const QColor kDesignColour(214, 39, 40);
 const QColor kEvaluatedColour(44, 160, 44);
+const QString kEvaluatedMark = QStringLiteral("evaluatedMark");  // the object name of an evaluation's series
 const QColor kBarColour(120, 160, 200);
 const QColor kGoverningColour(214, 39, 40);
 
@@ -128,6 +129,12 @@ void MarkEvaluatedThickness(QChart* chart, double thickness, double damage, bool
   auto* thicknessAxis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).front());
   auto* damageAxis = qobject_cast<QLogValueAxis*>(chart->axes(Qt::Vertical).front());
   if (!thicknessAxis || !damageAxis) return;
+  // The slab evaluated last replaces the one marked before it.
+  for (QAbstractSeries* earlier : chart->series())
+    if (earlier->objectName() == kEvaluatedMark) {
+      chart->removeSeries(earlier);
+      delete earlier;
+    }
   if (thickness < thicknessAxis->min() || thickness > thicknessAxis->max())
     thicknessAxis->setRange(std::min(thickness, thicknessAxis->min()), std::max(thickness, thicknessAxis->max()));
   const QString name =
@@ -145,6 +152,7 @@ void MarkEvaluatedThickness(QChart* chart, double thickness, double damage, bool
     added << point;
   }
   for (QAbstractSeries* series : added) {
+    series->setObjectName(kEvaluatedMark);
     series->attachAxis(thicknessAxis);
     series->attachAxis(damageAxis);
   }

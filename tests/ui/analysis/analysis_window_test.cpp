@@ -140,6 +140,8 @@ TEST_F(AnalysisWindowTest, TheEvaluationShowsDamageLifeAndEachAircraftAndMarksTh
   // 5 in, below the curve's half of the design: the redrawn metric chart widens its axis to 12.7 cm.
   window.ShowEvaluation(EvaluateMixDamage(state.designResult.basis, 5), true);
   EXPECT_EQ(Label("LbEvalThickness"), "Slab thickness: 12.7 cm");
+  ASSERT_EQ(Chart("chtDamage")->series().size(), 4);  // the new mark replaced the old one; D is off the axis
+  EXPECT_EQ(Series(3)->name().toStdString(), "Evaluated thickness 12.7 cm (D = 150388)");
   EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "Edge stress (kPa)");
   window.ShowDesign(state.designResult, true, "45.4");
   EXPECT_DOUBLE_EQ(Series(3)->at(0).x(), 12.7);
