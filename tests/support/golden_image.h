@@ -20,8 +20,10 @@
 inline constexpr int kChannelTolerance = 48;
 
 // Fails when the picture's size differs from the golden file's or more than `changedShare` of its
-// pixels changed. `path` is relative to the source tree, for example "tests/ui/looks/about_box.png".
-inline void ExpectLooksLikeGolden(const std::string& path, const QImage& picture, double changedShare = 0.002) {
+// pixels changed by more than `channelTolerance`. `path` is relative to the source tree, for example
+// "tests/ui/looks/about_box.png".
+inline void ExpectLooksLikeGolden(const std::string& path, const QImage& picture, double changedShare = 0.002,
+                                  int channelTolerance = kChannelTolerance) {
   const QString full = QDir(RIPADES_SOURCE_DIR).filePath(QString::fromStdString(path));
   const QImage actual = picture.convertToFormat(QImage::Format_RGB32);
   const char* update = std::getenv("RIPADES_UPDATE_GOLDEN");
@@ -45,7 +47,7 @@ inline void ExpectLooksLikeGolden(const std::string& path, const QImage& picture
     for (int x = 0; x < actual.width(); ++x) {
       const int d = std::max({std::abs(qRed(a[x]) - qRed(g[x])), std::abs(qGreen(a[x]) - qGreen(g[x])),
                               std::abs(qBlue(a[x]) - qBlue(g[x]))});
-      if (d > kChannelTolerance) ++changed;
+      if (d > channelTolerance) ++changed;
     }
   }
   const double share = static_cast<double>(changed) / (static_cast<double>(actual.width()) * actual.height());
