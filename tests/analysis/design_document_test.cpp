@@ -74,9 +74,13 @@ TEST(DesignDocument, SensitivityCasesGiveRowsAndLinesThroughTheDesign) {
   EXPECT_EQ(document.sensitivitySeries[1].points.size(), 1u);  // the design alone: no departures case designed
 
   sensitivity.outcome = Outcome::Failure("E is 0.");
+  // A largest share below 1 % still governs, as after a design that ends at the thinnest slab.
+  state.designResult.damageRatioPct.fill(0);
+  state.designResult.damageRatioPct[state.mixlist[1]] = 0.5f;
   ASSERT_TRUE(BuildDesignDocument(state, sensitivity, document).ok);
   EXPECT_TRUE(document.sensitivity.rows.empty());
   EXPECT_NE(document.sensitivityNote.find("E is 0."), std::string::npos);
+  EXPECT_EQ(Fact(document.result, "Governing aircraft"), "A321neo (damage ratio 0.50 %)");
 }
 
 }  // namespace

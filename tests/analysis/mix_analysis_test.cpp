@@ -49,7 +49,9 @@ TEST_F(MixAnalysisTest, CurveSpansHalfToTwiceTheDesignClampedToThirtyInches) {
   EXPECT_DOUBLE_EQ(thin.front().thickness, 5 * 2.54);
   // A design thickness of 0 leaves no point at or below 0.
   state.designResult.thicknessIn = 0.0000572;
-  for (const CurvePoint& p : DamageCurve(state.designResult, false)) EXPECT_GT(p.thickness, 0);
+  const auto thinnest = DamageCurve(state.designResult, false);
+  EXPECT_DOUBLE_EQ(thinnest.front().thickness, 0.0000286);
+  for (const CurvePoint& p : thinnest) EXPECT_GT(p.thickness, 0);
 }
 
 // The shares are the given damage ratios, largest first; equal ones stay in mix order.

@@ -74,12 +74,14 @@ TEST_F(InputFileTest, RoundTripsGiveTheSameTextsInEnglishAndMetric) {
 TEST_F(InputFileTest, AFaultyFileAppliesNothingAndLeavesTheResetState) {
   ProgramState state;
   SetMix(state, {3, 4});
+  state.unitword[kFieldGrossWeight] = "kN";  // a window in metric units reads an English file
   const std::string text = kHeader + std::string(" 2 \r\n 5 \r\n") + kBlock + " 5 \r\n" + kBlock;
   EXPECT_EQ(Read(text, state).status, ReadStatus::kFailed);
   EXPECT_EQ(state.mixnext, 1);
   EXPECT_EQ(state.mixlist[1], 0);
   EXPECT_EQ(state.TxtE, "typed E");
   EXPECT_EQ(state.inputFile, "");
+  EXPECT_EQ(state.unitword[kFieldGrossWeight], "lb");
   EXPECT_EQ(state.acdata, StateWithLibrary().acdata);
   // The title and the inputs are taken as text, whatever they hold.
   ASSERT_EQ(Read("abc\n****ENG****\n\nabc\n650\n200\n\n***Aircraft\n 0 \n", state).status, ReadStatus::kLoaded);
