@@ -59,4 +59,21 @@ TEST(Sensitivity, ACaseThatCannotBeDesignedHasNoThickness) {
   EXPECT_TRUE(none.cases.empty());
 }
 
+// Every aircraft of a full mix of 65 has its departures scaled, the last one too; a row the mix names
+// twice is scaled once.
+TEST(Sensitivity, ScaledDeparturesReachEveryAircraftOfAFullMixOnce) {
+  ProgramState state;
+  for (int p = 1; p <= kMaxAircraft; ++p) {
+    state.acdata[p][kFieldDepartures] = "100";
+    state.mixlist[p] = static_cast<int16_t>(p);
+  }
+  state.mixlist[2] = 1;
+  state.mixnext = kMaxAircraft + 1;
+  const std::optional<ProgramState> scaled = ScaledState(state, SensitivityInput::kDepartures, 2);
+  ASSERT_TRUE(scaled);
+  EXPECT_EQ(scaled->acdata[1][kFieldDepartures], "200");
+  EXPECT_EQ(scaled->acdata[2][kFieldDepartures], "100");
+  EXPECT_EQ(scaled->acdata[kMaxAircraft][kFieldDepartures], "200");
+}
+
 }  // namespace
