@@ -92,7 +92,7 @@ TEST_P(LooksTest, TheWindowLooksAsItsGoldenPicture) {
   ASSERT_NE(shown, nullptr);
   ASSERT_TRUE(shown->isVisible());
   // The renders repeat to the pixel: a small tolerance catches a colour or a grid line changed.
-  ExpectLooksLikeGolden(std::string("tests/ui/looks/") + GetParam().name + ".png", Picture(shown), 0.0002, 16);
+  ExpectLooksLikeGolden(std::string("tests/ui/looks/") + GetParam().name + ".png", Picture(shown));
 }
 
 INSTANTIATE_TEST_SUITE_P(
