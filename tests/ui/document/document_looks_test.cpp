@@ -1,5 +1,5 @@
-// The design document's pages as pictures: the English mixed fleet with its sensitivity designs,
-// written as an A4 PDF, rendered page by page and compared with golden PNGs.
+// The design document's pages as pictures: the English mixed fleet and the metric regional mix with
+// their sensitivity designs, written as A4 PDFs, rendered page by page and compared with golden PNGs.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -23,16 +23,21 @@ namespace {
 // over 100, a value drawn past the right margin 60.
 constexpr int kDpi = 40;
 constexpr double kChangedShare = 0.0001;
-// The golden document has this many pages; a layout fault that moves a part across a page break
-// changes it.
-constexpr int kPages = 3;
+struct DocumentCase {
+  const char* name;
+  ProgramState (*example)();
+  int pages;  // a layout fault that moves a part across a page break changes the count
+};
 
-TEST(DocumentLooks, EveryPageOfTheMixedFleetDocumentLooksAsBefore) {
-  ProgramState state = EnglishMixedFleet();
+class DocumentLooks : public testing::TestWithParam<DocumentCase> {};
+
+// The metric document's sensitivity chart has its thickness axis in steps of 2 cm, the English one in 1 in.
+TEST_P(DocumentLooks, EveryPageLooksAsBefore) {
+  ProgramState state = GetParam().example();
   ASSERT_TRUE(DesignThickness(state).ok);
   state.designResult.date = "2026-12-06";
   // A title line longer than the page is wide: the document cuts it at the right margin.
-  state.inputFile = "/data/english_mixed_fleet.inp";
+  state.inputFile = std::string("/data/") + GetParam().name + ".inp";
   state.inputTitle =
       "Apron 3 reconstruction, stands 301 to 318: narrow- and wide-bodies on 700 psi concrete over a 150 pci "
       "subgrade, the check for the 2027 tender";
@@ -51,14 +56,21 @@ TEST(DocumentLooks, EveryPageOfTheMixedFleetDocumentLooksAsBefore) {
 
   // pdftoppm numbers the pages page-1.png ... with as many digits as the last page needs.
   const QStringList pages = QDir(dir.path()).entryList({"page-*.png"}, QDir::Files, QDir::Name);
-  EXPECT_EQ(pages.size(), kPages);
+  EXPECT_EQ(pages.size(), GetParam().pages);
   for (int i = 0; i < pages.size(); ++i) {
     SCOPED_TRACE(pages[i].toStdString());
     const QImage page(dir.filePath(pages[i]));
     ASSERT_FALSE(page.isNull());
-    ExpectLooksLikeGolden("tests/ui/document/page_" + std::to_string(i + 1) + ".png", page, kChangedShare);
+    ExpectLooksLikeGolden(
+        std::string("tests/ui/document/") + GetParam().name + "_page_" + std::to_string(i + 1) + ".png", page,
+        kChangedShare);
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Examples, DocumentLooks,
+                         testing::Values(DocumentCase{"english", EnglishMixedFleet, 3},
+                                         DocumentCase{"metric", MetricRegional, 3}),
+                         [](const testing::TestParamInfo<DocumentCase>& info) { return info.param.name; });
 
 }  // namespace
 
