@@ -59,8 +59,8 @@ TEST(Sensitivity, ACaseThatCannotBeDesignedHasNoThickness) {
   EXPECT_TRUE(none.cases.empty());
 }
 
-// Every aircraft of a full mix of 65 has its departures scaled, the last one too; a row the mix names
-// twice is scaled once.
+// Every aircraft of a full mix of 65 has its departures scaled, the last one too, and no other row; a row
+// the mix names twice is scaled once.
 TEST(Sensitivity, ScaledDeparturesReachEveryAircraftOfAFullMixOnce) {
   ProgramState state;
   for (int p = 1; p <= kMaxAircraft; ++p) {
@@ -74,6 +74,8 @@ TEST(Sensitivity, ScaledDeparturesReachEveryAircraftOfAFullMixOnce) {
   EXPECT_EQ(scaled->acdata[1][kFieldDepartures], "200");
   EXPECT_EQ(scaled->acdata[2][kFieldDepartures], "100");
   EXPECT_EQ(scaled->acdata[kMaxAircraft][kFieldDepartures], "200");
+  state.mixnext = 3;  // positions after the mix's two are not in it
+  EXPECT_EQ(ScaledState(state, SensitivityInput::kDepartures, 2)->acdata[3][kFieldDepartures], "100");
 }
 
 }  // namespace
