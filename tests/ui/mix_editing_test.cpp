@@ -68,6 +68,11 @@ TEST_F(MixEditingTest, TheDialogShowsPromptValueAndUnitStoresAGoodValueAndKeepsA
   EXPECT_EQ(LabelText("Label1"), "Please input the new Tire Pressure data of B737-800");
   EXPECT_EQ(BoxText("Text1"), "204");
   EXPECT_EQ(LabelText("LbUnit"), "psi");
+  // The dialog's design positions in twips, 15 to the pixel: the prompt at 480, 240 (4215 x 855), the
+  // value's box at 720, 1320 and its unit at 2520, 1320 (1095 x 375).
+  EXPECT_EQ(Find<QLabel>("Label1")->geometry(), QRect(32, 16, 281, 57));
+  EXPECT_EQ(Find<QLineEdit>("Text1")->geometry().topLeft(), QPoint(48, 88));
+  EXPECT_EQ(Find<QLabel>("LbUnit")->geometry(), QRect(168, 88, 73, 25));
   EXPECT_EQ(services.busy.timesBusy, 2);  // reading the library, then showing the dialog
   EXPECT_FALSE(services.busy.busy);
 
