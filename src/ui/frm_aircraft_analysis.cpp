@@ -9,6 +9,7 @@
 #include "ui/analysis/damage_charts.h"
 #include "ui/analysis/frm_analysis.h"
 #include "ui/analysis/report_export.h"
+#include "ui/document/document_pdf.h"
 #include "ui/frm_aircraft.h"
 
 void frmAircraft::CreateAnalysisMenu() {

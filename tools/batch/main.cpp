@@ -98,10 +98,7 @@ int main(int argc, char* argv[]) {
   const QPageSize page(paper == "letter" ? QPageSize::Letter : QPageSize::A4);
   options.designDate = DocumentDate();
   options.writeDocument = [page](const BatchDesign& design, const std::string& path) {
-    DesignDocument document;
-    const Outcome built = BuildDesignDocument(design.state, design.sensitivity.value_or(Sensitivity{}), document);
-    if (!built) return built;
-    return SaveDesignDocument(path, document, page);
+    return SaveDesignPdf(path, design.state, design.sensitivity.value_or(Sensitivity{}), page);
   };
   std::string usage = UsageError(options);
   if (usage.empty() && paper != "a4" && paper != "letter")

@@ -1,14 +1,12 @@
-// The report into a text file or the design document into a PDF; each made whole, then saved over the target.
+// The report into a text file (made whole, then saved over the target), and the PDF choice: its name and paper.
 #include "ui/analysis/report_export.h"
 
 #include <QLocale>
 #include <QPrinterInfo>
 #include <QString>
 
-#include "analysis/design_document.h"
 #include "project/text_file.h"
 #include "report/report_file.h"
-#include "ui/document/document_pdf.h"
 
 bool IsPdfName(const std::string& path) {
   return QString::fromStdString(path).endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
@@ -16,14 +14,6 @@ bool IsPdfName(const std::string& path) {
 
 Outcome SaveReportText(const std::string& path, const std::vector<std::string>& lines) {
   return WriteTextFileAtomically(path, WithLineEnds(lines));
-}
-
-Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
-                      const QPageSize& pageSize) {
-  DesignDocument document;
-  const Outcome built = BuildDesignDocument(state, sensitivity, document);
-  if (!built) return built;
-  return SaveDesignDocument(path, document, pageSize);
 }
 
 QPageSize DefaultPageSize() {

@@ -6,10 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/sensitivity.h"
-#include "engine/design_thickness.h"
 #include "state/outcome.h"
-#include "state/program_state.h"
 
 // The save dialog's choices, in its "shown|pattern" form.
 inline constexpr const char* kReportExportFilter = "Text (*.txt)|*.txt|PDF (*.pdf)|*.pdf";
@@ -20,11 +17,6 @@ bool IsPdfName(const std::string& path);
 // The report lines as the report box shows them: every line, the last one included, followed by CR LF.
 // The file at path is replaced only once the new one is complete.
 Outcome SaveReportText(const std::string& path, const std::vector<std::string>& lines);
-
-// The design document of the state's design (`sensitivity` its inputs scaled) on pageSize. The file at
-// path is replaced only once the whole document is written.
-Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
-                      const QPageSize& pageSize);
 
 // The paper of the default printer; without one, the locale's: US Letter where the locale measures in
 // US units, A4 elsewhere.

@@ -353,4 +353,12 @@ Outcome SaveDesignDocument(const std::string& path, const DesignDocument& docume
   return WriteTextFileAtomically(path, bytes.toStdString());
 }
 
+Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
+                      const QPageSize& pageSize) {
+  DesignDocument document;
+  const Outcome built = BuildDesignDocument(state, sensitivity, document);
+  if (!built) return built;
+  return SaveDesignDocument(path, document, pageSize);
+}
+
 std::string DocumentDate() { return QDate::currentDate().toString(Qt::ISODate).toStdString(); }

@@ -13,5 +13,10 @@
 // file there is left as it was.
 Outcome SaveDesignDocument(const std::string& path, const DesignDocument& document, const QPageSize& pageSize);
 
+// The document of the state's last design (`sensitivity` the designs of its inputs scaled), saved as
+// SaveDesignDocument saves it; fails, writing nothing, when the design cannot be documented.
+Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
+                      const QPageSize& pageSize);
+
 // The date a design made now is given in the document (2026-12-06).
 std::string DocumentDate();

@@ -24,6 +24,7 @@
 #include "ui/analysis/frm_analysis.h"
 #include "ui/analysis/report_export.h"
 #include "ui/analysis/sensitivity_view.h"
+#include "ui/document/document_pdf.h"
 
 namespace {
 
