@@ -1,0 +1,273 @@
+// Sessions at the window: each folder of sessions/ holds a `session`, the user's gestures one per line,
+// and a `transcript`, what the window must show and ask on the way. The folder's other files are put
+// beside the program (a fly.dll there replaces the library) before the window starts.
+// A new case is a new folder; RIPADES_UPDATE_GOLDEN=1 writes every transcript.
+//
+// Gestures: menu ITEM | press BUTTON | type BOX [TEXT] | key WIDGET KEYS | choose AIRCRAFT | list ROW [ctrl]
+// | click ROW COLUMN [ctrl] | dblclick ROW COLUMN | resize W H | reopen | activate | answer BUTTON...
+// | typed TEXT|- | file PATH|- | copies N|- | fail-print-after LINES | shown | menus | show NAME...
+// | geometry NAME... | cat FILE | files. $DIR stands for the program's folder; `-` answers Cancel.
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextBrowser>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "golden/test_files.h"
+#include "window_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kSessions = fs::path(RIPADES_SOURCE_DIR) / "tests/ui/sessions";
+
+std::vector<std::string> SessionNames() {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(kSessions)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Line breaks and carriage returns made visible, so a transcript line is one line of text.
+std::string OneLine(QString text) { return text.replace("\r", "\\r").replace("\n", "\\n").toStdString(); }
+
+std::string Flags(const QWidget* widget) {
+  std::string flags = widget->isVisible() ? "" : " [hidden]";
+  if (!widget->isEnabled()) flags += " [disabled]";
+  return flags;
+}
+
+class SessionTest : public WindowTest, public testing::WithParamInterface<std::string> {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(programDir.isValid());
+    ASSERT_TRUE(QFile::copy(RIPADES_LIBRARY_PATH, programDir.filePath("fly.dll")));
+    for (const auto& entry : fs::directory_iterator(kSessions / GetParam())) {
+      const std::string name = entry.path().filename().string();
+      if (name == "session" || name == "transcript") continue;
+      fs::copy_file(entry.path(), fs::path(programDir.path().toStdString()) / name,
+                    fs::copy_options::overwrite_existing);
+    }
+    Open();
+  }
+
+  std::ostringstream out;
+  std::size_t boxesSeen = 0, promptsSeen = 0, dialogsSeen = 0, documentsSeen = 0;
+  int busySeen = 0;
+
+  std::string Expand(std::string text) {
+    for (std::size_t at; (at = text.find("$DIR")) != std::string::npos;)
+      text.replace(at, 4, programDir.path().toStdString());
+    return text;
+  }
+  std::string Hide(std::string text) {
+    const std::string dir = programDir.path().toStdString();
+    for (std::size_t at; (at = text.find(dir)) != std::string::npos;) text.replace(at, dir.size(), "$DIR");
+    return text;
+  }
+
+  // A control of the window, or a window of its own by name (the analysis window, the help window).
+  QObject* Named(const std::string& name) {
+    const QString objectName = QString::fromStdString(name);
+    if (QObject* child = window->findChild<QObject*>(objectName)) return child;
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top->objectName() == objectName) return top;
+    ADD_FAILURE() << "no control named " << name;
+    return nullptr;
+  }
+
+  void Show(const std::string& name) {
+    QObject* object = Named(name);
+    if (!object) return;
+    out << "  " << name << ":";
+    if (auto* action = qobject_cast<QAction*>(object)) {
+      out << " \"" << action->text().toStdString() << "\"" << (action->isChecked() ? " [checked]" : "")
+          << (action->isEnabled() ? "" : " [disabled]") << (action->isVisible() ? "" : " [hidden]") << "\n";
+      return;
+    }
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget) return;
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) out << " \"" << box->text().toStdString() << "\"";
+    if (auto* label = qobject_cast<QLabel*>(widget)) out << " \"" << OneLine(label->text()) << "\"";
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) out << " \"" << button->text().toStdString() << "\"";
+    if (widget->isWindow()) out << " window \"" << widget->windowTitle().toStdString() << "\"";
+    out << Flags(widget) << "\n";
+    if (auto* grid = qobject_cast<QTableWidget*>(widget)) {
+      for (int row = 0; row < grid->rowCount(); ++row) {
+        out << "    ";
+        for (int column = 0; column < grid->columnCount(); ++column) {
+          const QTableWidgetItem* item = grid->item(row, column);
+          out << (column ? " | " : "") << (item ? OneLine(item->text()) : "")
+              << (item && item->isSelected() ? "*" : "");
+        }
+        out << "\n";
+      }
+    }
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+      out << "    " << list->count() << " items, selected:";
+      for (const QListWidgetItem* item : list->selectedItems()) out << " " << item->text().toStdString();
+      out << "\n";
+    }
+    if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+      for (const QString& line : text->toPlainText().split('\n')) out << "    |" << line.toStdString() << "\n";
+  }
+
+  // The named controls shown now, in the order the window made them.
+  void Shown() {
+    out << "  shown:";
+    for (const QWidget* widget : window->findChildren<QWidget*>())
+      if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_") && widget->isVisible())
+        out << " " << widget->objectName().toStdString();
+    out << "\n";
+  }
+
+  void Menu(const QList<QAction*>& actions, int depth) {
+    for (QAction* action : actions) {
+      if (!action->isVisible() || action->isSeparator()) continue;
+      out << std::string(2 * depth, ' ') << action->text().toStdString() << (action->isChecked() ? " [checked]" : "")
+          << (action->isEnabled() ? "" : " [disabled]")
+          << (action->shortcut().isEmpty() ? "" : "  " + action->shortcut().toString().toStdString()) << "\n";
+      if (action->menu()) Menu(action->menu()->actions(), depth + 1);
+    }
+  }
+
+  // What the gesture made the window ask, show or print.
+  void Record() {
+    for (; boxesSeen < services.messages.asked.size(); ++boxesSeen) {
+      const AskedBox& box = services.messages.asked[boxesSeen];
+      out << "  box " << box.style << " \"" << Hide(box.title)
+          << "\": " << OneLine(QString::fromStdString(Hide(box.text))) << "\n";
+    }
+    for (; promptsSeen < services.messages.prompts.size(); ++promptsSeen)
+      out << "  prompt \"" << services.messages.prompts[promptsSeen].title
+          << "\": " << OneLine(QString::fromStdString(services.messages.prompts[promptsSeen].text)) << " ["
+          << services.messages.offered[promptsSeen] << "]\n";
+    for (; dialogsSeen < services.files.asked.size(); ++dialogsSeen) {
+      const AskedFileDialog& dialog = services.files.asked[dialogsSeen];
+      const FileDialogRequest& request = dialog.request;
+      out << "  " << (dialog.save ? "save" : "open") << " dialog " << request.filter << " name \""
+          << Hide(request.initialName) << "\"" << (request.overwritePrompt ? " overwrite-prompt" : "")
+          << (request.mustExist ? " must-exist" : "") << (request.addFilterSuffix ? " add-suffix" : "") << "\n";
+    }
+    const auto& documents = services.printer.documents;
+    for (; documentsSeen + 1 < documents.size(); ++documentsSeen) {
+      const std::vector<std::string>& lines = documents[documentsSeen];
+      if (documentsSeen > 0 && lines == documents[documentsSeen - 1]) {
+        out << "  printed the same again\n";
+        continue;
+      }
+      out << "  printed " << lines.size() << " lines in " << services.printer.fontNames.back() << ":\n";
+      for (const std::string& line : lines) out << "    |" << line << "\n";
+    }
+    if (services.busy.timesBusy != busySeen) out << "  busy pointer " << services.busy.timesBusy - busySeen << "x\n";
+    busySeen = services.busy.timesBusy;
+    if (services.busy.busy) out << "  busy pointer left on\n";
+  }
+
+  void Key(QWidget* widget, const std::string& keys) {
+    const QKeyCombination key = QKeySequence::fromString(QString::fromStdString(keys))[0];
+    QTest::keyClick(widget, key.key(), key.keyboardModifiers());
+  }
+
+  void Run(const std::string& line) {
+    std::istringstream words(line);
+    std::string verb, rest;
+    words >> verb;
+    std::getline(words >> std::ws, rest);
+    std::istringstream args(rest);
+    const auto answerOf = [](const std::string& word) { return word == "-" ? std::nullopt : std::optional(word); };
+    static const std::map<std::string, MsgBoxAnswer> kAnswers = {
+        {"OK", MsgBoxAnswer::kOk}, {"Cancel", MsgBoxAnswer::kCancel},     {"Yes", MsgBoxAnswer::kYes},
+        {"No", MsgBoxAnswer::kNo}, {"TryAgain", MsgBoxAnswer::kTryAgain}, {"Continue", MsgBoxAnswer::kContinue}};
+    const Qt::KeyboardModifiers ctrl = rest.ends_with(" ctrl") ? Qt::ControlModifier : Qt::NoModifier;
+    int row = 0, column = 0;
+    if (verb == "menu") {
+      Item(rest.c_str())->trigger();
+    } else if (verb == "press") {
+      Press(rest.c_str());
+    } else if (verb == "type") {
+      const std::size_t space = rest.find(' ');
+      Type(rest.substr(0, space).c_str(),
+           QString::fromStdString(space == std::string::npos ? "" : rest.substr(space + 1)));
+    } else if (verb == "key") {
+      args >> verb >> rest;
+      Key(qobject_cast<QWidget*>(Named(verb)), rest);
+    } else if (verb == "choose") {
+      ChooseAircraft(QString::fromStdString(rest));
+    } else if (verb == "list") {
+      args >> row;
+      QTest::mouseClick(List()->viewport(), Qt::LeftButton, ctrl, List()->visualItemRect(List()->item(row)).center());
+    } else if (verb == "click" && args >> row >> column) {
+      QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, ctrl, CellCentre(row, column));
+    } else if (verb == "dblclick" && args >> row >> column) {
+      DoubleClickCell(row, column);
+    } else if (verb == "resize" && args >> row >> column) {
+      window->resize(row, column);
+      QApplication::processEvents();
+    } else if (verb == "reopen") {
+      Open();
+    } else if (verb == "activate") {
+      window->Form_Activate();
+    } else if (verb == "answer") {
+      for (std::string word; args >> word;) services.messages.answers.push_back(kAnswers.at(word));
+    } else if (verb == "typed") {
+      services.messages.typed.push_back(answerOf(rest));
+    } else if (verb == "file") {
+      services.files.answers.push_back(answerOf(Expand(rest)));
+    } else if (verb == "copies") {
+      services.printer.copiesAnswers.push_back(rest == "-" ? std::nullopt : std::optional(std::stoi(rest)));
+    } else if (verb == "fail-print-after") {
+      services.printer.failAfterLines = std::stoul(rest);
+    } else if (verb == "shown") {
+      Shown();
+    } else if (verb == "menus") {
+      Menu(window->menuBar()->actions(), 1);
+    } else if (verb == "show") {
+      for (std::string name; args >> name;) Show(name);
+    } else if (verb == "geometry") {
+      for (std::string name; args >> name;) {
+        const QRect at = qobject_cast<QWidget*>(Named(name))->geometry();
+        out << "  " << name << " at " << at.x() << ", " << at.y() << " size " << at.width() << " x " << at.height()
+            << "\n";
+      }
+    } else if (verb == "cat") {
+      out << "  " << rest << ": \"" << OneLine(QString::fromStdString(FileText(Expand(rest)))) << "\"\n";
+    } else if (verb == "files") {
+      std::vector<std::string> names;
+      for (const auto& entry : fs::directory_iterator(programDir.path().toStdString()))
+        names.push_back(entry.path().filename().string());
+      std::sort(names.begin(), names.end());
+      out << "  files:";
+      for (const std::string& name : names) out << " " << name;
+      out << "\n";
+    } else {
+      ADD_FAILURE() << "unknown gesture: " << line;
+    }
+  }
+};
+
+TEST_P(SessionTest, ShowsAndAsksWhatTheTranscriptSays) {
+  std::istringstream session(FileText(kSessions / GetParam() / "session"));
+  Record();  // the start: reading the library
+  for (std::string line; std::getline(session, line);) {
+    if (line.empty() || line.starts_with('#')) {
+      out << line << "\n";
+      continue;
+    }
+    out << "> " << line << "\n";
+    Run(line);
+    Record();
+  }
+  ExpectMatchesGolden("tests/ui/sessions/" + GetParam() + "/transcript", out.str());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sessions, SessionTest, testing::ValuesIn(SessionNames()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                           std::string name;
+                           for (char c : info.param) name += c == '_' ? 'X' : c;
+                           return name;
+                         });
+
+}  // namespace
