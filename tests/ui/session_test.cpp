@@ -7,6 +7,8 @@
 // | click ROW COLUMN [ctrl] | dblclick ROW COLUMN | resize W H | reopen | activate | answer BUTTON...
 // | typed TEXT|- | file PATH|- | copies N|- | fail-print-after LINES | shown | menus | show NAME...
 // | geometry NAME... | cat FILE | files. $DIR stands for the program's folder; `-` answers Cancel.
+// Also: dbllist ROW (of the aircraft list) | repeat N GESTURE[; GESTURE...] | widths GRID (columns, rows)
+// | compare FILE FILE (byte for byte) | hidden NAME... (those hidden of themselves, not only with a parent).
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
@@ -241,6 +243,33 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
       std::sort(names.begin(), names.end());
       out << "  files:";
       for (const std::string& name : names) out << " " << name;
+      out << "\n";
+    } else if (verb == "dbllist" && args >> row) {
+      List()->scrollToItem(List()->item(row));
+      const QPoint at = List()->visualItemRect(List()->item(row)).center();
+      QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, at);
+      QTest::mouseDClick(List()->viewport(), Qt::LeftButton, {}, at);
+    } else if (verb == "repeat" && args >> row) {
+      std::string gestures;
+      std::getline(args >> std::ws, gestures);
+      for (int time = 0; time < row; ++time)
+        for (std::size_t from = 0, to = 0; to != std::string::npos; from = to + 2)
+          Run(gestures.substr(from, (to = gestures.find("; ", from)) - from));
+    } else if (verb == "widths") {
+      auto* grid = qobject_cast<QTableWidget*>(Named(rest));
+      out << "  " << rest << " columns";
+      for (int at = 0; at < grid->columnCount(); ++at) out << " " << grid->columnWidth(at);
+      out << ", rows";
+      for (int at = 0; at < grid->rowCount(); ++at) out << " " << grid->rowHeight(at);
+      out << "\n";
+    } else if (verb == "compare") {
+      args >> verb >> rest;
+      const bool same = FileText(Expand(verb)) == FileText(Expand(rest));
+      out << "  " << verb << (same ? " and " : " differs from ") << rest << (same ? ": the same bytes\n" : "\n");
+    } else if (verb == "hidden") {
+      out << "  hidden of themselves:";
+      for (std::string name; args >> name;)
+        if (qobject_cast<QWidget*>(Named(name))->isHidden()) out << " " << name;
       out << "\n";
     } else {
       ADD_FAILURE() << "unknown gesture: " << line;
