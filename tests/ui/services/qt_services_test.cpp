@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPrintEngine>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -136,8 +135,6 @@ class PdfPrinter : public QtPrinter {
     SetFontName("Courier New");
   }
   QPrinter& Printer() { return Device(); }
-  static constexpr auto kJobOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
-  bool engineKeepsJobOptions = false;
 
  protected:
   int RunPrintDialog(QPrintDialog& dialog) override {
@@ -149,8 +146,6 @@ class PdfPrinter : public QtPrinter {
     pages.addRange(2, 3);
     Device().setPageRanges(pages);
     Device().setPageOrder(QPrinter::LastPageFirst);
-    Device().printEngine()->setProperty(kJobOptions, QStringList{"page-set", "odd", "job-priority", "50"});
-    engineKeepsJobOptions = Device().printEngine()->property(kJobOptions).toStringList().size() == 4;
     return copies_ > 0 ? QDialog::Accepted : QDialog::Rejected;
   }
   int copies_;
@@ -164,10 +159,6 @@ TEST(QtPrinter, TheDialogGivesTheCopiesAndLinesFillAPageBeforeTheNext) {
   EXPECT_EQ(printer.Printer().printRange(), QPrinter::AllPages);
   EXPECT_TRUE(printer.Printer().pageRanges().isEmpty());
   EXPECT_EQ(printer.Printer().pageOrder(), QPrinter::FirstPageFirst);
-  if (printer.engineKeepsJobOptions) {  // the options of the job that are not page choices stay
-    EXPECT_EQ(printer.Printer().printEngine()->property(PdfPrinter::kJobOptions).toStringList(),
-              (QStringList{"job-priority", "50"}));
-  }
   EXPECT_EQ(PdfPrinter(folder.filePath("none.pdf"), 0).ShowPrintDialog(), std::nullopt);
   for (const int lines : {10, 200}) {  // a page holds 10 lines, but not 200
     PdfPrinter pdf(folder.filePath("lines.pdf"), 1);
