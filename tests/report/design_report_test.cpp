@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "report/report_file.h"
 #include "support/test_state.h"
 
 namespace {
@@ -104,6 +105,13 @@ TEST_F(ReportRowTest, ARowWithoutResultsIsRefusedAndNoFileIsWritten) {
   std::filesystem::remove(path);
   EXPECT_FALSE(PrintToFile(state, path.string()).ok);
   EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(ReportFileLines, LinesEndAtCrLfLfOrCrAndComeBackEndedByCrLf) {
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(SplitReportLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitReportLines("a\r\n\r\n"), (Lines{"a", ""}));
+  EXPECT_EQ(WithLineEnds({"a", "", "b"}), "a\r\n\r\nb\r\n");
 }
 
 }  // namespace

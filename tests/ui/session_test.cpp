@@ -9,8 +9,13 @@
 // | geometry NAME... | cat FILE | files. $DIR stands for the program's folder; `-` answers Cancel.
 // Also: dbllist ROW (of the aircraft list) | repeat N GESTURE[; GESTURE...] | widths GRID (columns, rows)
 // | compare FILE FILE (byte for byte) | hidden NAME... (those hidden of themselves, not only with a parent).
+// Also: after-each-copy GESTURE (run after each printed copy ends) | mkdir PATH | env NAME [VALUE] (set, or
+// unset without a value, until the session ends) | window (the main window shown or closed) | idle (the
+// event loop runs, closed boxes go) | detail [WINDOW/]NAME... (font, modality, picture, and a text box's paragraphs
+// each with its alignment). A print aborted is written to the transcript as it happens.
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <filesystem>
 #include <map>
@@ -54,8 +59,14 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
     }
     Open();
   }
+  void TearDown() override {
+    for (const auto& [name, value] : savedEnvironment)
+      value ? (void)qputenv(name.c_str(), *value) : (void)qunsetenv(name.c_str());
+  }
 
   std::ostringstream out;
+  std::map<std::string, std::optional<QByteArray>> savedEnvironment;  // before the session changed it
+  int abortsSeen = 0;
   std::size_t boxesSeen = 0, promptsSeen = 0, dialogsSeen = 0, documentsSeen = 0;
   int busySeen = 0;
 
@@ -116,6 +127,30 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
       for (const QString& line : text->toPlainText().split('\n')) out << "    |" << line.toStdString() << "\n";
   }
 
+  // NAME, or WINDOW/NAME for a control of a window of the program's that another control shares a name with.
+  void Detail(const std::string& name) {
+    const std::size_t slash = name.find('/');
+    QObject* object = Named(name.substr(0, slash));
+    if (object && slash != std::string::npos)
+      object = object->findChild<QObject*>(QString::fromStdString(name.substr(slash + 1)));
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget) return (void)(ADD_FAILURE() << "no control named " << name);
+    out << "  " << name << ": " << widget->font().pointSize() << " pt" << (widget->font().bold() ? " bold" : "")
+        << (widget->isWindow() ? (widget->isModal() ? " modal" : " modeless") : "");
+    if (auto* label = qobject_cast<QLabel*>(widget); label && !label->pixmap().isNull())
+      out << " picture " << label->pixmap().width() << " x " << label->pixmap().height();
+    out << "\n";
+    if (auto* text = qobject_cast<QTextEdit*>(widget)) {
+      static const std::map<int, const char*> kAlignments = {
+          {Qt::AlignLeft, "left  "}, {Qt::AlignHCenter, "centre"}, {Qt::AlignRight, "right "}};
+      for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next()) {
+        const auto alignment = kAlignments.find(block.blockFormat().alignment() & Qt::AlignHorizontal_Mask);
+        out << "    " << (alignment == kAlignments.end() ? "other " : alignment->second) << "|"
+            << block.text().toStdString() << "\n";
+      }
+    }
+  }
+
   // The named controls shown now, in the order the window made them.
   void Shown() {
     out << "  shown:";
@@ -163,6 +198,7 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
       out << "  printed " << lines.size() << " lines in " << services.printer.fontNames.back() << ":\n";
       for (const std::string& line : lines) out << "    |" << line << "\n";
     }
+    for (; abortsSeen < services.printer.abortedDocuments; ++abortsSeen) out << "  print aborted\n";
     if (services.busy.timesBusy != busySeen) out << "  busy pointer " << services.busy.timesBusy - busySeen << "x\n";
     busySeen = services.busy.timesBusy;
     if (services.busy.busy) out << "  busy pointer left on\n";
@@ -271,6 +307,25 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
       for (std::string name; args >> name;)
         if (qobject_cast<QWidget*>(Named(name))->isHidden()) out << " " << name;
       out << "\n";
+    } else if (verb == "after-each-copy") {
+      services.printer.afterEndDoc = [this, rest] { Run(rest); };
+    } else if (verb == "mkdir") {
+      fs::create_directories(Expand(rest));
+    } else if (verb == "env") {
+      std::string name, value;
+      args >> name >> std::ws;
+      std::getline(args, value);
+      if (!savedEnvironment.contains(name))
+        savedEnvironment[name] =
+            qEnvironmentVariableIsSet(name.c_str()) ? std::optional(qgetenv(name.c_str())) : std::nullopt;
+      value.empty() ? (void)qunsetenv(name.c_str()) : (void)qputenv(name.c_str(), Expand(value).c_str());
+    } else if (verb == "window") {
+      out << "  window " << (window->isVisible() ? "shown" : "closed") << "\n";
+    } else if (verb == "idle") {
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      QApplication::processEvents();
+    } else if (verb == "detail") {
+      for (std::string name; args >> name;) Detail(name);
     } else {
       ADD_FAILURE() << "unknown gesture: " << line;
     }

@@ -8,10 +8,12 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
+#include "support/run_program.h"
 #include "ui/services/qt_busy_pointer.h"
 #include "ui/services/qt_file_dialogs.h"
 #include "ui/services/qt_message_box.h"
@@ -138,7 +140,12 @@ class PdfPrinter : public QtPrinter {
   int RunPrintDialog(QPrintDialog& dialog) override {
     EXPECT_EQ(dialog.options(), QAbstractPrintDialog::PrintDialogOptions());  // no range, selection, file
     Device().setCopyCount(copies_);
+    // What a user's choice of pages in the platform's own dialog leaves on the printer.
     Device().setPrintRange(QPrinter::PageRange);
+    QPageRanges pages;
+    pages.addRange(2, 3);
+    Device().setPageRanges(pages);
+    Device().setPageOrder(QPrinter::LastPageFirst);
     return copies_ > 0 ? QDialog::Accepted : QDialog::Rejected;
   }
   int copies_;
@@ -150,6 +157,8 @@ TEST(QtPrinter, TheDialogGivesTheCopiesAndLinesFillAPageBeforeTheNext) {
   EXPECT_EQ(printer.ShowPrintDialog(), 3);  // each copy a job of its own, of the whole document
   EXPECT_EQ(printer.Printer().copyCount(), 1);
   EXPECT_EQ(printer.Printer().printRange(), QPrinter::AllPages);
+  EXPECT_TRUE(printer.Printer().pageRanges().isEmpty());
+  EXPECT_EQ(printer.Printer().pageOrder(), QPrinter::FirstPageFirst);
   EXPECT_EQ(PdfPrinter(folder.filePath("none.pdf"), 0).ShowPrintDialog(), std::nullopt);
   for (const int lines : {10, 200}) {  // a page holds 10 lines, but not 200
     PdfPrinter pdf(folder.filePath("lines.pdf"), 1);
@@ -159,6 +168,11 @@ TEST(QtPrinter, TheDialogGivesTheCopiesAndLinesFillAPageBeforeTheNext) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const qsizetype pages = file.readAll().count("/Type /Page\n");
     EXPECT_TRUE(lines == 10 ? pages == 1 : pages >= 3 && pages <= 5) << pages;
+    if (lines == 10 && !QStandardPaths::findExecutable("pdftotext").isEmpty()) {  // each line drawn, in order
+      const std::string text = RunProgram("pdftotext '" + folder.filePath("lines.pdf").toStdString() + "' -").out;
+      EXPECT_EQ(QString::fromStdString(text).split('\n', Qt::SkipEmptyParts).join('|'),
+                "line 0|line 1|line 2|line 3|line 4|line 5|line 6|line 7|line 8|line 9|\f");
+    }
   }
   PdfPrinter idle(folder.filePath("idle.pdf"), 1);
   EXPECT_TRUE(idle.EndDoc());
