@@ -1,5 +1,5 @@
-// The detailed report's column rules row by row. The whole English and metric reports: the batch cases
-// report_to_standard_output and report_metric_to_standard_output.
+// The detailed report's column rules row by row and the rounding of single-precision values. The whole English and
+// metric reports: the batch cases report_to_standard_output and report_metric_to_standard_output.
 #include "report/design_report.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "report/report_columns.h"
 #include "support/test_state.h"
 
 namespace {
@@ -104,6 +105,14 @@ TEST_F(ReportRowTest, ARowWithoutResultsIsRefusedAndNoFileIsWritten) {
   std::filesystem::remove(path);
   EXPECT_FALSE(PrintToFile(state, path.string()).ok);
   EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// A single rounds its 7-digit text: 0.125f is exact, 2.675f reads 2.675 though it lies below; a double
+// rounds its 15-digit text.
+TEST(ReportFormats, FixedAndScientificRoundTheirDigitTextHalfAwayFromZero) {
+  EXPECT_EQ(FixedFormat(0.125f, 2), "0.13");
+  EXPECT_EQ(FixedFormat(2.675f, 2), "2.68");
+  EXPECT_EQ(ScientificFormat(1.005e-120), "1.01E-120");
 }
 
 }  // namespace
