@@ -1,4 +1,6 @@
-// The analysis of a design: evaluation in either unit, damage curve, shares, life left, slab thickness input.
+// The analysis of a design: stresses and units of an evaluation, damage curve, shares, life left, slab
+// thickness input. The damage ratios and damage of the metric example at its design thickness: the batch
+// case evaluate_metric_mix.
 #include "analysis/mix_analysis.h"
 
 #include <gtest/gtest.h>
@@ -14,27 +16,19 @@ class MixAnalysisTest : public testing::Test {
   void SetUp() override { ASSERT_TRUE(DesignThickness(state).ok); }
 };
 
-// The damage ratios, stresses (sigma_we x Fg) and coverages that ripades-batch --json prints for this
-// design; in the unit in force, centimetres and kilopascals (x 2.54 and x 6.89).
-TEST_F(MixAnalysisTest, EvaluationAtTheDesignThicknessGivesTheDesignsResultsInEitherUnit) {
+// The stresses (sigma_we x Fg of the batch JSON) and coverages in the unit in force: cm and kPa (x 2.54, x 6.89).
+TEST_F(MixAnalysisTest, EvaluationGivesStressesAndCoveragesInEitherUnit) {
   const MixDamage mix = EvaluateMixDamage(state.designResult.basis, 19.833984375);
-  ASSERT_EQ(mix.aircraft.size(), 5u);
-  EXPECT_EQ(mix.aircraft[0].name, "A321neo");
-  EXPECT_FLOAT_EQ(mix.aircraft[0].damageRatioPct, 88.74089813232422f);
-  EXPECT_FLOAT_EQ(mix.aircraft[0].edgeStress, 537.9381713867188f);
   EXPECT_NEAR(mix.aircraft[0].allowableCoverages, 12227.915121223634, 1e-6);
-  EXPECT_FLOAT_EQ(mix.aircraft[1].edgeStress, 465.91204833984375f);
-  EXPECT_NEAR(mix.damage, 1.00034183, 1e-6);
   const EvaluationInUnits metric = InUnitsInForce(mix, true);
   EXPECT_DOUBLE_EQ(metric.thickness, 19.833984375 * 2.54);
   EXPECT_NEAR(metric.edgeStress[0], 537.9381713867188 * 6.89, 1e-9);
   const EvaluationInUnits english = InUnitsInForce(mix, false);
   EXPECT_EQ(english.thickness, 19.833984375);
-  EXPECT_EQ(english.edgeStress[1], mix.aircraft[1].edgeStress);
+  EXPECT_FLOAT_EQ(english.edgeStress[1], 465.91204833984375f);
 }
 
 TEST_F(MixAnalysisTest, CurveSpansHalfToTwiceTheDesignClampedToThirtyInches) {
-  ASSERT_EQ(state.designResult.thicknessIn, 19.833984375);
   const auto curve = DamageCurve(state.designResult, false);
   ASSERT_EQ(curve.size(), static_cast<std::size_t>(kCurvePoints + 1));  // the samples and the design's own
   EXPECT_DOUBLE_EQ(curve.front().thickness, 19.833984375 / 2);
@@ -42,7 +36,6 @@ TEST_F(MixAnalysisTest, CurveSpansHalfToTwiceTheDesignClampedToThirtyInches) {
   // Damage falls over the range, though not everywhere: the gear models jump at their knots.
   EXPECT_GT(curve.front().damage, 1);
   EXPECT_LT(curve.back().damage, 1);
-
   state.designResult.thicknessIn = 10;
   const auto thin = DamageCurve(state.designResult, true);
   EXPECT_DOUBLE_EQ(thin.back().thickness, 20 * 2.54);
@@ -60,23 +53,19 @@ TEST_F(MixAnalysisTest, SharesAreTheDamageRatiosLargestFirst) {
   result.basis = state.designResult.basis;
   result.damageRatioPct[RowNamed(state, "ATR 72-600")] = 50;
   result.damageRatioPct[RowNamed(state, "A321neo")] = 10;
-  const auto shares = DamageShares(result);
-  const std::pair<const char*, float> expected[] = {
-      {"ATR 72-600", 50}, {"A321neo", 10}, {"B737 MAX 8", 0}, {"Embraer E175", 0}, {"Dash 8-400", 0}};
-  ASSERT_EQ(shares.size(), 5u);
-  for (std::size_t i = 0; i < 5; ++i) {
-    EXPECT_EQ(shares[i].name, expected[i].first);
-    EXPECT_EQ(shares[i].damageRatioPct, expected[i].second);
-  }
+  const std::vector<AircraftShare> shares = DamageShares(result);
+  std::string order;
+  for (const AircraftShare& share : shares) order += share.name + ", ";
+  EXPECT_EQ(order, "ATR 72-600, A321neo, B737 MAX 8, Embraer E175, Dash 8-400, ");
+  EXPECT_EQ(shares[0].damageRatioPct, 50);
+  EXPECT_EQ(shares[1].damageRatioPct, 10);
 }
 
-TEST(RemainingLife, IsTwentyYearsOverTheDamage) {
+TEST(RemainingLife, IsTwentyYearsOverTheDamageUpToAThousand) {
   EXPECT_DOUBLE_EQ(RemainingLifeYears(0.5), 40);
-  EXPECT_EQ(LifeText(0.5), "40.0 years");
-  EXPECT_EQ(LifeText(4), "5.0 years");
-  EXPECT_EQ(LifeText(0.02), "1000.0 years");
-  EXPECT_EQ(LifeText(0.0199), "more than 1000 years");
-  EXPECT_EQ(LifeText(0), "more than 1000 years");
+  for (const auto& [damage, text] : std::initializer_list<std::pair<double, const char*>>{
+           {0.5, "40.0 years"}, {0.02, "1000.0 years"}, {0.0199, "more than 1000 years"}, {0, "more than 1000 years"}})
+    EXPECT_EQ(LifeText(damage), text) << damage;
 }
 
 TEST(ReadSlabThickness, AcceptsAboveZeroUpToThirtyInchesInTheUnitInForce) {
@@ -86,8 +75,6 @@ TEST(ReadSlabThickness, AcceptsAboveZeroUpToThirtyInchesInTheUnitInForce) {
   EXPECT_TRUE(ReadSlabThickness("30", false, h).ok);
   EXPECT_TRUE(ReadSlabThickness("76.2", true, h).ok);
   EXPECT_EQ(h, 30);
-  EXPECT_TRUE(ReadSlabThickness("25.4", true, h).ok);
-  EXPECT_DOUBLE_EQ(h, 10);
   for (const char* bad : {"", "abc", "0", "-3", "30.01", "1e400", "12 in"}) {
     const Outcome o = ReadSlabThickness(bad, false, h);
     EXPECT_FALSE(o.ok) << bad;

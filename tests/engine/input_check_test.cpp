@@ -1,4 +1,5 @@
-// The typical-range check of a typed value and the checks before a design.
+// The typical-range check of a typed value and the checks before a design. Which texts are invalid, below,
+// within or above the limits (the bounds themselves too): the batch case material_inputs_checked.
 #include <gtest/gtest.h>
 
 #include "engine/design_command.h"
@@ -10,69 +11,51 @@
 
 namespace {
 
-struct CheckCase {
-  const char* name;
-  const char* value;
-  InputRange range;
-  std::vector<MsgBoxAnswer> answers;
-  std::string returned;
-  std::vector<std::pair<std::string, int>> boxes;  // text and style of each box, in order
-};
+using A = MsgBoxAnswer;
 
-class CheckInputValueTest : public testing::TestWithParam<CheckCase> {};
-
-TEST_P(CheckInputValueTest, AsksWhatTheValueNeedsAndReturnsTheTextForTheBox) {
-  const CheckCase& c = GetParam();
-  ScriptedMessageBox box;
-  box.answers.assign(c.answers.begin(), c.answers.end());
-  EXPECT_EQ(CheckInputValue(c.value, c.range.name, c.range.min, c.range.max, box), c.returned);
-  ASSERT_EQ(box.asked.size(), c.boxes.size());
-  for (std::size_t i = 0; i < c.boxes.size(); ++i) {
-    EXPECT_EQ(box.asked[i].text, c.boxes[i].first);
-    EXPECT_EQ(box.asked[i].style, c.boxes[i].second);
-    EXPECT_EQ(box.asked[i].title, "Input Data Check");
+// Each case: the typed text and its range, the one answer given, the text returned for the box, and the
+// box asked (style 4 Yes/No, 6 Cancel/Try Again/Continue); refusing a limit is acknowledged in a second box.
+TEST(CheckInputValue, AsksWhatTheValueNeedsAndReturnsTheTextForTheBox) {
+  const std::string range = " is not within the typical data range";
+  const struct {
+    const char *value, *returned;
+    InputRange range;
+    MsgBoxAnswer answer;
+    std::string asked;
+    int style;
+  } cases[] = {{"0", "500000", kEnglishInputRanges.e, A::kYes,
+                "E" + range + "( 500000,  8000000). Accept the suggested minimum value?", 4},
+               {"0", "0", kEnglishInputRanges.e, A::kNo,
+                "E" + range + "( 500000,  8000000). Accept the suggested minimum value?", 4},
+               {"abc", "abc", kEnglishInputRanges.e, A::kTryAgain, "E is an invalid number; please try again!", 6},
+               {"60000000", "5.512E+07", kMetricInputRanges.e, A::kYes,
+                "E" + range + "( 3445000,  5.512E+07). Accept the suggested maximum value?", 4},
+               {"13.54", "13.55", kMetricInputRanges.k, A::kYes,
+                "k" + range + "( 13.55,  189.7). Accept the suggested minimum value?", 4},
+               {"2e8", "1E+08", kChangeDataRange, A::kYes,
+                "This" + range + "( 0,  1E+08). Accept the suggested maximum value?", 4}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    ScriptedMessageBox box;
+    box.Answer({c.answer});
+    EXPECT_EQ(CheckInputValue(c.value, c.range.name, c.range.min, c.range.max, box), c.returned);
+    ASSERT_EQ(box.asked.size(), c.answer == A::kNo ? 2u : 1u);
+    EXPECT_EQ(box.asked[0].text, c.asked);
+    EXPECT_EQ(box.asked[0].style, c.style);
+    EXPECT_EQ(box.asked[0].title, "Input Data Check");
+    if (c.answer == A::kNo) {
+      EXPECT_EQ(box.asked[1].text, "Keep the E input value anyway!");
+    }
   }
 }
 
-const InputRange kE = kEnglishInputRanges.e;
-const InputRange kSc = kEnglishInputRanges.sc;
-const InputRange kMetricE = kMetricInputRanges.e;
-const InputRange kMetricK = kMetricInputRanges.k;
-const std::string kEBelow =
-    "E is not within the typical data range( 500000,  8000000). Accept the suggested minimum value?";
-const std::string kMetricEAbove =
-    "E is not within the typical data range( 3445000,  5.512E+07). Accept the suggested maximum value?";
-const std::string kMetricKBelow =
-    "k is not within the typical data range( 13.55,  189.7). Accept the suggested minimum value?";
-const std::string kThisAbove =
-    "This is not within the typical data range( 0,  1E+08). Accept the suggested maximum value?";
-const std::string kEInvalid = "E is an invalid number; please try again!";
-using A = MsgBoxAnswer;
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CheckInputValueTest,
-    testing::Values(
-        CheckCase{"BelowAcceptedGivesTheMinimum", "0", kE, {A::kYes}, "500000", {{kEBelow, 4}}},
-        CheckCase{"BelowKeptSaysSo", "0", kE, {A::kNo}, "0", {{kEBelow, 4}, {"Keep the E input value anyway!", 0}}},
-        CheckCase{"NegativeIsInvalid", "-5", kE, {}, "-5", {{kEInvalid, 6}}},
-        CheckCase{"LettersInvalidWhateverTheAnswer", "abc", kE, {A::kTryAgain}, "abc", {{kEInvalid, 6}}},
-        CheckCase{"AtTheMaximumAsksNothing", "1000", kSc, {}, "1000", {}},
-        CheckCase{"AtTheMinimumAsksNothing", "500000", kE, {}, "500000", {}},
-        CheckCase{
-            "MetricAboveGivesSingleTextMaximum", "60000000", kMetricE, {A::kYes}, "5.512E+07", {{kMetricEAbove, 4}}},
-        CheckCase{"MetricJustBelowTheMinimum", "13.54", kMetricK, {A::kYes}, "13.55", {{kMetricKBelow, 4}}},
-        CheckCase{"ChangeDataAboveGivesENotation", "2e8", kChangeDataRange, {A::kYes}, "1E+08", {{kThisAbove, 4}}}),
-    [](const testing::TestParamInfo<CheckCase>& info) { return info.param.name; });
-
-class CheckInputsAndDesignTest : public testing::Test {
- protected:
+// The checks before a design: each answer is in its box before the next question; an invalid input (the
+// batch case material_inputs_checked has each kind) stops the design only after every check; the ranges
+// follow the English check mark (English values against the metric ranges: Sc 650 is below 3445 kPa).
+TEST(CheckInputsAndDesign, AnswersEachQuestionInTurnAndAnInvalidInputStopsTheDesign) {
   ProgramState state = StateWithLibrary();
+  SetMix(state, {RowNamed(state, "B737-800"), RowNamed(state, "B777-300ER")});
   ScriptedMessageBox box;
-
-  void SetUp() override { SetMix(state, {RowNamed(state, "B737-800"), RowNamed(state, "B777-300ER")}); }
-};
-
-TEST_F(CheckInputsAndDesignTest, EachBoxHoldsItsAnswerBeforeTheNextQuestion) {
   state.TxtE = "0";
   state.TxtSc = "5000";
   box.Answer({A::kYes, A::kYes});
@@ -83,25 +66,20 @@ TEST_F(CheckInputsAndDesignTest, EachBoxHoldsItsAnswerBeforeTheNextQuestion) {
   ASSERT_EQ(box.asked.size(), 2u);
   EXPECT_EQ(box.asked[1].text.substr(0, 2), "Sc");
   EXPECT_FALSE(state.lbh.empty());
-}
 
-TEST_F(CheckInputsAndDesignTest, AnInvalidInputStopsTheDesignAfterAllChecks) {
-  for (const char* bad : {"abc", "", "-5"}) {
-    state.lbh.clear();
-    state.TxtSc = bad;
-    state.Txtk = "5";  // still checked after the bad Sc
-    box.asked.clear();
-    box.Answer({A::kCancel, A::kNo});
-    EXPECT_TRUE(CheckInputsAndDesign(state, true, box).ok);
-    EXPECT_EQ(state.TxtSc, bad);
-    EXPECT_TRUE(state.lbh.empty()) << bad;
-    ASSERT_EQ(box.asked.size(), 3u);  // invalid Sc, k range, keep k
-    EXPECT_EQ(box.asked[0].text, "Sc is an invalid number; please try again!");
-  }
-}
+  state.lbh.clear();
+  state.TxtSc = "abc";
+  state.Txtk = "5";  // still checked after the bad Sc
+  box.asked.clear();
+  box.Answer({A::kCancel, A::kNo});
+  EXPECT_TRUE(CheckInputsAndDesign(state, true, box).ok);
+  EXPECT_EQ(state.TxtSc, "abc");
+  EXPECT_TRUE(state.lbh.empty());
+  ASSERT_EQ(box.asked.size(), 3u);  // invalid Sc, k range, keep k
+  EXPECT_EQ(box.asked[0].text, "Sc is an invalid number; please try again!");
 
-TEST_F(CheckInputsAndDesignTest, RangesFollowTheEnglishCheckMark) {
-  // English values checked against the metric ranges: Sc 650 is below 3445 kPa.
+  state.TxtE = "4000000", state.TxtSc = "650", state.Txtk = "200";
+  box.asked.clear();
   box.Answer({A::kNo, A::kOk, A::kNo});
   CheckInputsAndDesign(state, false, box);
   ASSERT_FALSE(box.asked.empty());

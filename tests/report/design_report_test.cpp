@@ -1,5 +1,5 @@
-// The detailed report's column rules row by row. The whole English and metric reports: the batch cases
-// report_to_standard_output and report_metric_to_standard_output.
+// The detailed report's column rules row by row and the rounding of single-precision values. The whole English and
+// metric reports: the batch cases report_to_standard_output and report_metric_to_standard_output.
 #include "report/design_report.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "report/report_columns.h"
 #include "report/report_file.h"
 #include "support/test_state.h"
 
@@ -112,6 +113,14 @@ TEST(ReportFileLines, LinesEndAtCrLfLfOrCrAndComeBackEndedByCrLf) {
   EXPECT_EQ(SplitReportLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
   EXPECT_EQ(SplitReportLines("a\r\n\r\n"), (Lines{"a", ""}));
   EXPECT_EQ(WithLineEnds({"a", "", "b"}), "a\r\n\r\nb\r\n");
+}
+
+// A single rounds its 7-digit text: 0.125f is exact, 2.675f reads 2.675 though it lies below; a double
+// rounds its 15-digit text.
+TEST(ReportFormats, FixedAndScientificRoundTheirDigitTextHalfAwayFromZero) {
+  EXPECT_EQ(FixedFormat(0.125f, 2), "0.13");
+  EXPECT_EQ(FixedFormat(2.675f, 2), "2.68");
+  EXPECT_EQ(ScientificFormat(1.005e-120), "1.01E-120");
 }
 
 }  // namespace
