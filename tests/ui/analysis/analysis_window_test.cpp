@@ -4,11 +4,9 @@
 #include <QChart>
 #include <QDate>
 #include <QImage>
-#include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionButton>
-#include <QTableWidget>
 #include <QValueAxis>
 
 #include "export_checks.h"
@@ -17,7 +15,6 @@
 #include "ui/analysis/damage_charts.h"
 #include "ui/analysis/damage_curve_view.h"
 #include "ui/analysis/frm_analysis.h"
-#include "ui/analysis/sensitivity_view.h"
 #include "ui/document/document_pdf.h"
 #include "ui/focus_frame_style.h"
 #include "ui/window_fixture.h"
@@ -58,24 +55,6 @@ TEST(FocusFrameStyleTest, TheFocusedButtonIsFramedInTheTextColour) {
     for (const int x : {3, 4})
       EXPECT_EQ(image.pixelColor(x, 15) == option.palette.color(QPalette::ButtonText), focused) << x;
   }
-}
-
-// A case that could not be designed is a row without a thickness and a gap in its line; a failed
-// sensitivity clears the view.
-TEST(SensitivityView, AFailedCaseLeavesAGapAndAFailureClearsTheView) {
-  Sensitivity s;
-  s.designIn = 17.87109375;
-  s.designCaption = "17.9";
-  s.cases = {{SensitivityInput::kDepartures, "departures", 2, false, 0, kNoThickness, "Cannot design: ..."}};
-  EXPECT_EQ(SensitivityRows(s).back(), (QStringList{"departures", "\u00d7 2", "no thickness", ""}));
-  const std::unique_ptr<QChart> chart(SensitivityChart(s));
-  EXPECT_EQ(static_cast<QLineSeries*>(chart->series()[3])->points(), (QList<QPointF>{{0, 17.87109375}}));
-  SensitivityView view;
-  view.ShowSensitivity(s);
-  s.outcome = Outcome::Failure("Cannot design: the subgrade modulus k must be a number above 0.");
-  view.ShowSensitivity(s);
-  EXPECT_EQ(view.findChild<QTableWidget*>("GridSensitivity")->rowCount(), 0);
-  EXPECT_TRUE(view.ChartView()->chart()->series().isEmpty());
 }
 
 // The golden mix designs 17.87109375 in.
