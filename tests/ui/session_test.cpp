@@ -13,15 +13,37 @@
 // unset without a value, until the session ends) | window (the main window shown or closed) | idle (the
 // event loop runs, closed boxes go) | detail [WINDOW/]NAME... (font, modality, picture, and a text box's paragraphs
 // each with its alignment). A print aborted is written to the transcript as it happens.
+// The analysis and help windows, the keyboard and the mouse: chart NAME (title, axes, series' points or
+// bars) | table NAME (headings and cells) | hover NAME FRACTION [rest] (the curve's tooltip that far across
+// the plot, the mouse moved or resting) | focus [WINDOW] (the window made active, the control with the
+// keyboard focus) | tip NAME [ROW COLUMN] (a control's tooltip, or the grid's at a cell) | drop NAME PATH...|text TEXT
+// (taken or refused; dropped when taken) | contents NAME (a help text's headings and links to missing
+// sections) | disk-full GESTURE (the gesture with every file write failing past 16 bytes). NAME `window` is
+// the main window.
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDropEvent>
+#include <QHelpEvent>
+#include <QHorizontalBarSeries>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QToolTip>
+#include <QUrl>
+#include <QValueAxis>
+#include <QXYSeries>
 #include <filesystem>
 #include <map>
 #include <sstream>
 
 #include "golden/test_files.h"
+#include "support/file_size_limit.h"
+#include "ui/analysis/damage_curve_view.h"
 #include "window_fixture.h"
 
 namespace fs = std::filesystem;
@@ -44,6 +66,44 @@ std::string Flags(const QWidget* widget) {
   std::string flags = widget->isVisible() ? "" : " [hidden]";
   if (!widget->isEnabled()) flags += " [disabled]";
   return flags;
+}
+
+// A number of a chart in at most five significant digits.
+std::string Num(double value) { return QString::number(value, 'g', 5).toStdString(); }
+
+void PrintChart(std::ostream& out, QChart* chart) {
+  out << "    title \"" << OneLine(chart->title()) << "\"\n";
+  for (QAbstractAxis* axis : chart->axes()) {
+    out << "    " << (axis->orientation() == Qt::Horizontal ? "across" : "up") << " \"" << OneLine(axis->titleText())
+        << "\"";
+    if (auto* categories = qobject_cast<QBarCategoryAxis*>(axis))
+      out << ": " << OneLine(categories->categories().join(" | "));
+    else
+      out << " from " << Num(axis->property("min").toDouble()) << " to " << Num(axis->property("max").toDouble());
+    out << "\n";
+  }
+  for (const QAbstractSeries* series : chart->series()) {
+    if (const auto* xy = qobject_cast<const QXYSeries*>(series)) {
+      const QList<QPointF> points = xy->points();
+      out << "    series \"" << OneLine(xy->name()) << "\" " << points.size() << " points:";
+      if (points.size() <= 6) {
+        for (const QPointF& p : points) out << " " << Num(p.x()) << "," << Num(p.y());
+      } else {  // a curve: its ends and the range of its values
+        const auto [low, high] =
+            std::minmax_element(points.begin(), points.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
+        out << " from " << Num(points.front().x()) << "," << Num(points.front().y()) << " to " << Num(points.back().x())
+            << "," << Num(points.back().y()) << ", up from " << Num(low->y()) << " to " << Num(high->y());
+      }
+      out << "\n";
+    }
+    if (const auto* bars = qobject_cast<const QAbstractBarSeries*>(series))
+      for (const QBarSet* set : bars->barSets()) {
+        out << "    bars \"" << OneLine(set->label()) << "\":";
+        for (int i = 0; i < set->count(); ++i) out << " " << Num(set->at(i));
+        for (const int selected : set->selectedBars()) out << " (bar " << selected << " marked)";
+        out << "\n";
+      }
+  }
 }
 
 class SessionTest : public WindowTest, public testing::WithParamInterface<std::string> {
@@ -83,6 +143,7 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
 
   // A control of the window, or a window of its own by name (the analysis window, the help window).
   QObject* Named(const std::string& name) {
+    if (name == "window") return window.get();
     const QString objectName = QString::fromStdString(name);
     if (QObject* child = window->findChild<QObject*>(objectName)) return child;
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -207,6 +268,81 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
   void Key(QWidget* widget, const std::string& keys) {
     const QKeyCombination key = QKeySequence::fromString(QString::fromStdString(keys))[0];
     QTest::keyClick(widget, key.key(), key.keyboardModifiers());
+    // An access key presses its button a moment later, as a click seen on the screen.
+    const auto pressing = [&] {
+      for (const QAbstractButton* button : widget->window()->findChildren<QAbstractButton*>())
+        if (button->isDown()) return true;
+      return false;
+    };
+    QTRY_VERIFY(!pressing());
+  }
+
+  // The curve's tooltip FRACTION across the plot area, halfway up: shown on moving the mouse there or on
+  // resting it.
+  void Hover(const std::string& rest) {
+    std::istringstream args(rest);
+    std::string name, how;
+    double across = 0;
+    args >> name >> across >> how;
+    auto* view = qobject_cast<DamageCurveView*>(Named(name));
+    const QRectF plot = view->chart()->plotArea();
+    const QPoint at =
+        view->mapFromScene(view->chart()->mapToScene({plot.left() + across * plot.width(), plot.center().y()}));
+    const std::optional<QString> tip = view->TooltipAt(at);
+    if (!tip) {
+      out << "  no tooltip\n";
+      return;
+    }
+    if (how == "rest") {
+      QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+      QApplication::sendEvent(view->viewport(), &help);
+    } else {
+      QTest::mouseMove(view->viewport(), at);
+    }
+    (void)QTest::qWaitFor([&] { return QToolTip::text() == *tip; });
+    out << "  tooltip: " << OneLine(QToolTip::text()) << "\n";
+  }
+
+  void Drop(const std::string& rest) {
+    std::istringstream args(rest);
+    std::string name, word;
+    args >> name;
+    auto* target = qobject_cast<QWidget*>(Named(name));
+    QMimeData data;
+    QList<QUrl> urls;
+    if (rest.substr(name.size()).starts_with(" text ")) {
+      data.setText(QString::fromStdString(rest.substr(name.size() + 6)));
+    } else {
+      while (args >> word) urls << QUrl::fromUserInput(QString::fromStdString(Expand(word)));
+      data.setUrls(urls);
+    }
+    QDragEnterEvent enter(target->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    out << "  " << (enter.isAccepted() ? "taken" : "refused") << "\n";
+    if (!enter.isAccepted()) return;
+    QDropEvent drop(QPointF(target->rect().center()), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QApplication::processEvents();  // the file is read after the drop has ended
+  }
+
+  // A help text's headings, and its links that lead to no section of it.
+  void Contents(const std::string& name) {
+    auto* browser = qobject_cast<QTextBrowser*>(Named(name));
+    out << "  " << name << ":\n";
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
+      if (block.blockFormat().headingLevel() > 0)
+        out << "    " << std::string(2 * (block.blockFormat().headingLevel() - 1), ' ') << block.text().toStdString()
+            << "\n";
+    const QString html = browser->document()->toHtml();
+    QStringList anchors;
+    for (const auto& m : QRegularExpression(R"re(name="([^"]+)")re").globalMatch(html)) anchors << m.captured(1);
+    int links = 0;
+    for (const auto& m : QRegularExpression(R"re(href="#([^"]+)")re").globalMatch(html)) {
+      ++links;
+      if (!anchors.contains(m.captured(1)))
+        out << "    link to a missing section: " << m.captured(1).toStdString() << "\n";
+    }
+    out << "    " << links << " links inside\n";
   }
 
   void Run(const std::string& line) {
@@ -326,6 +462,45 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
       QApplication::processEvents();
     } else if (verb == "detail") {
       for (std::string name; args >> name;) Detail(name);
+    } else if (verb == "chart") {
+      for (std::string name; args >> name;) {
+        out << "  " << name << ":\n";
+        PrintChart(out, qobject_cast<QChartView*>(Named(name))->chart());
+      }
+    } else if (verb == "table") {  // the headings, then the cells
+      auto* table = qobject_cast<QTableWidget*>(Named(rest));
+      out << "  headings:";
+      for (int c = 0; c < table->columnCount(); ++c)
+        out << (c ? " | " : " ") << table->horizontalHeaderItem(c)->text().toStdString();
+      out << "\n";
+      Show(rest);
+    } else if (verb == "hover") {
+      Hover(rest);
+    } else if (verb == "focus") {
+      QWidget* active = rest.empty() ? window.get() : qobject_cast<QWidget*>(Named(rest));
+      active->activateWindow();
+      QTRY_VERIFY(active->isActiveWindow());
+      const QWidget* focused = QApplication::focusWidget();
+      out << "  focus: " << (focused ? focused->objectName().toStdString() : "none") << "\n";
+    } else if (verb == "tip") {
+      std::string name;
+      args >> name;
+      auto* widget = qobject_cast<QWidget*>(Named(name));
+      QString tip = widget->toolTip();
+      if (args >> row >> column) {
+        const QPoint at = CellCentre(row, column);
+        QHelpEvent help(QEvent::ToolTip, at, Grid()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(Grid()->viewport(), &help);
+        tip = QToolTip::text();
+      }
+      out << "  tip: " << OneLine(tip) << "\n";
+    } else if (verb == "drop") {
+      Drop(rest);
+    } else if (verb == "contents") {
+      Contents(rest);
+    } else if (verb == "disk-full") {
+      const FileSizeLimit full(16);
+      Run(rest);
     } else {
       ADD_FAILURE() << "unknown gesture: " << line;
     }
