@@ -4,22 +4,22 @@
 // A new case is a new folder; RIPADES_UPDATE_GOLDEN=1 writes every transcript.
 //
 // Gestures: menu ITEM | press BUTTON | type BOX [TEXT] | key WIDGET KEYS | choose AIRCRAFT | list ROW [ctrl]
-// | click ROW COLUMN [ctrl] | dblclick ROW COLUMN | resize W H | reopen | activate | answer BUTTON...
+// | click ROW COLUMN [ctrl] | dblclick ROW COLUMN | resize W H [NAME] | reopen | activate | answer BUTTON...
 // | typed TEXT|- | file PATH|- | copies N|- | fail-print-after LINES | shown | menus | show NAME...
-// | geometry NAME... | cat FILE | files. $DIR stands for the program's folder; `-` answers Cancel.
-// Also: dbllist ROW (of the aircraft list) | repeat N GESTURE[; GESTURE...] | widths GRID (columns, rows)
-// | compare FILE FILE (byte for byte) | hidden NAME... (those hidden of themselves, not only with a parent).
-// Also: after-each-copy GESTURE (run after each printed copy ends) | mkdir PATH | env NAME [VALUE] (set, or
-// unset without a value, until the session ends) | window (the main window shown or closed) | idle (the
-// event loop runs, closed boxes go) | detail [WINDOW/]NAME... (font, modality, picture, and a text box's paragraphs
-// each with its alignment). A print aborted is written to the transcript as it happens.
-// The analysis and help windows, the keyboard and the mouse: chart NAME (title, axes, series' points or
-// bars) | table NAME (headings and cells) | hover NAME FRACTION [rest] (the curve's tooltip that far across
-// the plot, the mouse moved or resting) | focus [WINDOW] (the window made active, the control with the
-// keyboard focus) | tip NAME [ROW COLUMN] (a control's tooltip, or the grid's at a cell) | drop NAME PATH...|text TEXT
-// (taken or refused; dropped when taken) | contents NAME (a help text's headings and links to missing
-// sections) | disk-full GESTURE (the gesture with every file write failing past 16 bytes). NAME `window` is
-// the main window.
+// | geometry NAME... | cat FILE | files | look NAME PICTURE (grabbed and compared with looks/PICTURE.png)
+// | tab NAME INDEX | drag-divider NAME (the divider after NAME to the window's left edge). $DIR stands for the
+// program's folder; `-` answers Cancel. Also: dbllist ROW (of the aircraft list) | repeat N GESTURE[; GESTURE...] |
+// widths GRID (columns, rows) | compare FILE FILE (byte for byte) | hidden NAME... (those hidden of themselves, not
+// only with a parent). Also: after-each-copy GESTURE (run after each printed copy ends) | mkdir PATH | env NAME [VALUE]
+// (set, or unset without a value, until the session ends) | window (the main window shown or closed) | idle (the event
+// loop runs, closed boxes go) | detail [WINDOW/]NAME... (font, modality, picture, and a text box's paragraphs each with
+// its alignment). A print aborted is written to the transcript as it happens. The analysis and help windows, the
+// keyboard and the mouse: chart NAME (title, axes, series' points or bars) | table NAME (headings and cells) | hover
+// NAME FRACTION [rest] (the curve's tooltip that far across the plot, the mouse moved or resting) | focus [WINDOW] (the
+// window made active, the control with the keyboard focus) | tip NAME [ROW COLUMN] (a control's tooltip, or the grid's
+// at a cell) | drop NAME PATH...|text TEXT (taken or refused; dropped when taken) | contents NAME (a help text's
+// headings and links to missing sections) | disk-full GESTURE (the gesture with every file write failing past 16
+// bytes). NAME `window` is the main window.
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
@@ -31,6 +31,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolTip>
@@ -43,6 +45,7 @@
 
 #include "golden/test_files.h"
 #include "support/file_size_limit.h"
+#include "support/golden_image.h"
 #include "ui/analysis/damage_curve_view.h"
 #include "window_fixture.h"
 
@@ -378,7 +381,9 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
     } else if (verb == "dblclick" && args >> row >> column) {
       DoubleClickCell(row, column);
     } else if (verb == "resize" && args >> row >> column) {
-      window->resize(row, column);
+      std::string name = "window";
+      args >> name;
+      qobject_cast<QWidget*>(Named(name))->resize(row, column);
       QApplication::processEvents();
     } else if (verb == "reopen") {
       Open();
@@ -501,6 +506,19 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
     } else if (verb == "disk-full") {
       const FileSizeLimit full(16);
       Run(rest);
+    } else if (verb == "look") {
+      args >> verb >> rest;
+      for (int i = 0; i < 5; ++i) QApplication::processEvents();
+      if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();  // no blinking caret
+      QApplication::processEvents();
+      ExpectLooksLikeGolden("tests/ui/looks/" + rest + ".png", qobject_cast<QWidget*>(Named(verb))->grab().toImage());
+    } else if (verb == "tab" && args >> verb >> row) {
+      qobject_cast<QTabWidget*>(Named(verb))->setCurrentIndex(row);
+    } else if (verb == "drag-divider") {
+      QSplitterHandle* handle = static_cast<QSplitter*>(qobject_cast<QWidget*>(Named(rest))->parentWidget())->handle(1);
+      QTest::mousePress(handle, Qt::LeftButton);
+      QTest::mouseMove(handle, QPoint(-handle->x(), 0));
+      QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(-handle->x(), 0));
     } else {
       ADD_FAILURE() << "unknown gesture: " << line;
     }
