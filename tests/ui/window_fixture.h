@@ -46,8 +46,6 @@ class WindowTest : public testing::Test {
   QAction* Item(const char* name) { return Find<QAction>(name); }
   QTableWidget* Grid() { return Find<QTableWidget>("Grid1"); }
   QListWidget* List() { return Find<QListWidget>("ListAircraft"); }
-  QString LabelText(const char* name) { return Find<QLabel>(name)->text(); }
-  QString BoxText(const char* name) { return Find<QLineEdit>(name)->text(); }
   void Type(const char* box, const QString& text) { Find<QLineEdit>(box)->setText(text); }
   void Press(const char* button) { Find<QPushButton>(button)->click(); }
 
@@ -70,27 +68,9 @@ class WindowTest : public testing::Test {
     Grid()->scrollTo(index);
     return Grid()->visualRect(index).center();
   }
-  void ClickCell(int row, int column) {
-    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, column));
-  }
   void DoubleClickCell(int row, int column) {
     const QPoint at = CellCentre(row, column);
     QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, at);
-  }
-  // Double-clicks a value and answers the change-data dialog with `text` and OK.
-  void ChangeValue(int row, int column, const QString& text) {
-    DoubleClickCell(row, column);
-    Type("Text1", text);
-    Press("cmdOk");
-  }
-  QString Cell(int row, int column) {
-    const QTableWidgetItem* item = Grid()->item(row, column);
-    return item ? item->text() : QString();
-  }
-  QStringList MixNames() {
-    QStringList names;
-    for (int row = 2; row < Grid()->rowCount(); ++row) names << Cell(row, 0);
-    return names;
   }
 };
