@@ -1,4 +1,4 @@
-// The input data file: exact bytes, round trips, markers, and what a faulty file leaves behind.
+// The input data file: exact bytes, round trips, and saving safely over what was there.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,26 +19,13 @@ constexpr const char* kHeader =
     "RIPADES-Rigid Airfield Pavement Design by the Westergaard Edge Stress Method\r\n"
     "****ENG****\r\n\r\n4000000\r\n650\r\n200\r\n\r\n***Aircraft\r\n";
 
-const std::string kBlock = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n";  // the eight fields after a row
-
-class InputFileTest : public ScratchFolderTest {
- protected:
-  // Reads text into state after the reset of "&Read Data From File..."; the E box held "typed E"
-  // and the data came from "earlier.inp".
-  InputFileResult Read(const std::string& text, ProgramState& state) {
-    state.TxtE = "typed E";
-    state.inputFile = "earlier.inp";
-    EXPECT_TRUE(ResetForRead(state, RIPADES_LIBRARY_PATH).ok);
-    return ReadInputText(state, text, "test.inp");
-  }
-};
+using InputFileTest = ScratchFolderTest;
 
 TEST_F(InputFileTest, AnEmptyMixWritesACountOfZeroAndNothingAfterIt) {
   ProgramState state = StateWithLibrary();
   EXPECT_EQ(InputFileText(state), std::string(kHeader) + " 0 \r\n");
   state.mixnext = 0;  // the counter before the first activation
   EXPECT_EQ(InputFileText(state), std::string(kHeader) + " 0 \r\n");
-  EXPECT_EQ(IntegerNumberLine(-1), "-1 ");
 }
 
 TEST_F(InputFileTest, GoldenFileHoldsMarkerInputsAndNineLineBlocks) {
@@ -58,35 +45,10 @@ TEST_F(InputFileTest, RoundTripsGiveTheSameTextsInEnglishAndMetric) {
     read.lbh = "16.4";
     const InputFileResult result = LoadInputFile(read, path.string(), RIPADES_LIBRARY_PATH);
     ASSERT_EQ(result.status, ReadStatus::kLoaded) << result.message;
-    EXPECT_EQ(result.message, path.string() + "  Loaded!");
-    EXPECT_EQ(read.Lbunitk, written.Lbunitk);
-    EXPECT_EQ(read.unitword[kFieldGrossWeight], written.IsMetric() ? "kN" : "lb");
     EXPECT_EQ(read.acdata, written.acdata);          // mix rows from the file, the others converted alike
     EXPECT_EQ(read.lbh, "");                         // the thickness belonged to the inputs the file replaced
     EXPECT_EQ(InputFileText(read), FileText(path));  // marker, inputs and mix
-    EXPECT_EQ(read.inputFile, path.string());
-    EXPECT_EQ(read.inputTitle, "RIPADES-Rigid Airfield Pavement Design by the Westergaard Edge Stress Method");
   }
-}
-
-// A faulty file (here a row named twice, found after the first block) leaves the state of the reset
-// before the read. Each fault's message: the batch case faulty_input_files.
-TEST_F(InputFileTest, AFaultyFileAppliesNothingAndLeavesTheResetState) {
-  ProgramState state;
-  SetMix(state, {3, 4});
-  state.unitword[kFieldGrossWeight] = "kN";  // a window in metric units reads an English file
-  const std::string text = kHeader + std::string(" 2 \r\n 5 \r\n") + kBlock + " 5 \r\n" + kBlock;
-  EXPECT_EQ(Read(text, state).status, ReadStatus::kFailed);
-  EXPECT_EQ(state.mixnext, 1);
-  EXPECT_EQ(state.mixlist[1], 0);
-  EXPECT_EQ(state.TxtE, "typed E");
-  EXPECT_EQ(state.inputFile, "");
-  EXPECT_EQ(state.unitword[kFieldGrossWeight], "lb");
-  EXPECT_EQ(state.acdata, StateWithLibrary().acdata);
-  // The title and the inputs are taken as text, whatever they hold.
-  ASSERT_EQ(Read("abc\n****ENG****\n\nabc\n650\n200\n\n***Aircraft\n 0 \n", state).status, ReadStatus::kLoaded);
-  EXPECT_EQ(state.inputTitle, "abc");
-  EXPECT_EQ(state.TxtE, "abc");
 }
 
 TEST_F(InputFileTest, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile) {

@@ -9,8 +9,10 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 TEST(NumberText, ShortestDecimalWithFifteenSignificantDigits) {
-  // The converted inputs and fields of the unit switch tests (4478.5, 27560000, 54.2, 333.75) are its other cases.
+  // The inputs converted in the unit switch sessions (4478.5, 27560000, 54.2) are its other cases.
   EXPECT_EQ(NumberText(0.1 + 0.2), "0.3");
   EXPECT_EQ(NumberText(-0.0), "0");
   EXPECT_EQ(NumberText(-12.5), "-12.5");
@@ -28,11 +30,8 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
 TEST(IsNumber, AcceptsOnlyAWholeFiniteNumberBetweenBlanks) {
   for (const char* yes : {"4000000", " 650 ", "-5", "+1.5", ".5", "5.", "1e3", "1E-3", "-0"})
     EXPECT_TRUE(IsNumber(yes)) << yes;
-  for (const std::string& no :
-       {std::string(), std::string("   "), std::string("abc"), std::string("12x"), std::string("1e"),
-        std::string("1e400"), std::string("inf"), std::string("NaN"), std::string("1,5"), std::string("0x10"),
-        std::string("--1"), std::string("."), std::string("1 2"), std::string("12\0005", 4), std::string("\u20135"),
-        std::string(10000, '9')})
+  for (const std::string& no : {""s, "   "s, "abc"s, "12x"s, "1e"s, "1e400"s, "inf"s, "NaN"s, "1,5"s, "0x10"s, "--1"s,
+                                "."s, "1 2"s, "12\0005"s, "\u20135"s, std::string(10000, '9')})
     EXPECT_FALSE(IsNumber(no)) << no.substr(0, 12);
 }
 
@@ -45,17 +44,13 @@ TEST(FormatDecimals, RoundsTheFifteenDigitFormHalfAwayFromZero) {
 }
 
 TEST(FixedText, FourDigitsAtMostAndASmallestDecimal) {
-  const struct {
-    double value;
-    int decimals;
-    const char* text;
-  } cases[] = {
+  const std::tuple<double, int, const char*> cases[] = {
       {1.159e-41, 2, "< 0.01"}, {0.008346, 2, "< 0.01"}, {0.01, 2, "0.01"},         {12.3456, 2, "12.35"},
       {99.996, 2, "100.0"},     {100, 2, "100.0"},       {1234.6, 2, "1235"},       {0, 2, "0"},
       {0.5, 4, "0.5000"},       {1.0004, 4, "1.000"},    {0.00012345, 4, "0.0001"}, {0.00001, 4, "< 0.0001"},
       {9.99996, 4, "10.00"},    {123456.7, 4, "123457"},
   };
-  for (const auto& c : cases) EXPECT_EQ(FixedText(c.value, c.decimals), c.text) << c.value;
+  for (const auto& [value, decimals, text] : cases) EXPECT_EQ(FixedText(value, decimals), text) << value;
 }
 
 }  // namespace
