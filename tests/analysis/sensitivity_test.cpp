@@ -4,17 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "project/input_file_reader.h"
-#include "support/test_state.h"
+#include "golden/example_states.h"
 
 namespace {
 
-// The designs of the metric example: 19.833984375 in unscaled, 19.456787109375 in with k x 1.2.
+// The designs of the metric example (examples/metric_regional.inp): 19.833984375 in unscaled, 19.456787109375 in with k
+// x 1.2.
 TEST(Sensitivity, HoldsTheUnscaledDesignAndShowsTheCasesInEitherUnit) {
-  ProgramState state;
-  const std::string path = std::string(RIPADES_SOURCE_DIR) + "/examples/metric_regional.inp";
-  ASSERT_EQ(LoadInputFile(state, path, RIPADES_LIBRARY_PATH).status, ReadStatus::kLoaded);
-  const Sensitivity s = DesignSensitivity(state);
+  const Sensitivity s = DesignSensitivity(MetricRegional());
   EXPECT_TRUE(s.metric);
   EXPECT_EQ(s.designIn, 19.833984375);
   EXPECT_EQ(s.designCaption, "50.4");
