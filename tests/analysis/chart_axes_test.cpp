@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -29,9 +30,7 @@ TEST(ChartAxesTest, DecadesSpanThePointsAndDamageOneLabelledWithEndsOnTheStep) {
   };
   for (const DecadesCase& c : cases) {
     const DamageDecades d = DamageDecadesOf(c.points);
-    EXPECT_EQ(d.low, c.low) << c.what;
-    EXPECT_EQ(d.high, c.high) << c.what;
-    EXPECT_EQ(d.step, c.step) << c.what;
+    EXPECT_EQ(std::tie(d.low, d.high, d.step), std::tie(c.low, c.high, c.step)) << c.what;
   }
 }
 

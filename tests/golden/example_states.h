@@ -54,9 +54,6 @@ struct ExampleFile {
   const char* path;  // relative to the source tree
   ProgramState (*build)();
 };
-
-inline const ExampleFile kExampleFiles[] = {
-    {"examples/english_mixed_fleet.inp", EnglishMixedFleet},
-    {"examples/metric_regional.inp", MetricRegional},
-    {"examples/single_aircraft.inp", SingleAircraft},
-};
+inline const ExampleFile kExampleFiles[] = {{"examples/english_mixed_fleet.inp", EnglishMixedFleet},
+                                            {"examples/metric_regional.inp", MetricRegional},
+                                            {"examples/single_aircraft.inp", SingleAircraft}};

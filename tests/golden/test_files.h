@@ -1,8 +1,5 @@
-// Files in tests: reading a whole file, a scratch folder per test, and comparison with golden files.
-//
-// After an intended change, regenerate every golden file (and the examples) with
-//   RIPADES_UPDATE_GOLDEN=1 ctest --test-dir <build> -R Golden
-// and review the difference with git before committing it.
+// Files in tests: reading a whole file, a scratch folder per test, and comparison with golden files (after an
+// intended change, RIPADES_UPDATE_GOLDEN=1 rewrites them; review the difference with git before committing it).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -24,9 +21,9 @@ inline std::string FileText(const std::filesystem::path& path) {
 class ScratchFolderTest : public testing::Test {
  protected:
   void SetUp() override {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     folder = std::filesystem::temp_directory_path() /
-             (std::string("ripades_") + testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "_" +
-              testing::UnitTest::GetInstance()->current_test_info()->name());
+             (std::string("ripades_") + test->test_suite_name() + "_" + test->name());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
   }
