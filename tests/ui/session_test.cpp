@@ -316,8 +316,13 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
     if (rest.substr(name.size()).starts_with(" text ")) {
       data.setText(QString::fromStdString(rest.substr(name.size() + 6)));
     } else {
-      while (args >> word) urls << QUrl::fromUserInput(QString::fromStdString(Expand(word)));
+      QStringList texts;  // a file manager offers the files as text as well
+      while (args >> word) {
+        urls << QUrl::fromUserInput(QString::fromStdString(Expand(word)));
+        texts << urls.back().toString();
+      }
       data.setUrls(urls);
+      data.setText(texts.join('\n'));
     }
     QDragEnterEvent enter(target->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
