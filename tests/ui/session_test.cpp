@@ -1,25 +1,7 @@
 // Sessions at the window: each folder of sessions/ holds a `session`, the user's gestures one per line,
 // and a `transcript`, what the window must show and ask on the way. The folder's other files are put
-// beside the program (a fly.dll there replaces the library) before the window starts.
-// A new case is a new folder; RIPADES_UPDATE_GOLDEN=1 writes every transcript.
-//
-// Gestures: menu ITEM | press BUTTON | type BOX [TEXT] | key WIDGET KEYS | choose AIRCRAFT | list ROW [ctrl]
-// | click ROW COLUMN [ctrl] | dblclick ROW COLUMN | resize W H [NAME] | reopen | activate | answer BUTTON...
-// | typed TEXT|- | file PATH|- | copies N|- | fail-print-after LINES | shown | menus | show NAME...
-// | geometry NAME... | cat FILE | files | look NAME PICTURE (grabbed and compared with looks/PICTURE.png)
-// | tab NAME INDEX | drag-divider NAME (the divider after NAME to the window's left edge). $DIR stands for the
-// program's folder; `-` answers Cancel. Also: dbllist ROW (of the aircraft list) | repeat N GESTURE[; GESTURE...] |
-// widths GRID (columns, rows) | compare FILE FILE (byte for byte) | hidden NAME... (those hidden of themselves, not
-// only with a parent). Also: after-each-copy GESTURE (run after each printed copy ends) | mkdir PATH | env NAME [VALUE]
-// (set, or unset without a value, until the session ends) | window (the main window shown or closed) | idle (the event
-// loop runs, closed boxes go) | detail [WINDOW/]NAME... (font, modality, picture, and a text box's paragraphs each with
-// its alignment). A print aborted is written to the transcript as it happens. The analysis and help windows, the
-// keyboard and the mouse: chart NAME (title, axes, series' points or bars) | table NAME (headings and cells) | hover
-// NAME FRACTION [rest] (the curve's tooltip that far across the plot, the mouse moved or resting) | focus [WINDOW] (the
-// window made active, the control with the keyboard focus) | tip NAME [ROW COLUMN] (a control's tooltip, or the grid's
-// at a cell) | drop NAME PATH...|text TEXT (taken or refused; dropped when taken) | contents NAME (a help text's
-// headings and links to missing sections) | disk-full GESTURE (the gesture with every file write failing past 16
-// bytes). NAME `window` is the main window.
+// beside the program (a fly.dll there replaces the library) before the window starts. sessions/README.md
+// lists the gestures. A new case is a new folder; RIPADES_UPDATE_GOLDEN=1 writes every transcript.
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
@@ -57,7 +39,8 @@ const fs::path kSessions = fs::path(RIPADES_SOURCE_DIR) / "tests/ui/sessions";
 
 std::vector<std::string> SessionNames() {
   std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(kSessions)) names.push_back(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(kSessions))
+    if (entry.is_directory()) names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
 }
