@@ -95,13 +95,18 @@ TEST_F(ReportRowTest, AnEmptyMixEndsWithTheDashedLine) {
   EXPECT_TRUE(text.ends_with(std::string(94, '-') + "\r\n"));
 }
 
-TEST_F(ReportRowTest, ARowWithoutResultsIsRefusedAndNoFileIsWritten) {
+TEST_F(ReportRowTest, ARowWithoutResultsOrLibraryRowIsRefusedAndNoFileIsWritten) {
+  const std::pair<int, const char*> cases[] = {
+      {0, "mix position 1 names no library row"}, {66, "mix position 1 names no library row"}, {row, "\"B737-800\""}};
   state.designResult.passToCoverage[row] = 0;
-  std::string text = "old";
-  const Outcome built = BuildReport(state, text);
-  EXPECT_FALSE(built.ok);
-  EXPECT_NE(built.message.find("B737-800"), std::string::npos);
-  EXPECT_EQ(text, "");
+  for (const auto& [named, reason] : cases) {
+    state.mixlist[1] = named;
+    std::string text = "old";
+    const Outcome built = BuildReport(state, text);
+    EXPECT_FALSE(built.ok);
+    EXPECT_NE(built.message.find(reason), std::string::npos) << built.message;
+    EXPECT_EQ(text, "");
+  }
   const std::filesystem::path path = std::filesystem::temp_directory_path() / "ripades_refused_report.txt";
   std::filesystem::remove(path);
   EXPECT_FALSE(PrintToFile(state, path.string()).ok);

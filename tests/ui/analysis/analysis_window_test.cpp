@@ -38,7 +38,7 @@ TEST(ChartTexts, EachShareIsNamedOnceInFixedDecimalsAndTheTooltipNamesTheNearest
   for (const auto& [h, text] : cases) EXPECT_EQ(CurveTooltip(points, h, false), QString("Thickness ") + text) << h;
 }
 
-// The frame's left line, two pixels from x 3, halfway down, is in the text colour only when focused.
+// The frame's left and top lines, two pixels from 3 in, are in the text colour only when focused.
 TEST(FocusFrameStyleTest, TheFocusedButtonIsFramedInTheTextColour) {
   FocusFrameStyle style;
   QPushButton button("Design Thickness");
@@ -52,8 +52,8 @@ TEST(FocusFrameStyleTest, TheFocusedButtonIsFramedInTheTextColour) {
     image.fill(Qt::white);
     QPainter painter(&image);
     style.drawControl(QStyle::CE_PushButton, &option, &painter, &button);
-    for (const int x : {3, 4})
-      EXPECT_EQ(image.pixelColor(x, 15) == option.palette.color(QPalette::ButtonText), focused) << x;
+    for (const QPoint at : {QPoint(3, 15), QPoint(4, 15), QPoint(60, 3), QPoint(60, 4)})
+      EXPECT_EQ(image.pixelColor(at) == option.palette.color(QPalette::ButtonText), focused) << at.x() << "," << at.y();
   }
 }
 
