@@ -19,6 +19,7 @@ TEST(WindowPlacement, BesideTheOwnerWhenThereIsRoomAndAlwaysOnTheScreen) {
       {{0, 0, 1024, 768}, {0, 0, 200, 400}, {202, 20, 820, 746}, "right of x 199: 1024 - 200 - 4 wide"},
       {{0, 0, 1024, 768}, {824, 100, 200, 400}, {2, 20, 820, 746}, "left of x 824: 824 - 4 wide from x 2"},
       {{0, 0, 1024, 768}, {262, 50, 500, 400}, {2, 20, 1020, 746}, "258 beside on each side: over the owner"},
+      {{0, 0, 1400, 900}, {400, 100, 600, 400}, {198, 78, 1200, 820}, "396 beside: over the owner, at the right edge"},
       {{0, 0, 1024, 768}, {0, 0, 320, 400}, {2, 20, 1020, 746}, "700 beside would squeeze the charts"},
       {{0, 0, 2560, 1400}, {100, 100, 500, 400}, {602, 120, 1200, 820}, "as wanted, level with the owner"},
       {{0, 0, 2560, 1000}, {100, 500, 500, 400}, {602, 178, 1200, 820}, "lifted to end on the last line"},
