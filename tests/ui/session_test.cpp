@@ -475,6 +475,12 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
       QTRY_VERIFY(active->isActiveWindow());
       const QWidget* focused = QApplication::focusWidget();
       out << "  focus: " << (focused ? focused->objectName().toStdString() : "none") << "\n";
+    } else if (verb == "active") {
+      QApplication::processEvents();
+      const QWidget* active = QApplication::activeWindow();
+      const QWidget* focused = QApplication::focusWidget();
+      out << "  active: " << (active ? active->objectName().toStdString() : "none")
+          << ", focus: " << (focused ? focused->objectName().toStdString() : "none") << "\n";
     } else if (verb == "tip") {
       std::string name;
       args >> name;
