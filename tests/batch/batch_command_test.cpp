@@ -33,12 +33,6 @@ CommandResult RunCommand(const fs::path& folder, const std::string& arguments, c
   return result;
 }
 
-std::set<std::string> CaseNames() {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(kCases)) names.insert(entry.path().filename().string());
-  return names;
-}
-
 class GoldenBatchCase : public testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenBatchCase, GivesTheExpectedOutputErrorsStatusAndFiles) {
@@ -59,12 +53,7 @@ TEST_P(GoldenBatchCase, GivesTheExpectedOutputErrorsStatusAndFiles) {
   ExpectMatchesGolden(relative + "status", std::to_string(result.status) + "\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenBatchCase, testing::ValuesIn(CaseNames()),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                           std::string name;
-                           for (char c : info.param) name += c == '_' ? 'X' : c;
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenBatchCase, testing::ValuesIn(CaseFolders(kCases)), CaseTestName);
 
 using BatchFilesTest = ScratchFolderTest;
 const std::string examples = std::string(RIPADES_SOURCE_DIR) + "/examples/";

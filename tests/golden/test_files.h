@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 inline std::string FileText(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -43,4 +45,20 @@ inline void ExpectMatchesGolden(const std::string& path, const std::string& text
   }
   ASSERT_TRUE(std::filesystem::exists(full)) << path << " is missing; run with RIPADES_UPDATE_GOLDEN=1 to write it";
   EXPECT_EQ(text, FileText(full)) << "differs from " << path;
+}
+
+// The case folders below `folder`, one parametrised test each, in name order.
+inline std::vector<std::string> CaseFolders(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.is_directory()) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A case folder's name as a test name, which may hold no underscore: "report_metric" is "reportXmetric".
+inline std::string CaseTestName(const testing::TestParamInfo<std::string>& info) {
+  std::string name = info.param;
+  std::replace(name.begin(), name.end(), '_', 'X');
+  return name;
 }

@@ -37,14 +37,6 @@ namespace {
 
 const fs::path kSessions = fs::path(RIPADES_SOURCE_DIR) / "tests/ui/sessions";
 
-std::vector<std::string> SessionNames() {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(kSessions))
-    if (entry.is_directory()) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 // Line breaks and carriage returns made visible, so a transcript line is one line of text.
 std::string OneLine(QString text) { return text.replace("\r", "\\r").replace("\n", "\\n").toStdString(); }
 
@@ -53,6 +45,15 @@ std::string Flags(const QWidget* widget) {
   if (!widget->isEnabled()) flags += " [disabled]";
   return flags;
 }
+
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+// The object name of a window or control, or "none".
+std::string NameOf(const QObject* object) { return object ? object->objectName().toStdString() : "none"; }
 
 // A number of a chart in at most five significant digits.
 std::string Num(double value) { return QString::number(value, 'g', 5).toStdString(); }
@@ -116,16 +117,9 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
   std::size_t boxesSeen = 0, promptsSeen = 0, dialogsSeen = 0, documentsSeen = 0;
   int busySeen = 0;
 
-  std::string Expand(std::string text) {
-    for (std::size_t at; (at = text.find("$DIR")) != std::string::npos;)
-      text.replace(at, 4, programDir.path().toStdString());
-    return text;
-  }
-  std::string Hide(std::string text) {
-    const std::string dir = programDir.path().toStdString();
-    for (std::size_t at; (at = text.find(dir)) != std::string::npos;) text.replace(at, dir.size(), "$DIR");
-    return text;
-  }
+  // $DIR in a gesture stands for the program's folder, and the folder is written $DIR in the transcript.
+  std::string Expand(const std::string& text) { return ReplaceAll(text, "$DIR", programDir.path().toStdString()); }
+  std::string Hide(const std::string& text) { return ReplaceAll(text, programDir.path().toStdString(), "$DIR"); }
 
   // A control of the window, or a window of its own by name (the analysis window, the help window).
   QObject* Named(const std::string& name) {
@@ -251,6 +245,12 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
     if (services.busy.busy) out << "  busy pointer left on\n";
   }
 
+  // The centre of a row of the library list, scrolled into view.
+  QPoint ListItemCentre(int row) {
+    List()->scrollToItem(List()->item(row));
+    return List()->visualItemRect(List()->item(row)).center();
+  }
+
   void Key(QWidget* widget, const std::string& keys) {
     const QKeyCombination key = QKeySequence::fromString(QString::fromStdString(keys))[0];
     QTest::keyClick(widget, key.key(), key.keyboardModifiers());
@@ -363,7 +363,7 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
       ChooseAircraft(QString::fromStdString(rest));
     } else if (verb == "list") {
       args >> row;
-      QTest::mouseClick(List()->viewport(), Qt::LeftButton, ctrl, List()->visualItemRect(List()->item(row)).center());
+      QTest::mouseClick(List()->viewport(), Qt::LeftButton, ctrl, ListItemCentre(row));
     } else if (verb == "click" && args >> row >> column) {
       QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, ctrl, CellCentre(row, column));
     } else if (verb == "dblclick" && args >> row >> column) {
@@ -410,8 +410,7 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
       for (const std::string& name : names) out << " " << name;
       out << "\n";
     } else if (verb == "dbllist" && args >> row) {
-      List()->scrollToItem(List()->item(row));
-      const QPoint at = List()->visualItemRect(List()->item(row)).center();
+      const QPoint at = ListItemCentre(row);
       QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, at);
       QTest::mouseDClick(List()->viewport(), Qt::LeftButton, {}, at);
     } else if (verb == "repeat" && args >> row) {
@@ -473,14 +472,11 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
       QWidget* active = rest.empty() ? window.get() : qobject_cast<QWidget*>(Named(rest));
       active->activateWindow();
       QTRY_VERIFY(active->isActiveWindow());
-      const QWidget* focused = QApplication::focusWidget();
-      out << "  focus: " << (focused ? focused->objectName().toStdString() : "none") << "\n";
+      out << "  focus: " << NameOf(QApplication::focusWidget()) << "\n";
     } else if (verb == "active") {
       QApplication::processEvents();
-      const QWidget* active = QApplication::activeWindow();
-      const QWidget* focused = QApplication::focusWidget();
-      out << "  active: " << (active ? active->objectName().toStdString() : "none")
-          << ", focus: " << (focused ? focused->objectName().toStdString() : "none") << "\n";
+      out << "  active: " << NameOf(QApplication::activeWindow()) << ", focus: " << NameOf(QApplication::focusWidget())
+          << "\n";
     } else if (verb == "tip") {
       std::string name;
       args >> name;
@@ -534,11 +530,6 @@ TEST_P(SessionTest, ShowsAndAsksWhatTheTranscriptSays) {
   ExpectMatchesGolden("tests/ui/sessions/" + GetParam() + "/transcript", out.str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Sessions, SessionTest, testing::ValuesIn(SessionNames()),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                           std::string name;
-                           for (char c : info.param) name += c == '_' ? 'X' : c;
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Sessions, SessionTest, testing::ValuesIn(CaseFolders(kSessions)), CaseTestName);
 
 }  // namespace
