@@ -7,7 +7,8 @@ target_include_directories(ripades_fuzz_replay_support PUBLIC ${RIPADES_FUZZ_DIR
 target_compile_definitions(ripades_fuzz_replay_support PRIVATE RIPADES_LIBRARY_PATH="${CMAKE_SOURCE_DIR}/data/fly.dll")
 target_link_libraries(ripades_fuzz_replay_support PUBLIC ripades_core)
 
-foreach(what library_reader input_file_reader number_text report)
+include(${RIPADES_FUZZ_DIR}/targets.cmake)
+foreach(what ${RIPADES_FUZZ_TARGETS})
   set(target replay_fuzz_${what})
   add_executable(${target} ${RIPADES_FUZZ_DIR}/fuzz_${what}.cpp ${RIPADES_FUZZ_DIR}/replay_main.cpp)
   target_link_libraries(${target} PRIVATE ripades_fuzz_replay_support)
