@@ -95,16 +95,13 @@ void PrintChart(std::ostream& out, QChart* chart) {
 
 class SessionTest : public WindowTest, public testing::WithParamInterface<std::string> {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(programDir.isValid());
-    ASSERT_TRUE(QFile::copy(RIPADES_LIBRARY_PATH, programDir.filePath("fly.dll")));
+  void PrepareProgramDir() override {
     for (const auto& entry : fs::directory_iterator(kSessions / GetParam())) {
       const std::string name = entry.path().filename().string();
       if (name == "session" || name == "transcript") continue;
       fs::copy_file(entry.path(), fs::path(programDir.path().toStdString()) / name,
                     fs::copy_options::overwrite_existing);
     }
-    Open();
   }
   void TearDown() override {
     for (const auto& [name, value] : savedEnvironment)

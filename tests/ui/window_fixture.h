@@ -27,8 +27,11 @@ class WindowTest : public testing::Test {
   void SetUp() override {
     ASSERT_TRUE(programDir.isValid());
     ASSERT_TRUE(QFile::copy(RIPADES_LIBRARY_PATH, programDir.filePath("fly.dll")));
+    PrepareProgramDir();
     Open();
   }
+  // Puts what a test needs beside the program (the shipped library is there) before the window starts.
+  virtual void PrepareProgramDir() {}
 
   // Starts the window as the program does: created (initialization and load), shown, activated.
   void Open() {
