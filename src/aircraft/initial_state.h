@@ -8,5 +8,6 @@
 
 // Re-reads the aircraft library (restoring every row the file holds to its English values), sets the
 // English unit labels and flags. Input texts, the thickness caption and the mix are not touched.
-// A library that cannot be read fully is reported; the rows that were read are kept.
+// A library that cannot be read fully is reported; the rows that were read are kept. A library of more
+// than 65 aircraft gives its first 65 and a warning.
 Outcome InitializeState(ProgramState& state, const std::string& libraryPath);

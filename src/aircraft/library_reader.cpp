@@ -84,7 +84,9 @@ Outcome ReadLibrary(ProgramState& state, std::istream& in) {
       break;
     }
     if (rows == kMaxAircraft) {
-      outcome = Outcome::Failure("The aircraft library file holds more than 65 aircraft; the first 65 were read.");
+      outcome = Outcome::Warning(
+          "The aircraft library file holds more than 65 aircraft: the first 65 are offered, and input data files "
+          "naming them are read as usual; the aircraft after the 65th are left out.");
       break;
     }
     ++rows;

@@ -34,8 +34,9 @@ void frmAircraft::Form_Initialize() {
     library = InitializeState(state_, LibraryPath());
   }
   ShowInitialState();
-  // The window still opens, with the aircraft that were read.
-  if (!library) services_.messages.MsgBox(library.message, kMsgOk, kProgramName);
+  // The window still opens, with the aircraft that were read; a warning is told once, here, and not again
+  // when a file read reads the library anew.
+  if (!library.message.empty()) services_.messages.MsgBox(library.message, kMsgOk, kProgramName);
 }
 
 void frmAircraft::Form_Load() { ApplyLayout(false); }

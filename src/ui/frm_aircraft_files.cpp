@@ -31,7 +31,10 @@ FileDialogRequest frmAircraft::CommonDialog1() const {
 void frmAircraft::FileSave_Click() { SaveInputData(); }
 
 bool frmAircraft::SaveInputData() {
-  const std::optional<std::string> path = services_.files.ShowSave(CommonDialog1());
+  // "apron" is saved as "apron.inp", so that the open dialog's filter lists it.
+  FileDialogRequest request = CommonDialog1();
+  request.addFilterSuffix = true;
+  const std::optional<std::string> path = services_.files.ShowSave(request);
   if (!path) return false;
   commonDialogFileName_ = *path;
   Outcome saved;

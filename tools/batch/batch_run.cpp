@@ -84,11 +84,13 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
     return run;
   }
   ProgramState probe;
-  if (const Outcome library = ReadLibrary(probe, options.libraryPath); !library) {
+  const Outcome library = ReadLibrary(probe, options.libraryPath);
+  if (!library) {
     err << kPrefix << library.message << '\n';
     run.status = kBatchFailed;
     return run;
   }
+  if (!library.message.empty()) err << kPrefix << "warning: " << library.message << '\n';
   for (const std::string& input : options.inputs) {
     const bool documents = !options.pdfPath.empty() || !options.pdfFolder.empty();
     BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity || documents);

@@ -123,6 +123,12 @@ TEST(QtFileDialogs, OfferTheFiltersModesAndSuffixAskedFor) {
     const auto chosen = c.save ? QtFileDialogs().ShowSave(request) : QtFileDialogs().ShowOpen(request);
     EXPECT_EQ(chosen, c.chosen ? std::optional(folder.filePath(c.chosen).toStdString()) : std::nullopt);
   }
+  // The input data files' save: "apron" becomes "apron.inp", a name with a suffix stays as typed.
+  for (const auto& [typed, saved] : {std::pair{"apron", "apron.inp"}, {"apron.v2", "apron.v2"}}) {
+    WhenShown<QFileDialog>([](QFileDialog& dialog) { static_cast<QDialog&>(dialog).accept(); });
+    const FileDialogRequest request{"(*.inp)|*.inp", folder.filePath(typed).toStdString(), true, true, true};
+    EXPECT_EQ(QtFileDialogs().ShowSave(request), folder.filePath(saved).toStdString()) << typed;
+  }
 }
 
 // A printer writing to a PDF file; its dialog, answered by the test, chooses `copies` (0: cancelled).
