@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "golden/example_states.h"
+#include "golden/test_files.h"
+#include "project/input_file_reader.h"
+#include "project/input_file_writer.h"
 
 namespace {
 
@@ -77,6 +80,43 @@ TEST(DesignDocument, SensitivityCasesGiveRowsAndLinesThroughTheDesign) {
   EXPECT_TRUE(document.sensitivity.rows.empty());
   EXPECT_NE(document.sensitivityNote.find("E is 0."), std::string::npos);
   EXPECT_EQ(Fact(document.result, "Governing aircraft"), "A321neo (damage ratio 0.50 %)");
+}
+
+using DocumentProvenance = ScratchFolderTest;
+
+// The file is named plainly while the design computed with exactly its data (a unit switch after the
+// design changes nothing, nor does a second design of the same metric data), and as changed once it did not.
+TEST_F(DocumentProvenance, AFileIsNamedAsChangedWhenTheDesignIsNotOfItsData) {
+  const auto named = [](ProgramState& state) {
+    EXPECT_TRUE(DesignThickness(state).ok);
+    DesignDocument document;
+    EXPECT_TRUE(BuildDesignDocument(state, Sensitivity{}, document).ok);
+    EXPECT_EQ(Fact(document.titleBlock, "Input data file"), document.inputName);
+    return document.inputName;
+  };
+  ProgramState state;
+  const std::string examples = std::string(RIPADES_SOURCE_DIR) + "/examples/";
+  ASSERT_EQ(LoadInputFile(state, examples + "english_mixed_fleet.inp", RIPADES_LIBRARY_PATH).status,
+            ReadStatus::kLoaded);
+  EXPECT_EQ(named(state), "english_mixed_fleet.inp");
+  state.TxtE = "5000000";
+  EXPECT_EQ(named(state), "english_mixed_fleet.inp, changed after it was read");
+  state.TxtE = "4000000.0";  // the file's value again, typed otherwise
+  EXPECT_EQ(named(state), "english_mixed_fleet.inp");
+  state.acdata[state.mixlist[2]][kFieldDepartures] = "2501";
+  EXPECT_EQ(named(state), "english_mixed_fleet.inp, changed after it was read");
+  ASSERT_TRUE(SaveInputFile(state, (folder / "apron.inp").string()).ok);
+  EXPECT_EQ(named(state), "apron.inp");
+  state.Txtk = "151";
+  EXPECT_EQ(named(state), "apron.inp, changed after it was saved");
+
+  ASSERT_EQ(LoadInputFile(state, examples + "metric_regional.inp", RIPADES_LIBRARY_PATH).status, ReadStatus::kLoaded);
+  EXPECT_EQ(named(state), "metric_regional.inp");
+  EXPECT_EQ(named(state), "metric_regional.inp");
+  ConvertToEnglish(state);
+  DesignDocument document;
+  ASSERT_TRUE(BuildDesignDocument(state, Sensitivity{}, document).ok);
+  EXPECT_EQ(document.inputName, "metric_regional.inp");
 }
 
 }  // namespace

@@ -7,10 +7,14 @@
 #include <QImage>
 #include <QPageSize>
 #include <QTemporaryDir>
+#include <regex>
+#include <sstream>
 
 #include "analysis/design_document.h"
+#include "analysis/document_details.h"
 #include "analysis/sensitivity.h"
 #include "golden/example_states.h"
+#include "project/input_file_reader.h"
 #include "support/golden_image.h"
 #include "support/run_program.h"
 #include "ui/document/document_pdf.h"
@@ -71,6 +75,62 @@ INSTANTIATE_TEST_SUITE_P(Examples, DocumentLooks,
                          testing::Values(DocumentCase{"english", EnglishMixedFleet, 3},
                                          DocumentCase{"metric", MetricRegional, 3}),
                          [](const testing::TestParamInfo<DocumentCase>& info) { return info.param.name; });
+
+struct WordBox {
+  double left, top, right, bottom;
+  std::string text;
+};
+
+// The words of each page of a PDF with their boxes in points, as poppler's pdftotext -bbox reads them.
+std::vector<std::vector<WordBox>> PageWords(const std::string& pdf) {
+  const ProgramRun run = RunProgram(std::string(RIPADES_PDFTOTEXT) + " -bbox '" + pdf + "' -");
+  EXPECT_EQ(run.status, 0);
+  static const std::regex kWord(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*)</word>)re");
+  std::vector<std::vector<WordBox>> pages;
+  std::istringstream lines(run.out);
+  std::smatch m;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.find("<page ") != std::string::npos) pages.emplace_back();
+    if (std::regex_search(line, m, kWord))
+      pages.back().push_back({std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5]});
+  }
+  return pages;
+}
+
+// Every heading, label and figure of the examples' documents stands clear of every other on A4 and on
+// Letter, with a title block filled to the full and a signatory's name too long for its line.
+TEST(DocumentText, NoTwoWordsOfAPageOverlap) {
+  DocumentDetails details;
+  ASSERT_TRUE(
+      ReadDocumentDetails("project: Apron 3 rehabilitation and the widening of taxiway B between A4 and A7\n"
+                          "airport: Northfield Regional Airport\npavement area: Apron 3, stands 31–36\n"
+                          "designed by: Alexandra Konstantinopoulou-Vandenberghe, Chartered Engineer\n"
+                          "checked by: B. Checker\nrevision: B (issued for tender)\nnotes: Subgrade k from plate "
+                          "load tests of October 2026; concrete to the tender's specification, Sc at 90 days; "
+                          "the departures of the busiest forecast year held for all 20 years.",
+                          details)
+          .ok);
+  for (const ExampleFile& example : kExampleFiles)
+    for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
+      SCOPED_TRACE(std::string(example.path) + (paper == QPageSize::A4 ? " on A4" : " on Letter"));
+      ProgramState state;
+      ASSERT_EQ(LoadInputFile(state, std::string(RIPADES_SOURCE_DIR) + "/" + example.path, RIPADES_LIBRARY_PATH).status,
+                ReadStatus::kLoaded);
+      ASSERT_TRUE(DesignThickness(state).ok);
+      QTemporaryDir dir;
+      const std::string pdf = dir.filePath("document.pdf").toStdString();
+      ASSERT_TRUE(SaveDesignPdf(pdf, state, DesignSensitivity(state), details, QPageSize(paper)).ok);
+      for (const std::vector<WordBox>& words : PageWords(pdf))
+        for (std::size_t i = 0; i < words.size(); ++i)
+          for (std::size_t j = i + 1; j < words.size(); ++j) {
+            const WordBox &a = words[i], &b = words[j];
+            if (std::min(a.right, b.right) - std::max(a.left, b.left) > 0.1 &&
+                std::min(a.bottom, b.bottom) - std::max(a.top, b.top) > 0.1)
+              ADD_FAILURE() << "\"" << a.text << "\" overlaps \"" << b.text << "\"";
+          }
+    }
+}
 
 }  // namespace
 
