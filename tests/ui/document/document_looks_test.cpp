@@ -31,6 +31,9 @@ struct DocumentCase {
   const char* name;
   ProgramState (*example)();
   int pages;  // a layout fault that moves a part across a page break changes the count
+  // The title block filled in and the file holding the data designed; else blank lines to sign on and a
+  // file whose data were changed after it was read.
+  bool filledIn;
 };
 
 class DocumentLooks : public testing::TestWithParam<DocumentCase> {};
@@ -40,13 +43,22 @@ TEST_P(DocumentLooks, EveryPageLooksAsBefore) {
   ProgramState state = GetParam().example();
   ASSERT_TRUE(DesignThickness(state).ok);
   state.designResult.date = "2026-12-06";
-  // A title line longer than the page is wide: the document cuts it at the right margin.
+  // A title line longer than the page is wide: the document wraps it at the right margin.
   state.inputFile = std::string("/data/") + GetParam().name + ".inp";
   state.inputTitle =
       "Apron 3 reconstruction, stands 301 to 318: narrow- and wide-bodies on 700 psi concrete over a 150 pci "
       "subgrade, the check for the 2027 tender";
+  DocumentDetails details;
+  if (GetParam().filledIn) {
+    state.inputFileBasis = state.designResult.basis;
+    ASSERT_TRUE(ReadDocumentDetails("project: Apron 3 reconstruction\nairport: Northfield Regional Airport\n"
+                                    "pavement area: Apron 3, stands 31–36\ndesigned by: A. Engineer\n"
+                                    "checked by: B. Checker\nrevision: B\nnotes: k from plate load tests.",
+                                    details)
+                    .ok);
+  }
   DesignDocument document;
-  ASSERT_TRUE(BuildDesignDocument(state, DesignSensitivity(state), document).ok);
+  ASSERT_TRUE(BuildDesignDocument(state, DesignSensitivity(state), document, details).ok);
 
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -72,8 +84,8 @@ TEST_P(DocumentLooks, EveryPageLooksAsBefore) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, DocumentLooks,
-                         testing::Values(DocumentCase{"english", EnglishMixedFleet, 3},
-                                         DocumentCase{"metric", MetricRegional, 3}),
+                         testing::Values(DocumentCase{"english", EnglishMixedFleet, 3, true},
+                                         DocumentCase{"metric", MetricRegional, 3, false}),
                          [](const testing::TestParamInfo<DocumentCase>& info) { return info.param.name; });
 
 struct WordBox {

@@ -14,6 +14,7 @@
 
 #include "ui/analysis/export_checks.h"
 #include "ui/services/qt_busy_pointer.h"
+#include "ui/services/qt_details_dialog.h"
 #include "ui/services/qt_file_dialogs.h"
 #include "ui/services/qt_message_box.h"
 #include "ui/services/qt_printer.h"
@@ -84,6 +85,28 @@ TEST(QtMessageBox, InputBoxReturnsTheTypedTextOrNothingWhenCancelled) {
   EXPECT_EQ(QtMessageBox().InputBox("Value?", "Change", "12"), "34");
   WhenShown<QDialog>([](QDialog& dialog) { dialog.reject(); });
   EXPECT_EQ(QtMessageBox().InputBox("Value?", "Change", "12"), std::nullopt);
+}
+
+// Each detail's line offers its value; OK gives the lines as edited, Cancel nothing.
+TEST(QtDetailsDialog, OffersTheDetailsAndGivesThemAsEditedOrNothing) {
+  DocumentDetails offered;
+  offered.project = "Apron 3";
+  offered.notes = "k from plate load tests";
+  WhenShown<QDialog>([](QDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), "Document Details");
+    EXPECT_TRUE(dialog.isModal());
+    EXPECT_EQ(dialog.findChildren<QLineEdit*>().size(), 7);
+    EXPECT_EQ(dialog.findChild<QLineEdit*>("project")->text(), "Apron 3");
+    dialog.findChild<QLineEdit*>("pavement area")->setText("Stands 31–36");
+    dialog.accept();
+  });
+  const std::optional<DocumentDetails> details = QtDetailsDialog().AskDetails(offered);
+  ASSERT_TRUE(details);
+  EXPECT_EQ(details->project, "Apron 3");
+  EXPECT_EQ(details->pavementArea, "Stands 31–36");
+  EXPECT_EQ(details->notes, "k from plate load tests");
+  WhenShown<QDialog>([](QDialog& dialog) { dialog.reject(); });
+  EXPECT_FALSE(QtDetailsDialog().AskDetails(offered));
 }
 
 // Each "shown|pattern" pair is listed once; a save adds the suffix of the filter chosen when asked to.
