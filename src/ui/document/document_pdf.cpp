@@ -72,7 +72,7 @@ class DocumentLayout {
     double labelWidth = 0;
     for (const DocumentFact& fact : facts)
       labelWidth = std::max(labelWidth, metrics.horizontalAdvance(Text(fact.label + ":")));
-    labelWidth += style_.Mm(3);
+    labelWidth += style_.Mm(4);
     const double valueWidth = page_.width() - labelWidth;
     for (const DocumentFact& fact : facts) {
       const QString value = Text(fact.value);

@@ -38,6 +38,20 @@ struct DocumentCase {
 
 class DocumentLooks : public testing::TestWithParam<DocumentCase> {};
 
+// A title block filled to the full: notes of two lines, a designer's name too long for its signature line.
+DocumentDetails FullDetails() {
+  DocumentDetails details;
+  EXPECT_TRUE(ReadDocumentDetails("project: Apron 3 rehabilitation and the widening of taxiway B\nairport: Northfield "
+                                  "Regional Airport\npavement area: Apron 3, stands 31–36\ndesigned by: Alexandra "
+                                  "Konstantinopoulou-Vandenberghe, Chartered Engineer\nchecked by: B. Checker\n"
+                                  "revision: B (issued for tender)\nnotes: Subgrade k from plate load tests of "
+                                  "October 2026; concrete to the tender's specification, Sc at 90 days; the "
+                                  "departures of the busiest forecast year held for all 20 years.",
+                                  details)
+                  .ok);
+  return details;
+}
+
 // The metric document's sensitivity chart has its thickness axis in steps of 2 cm, the English one in 1 in.
 TEST_P(DocumentLooks, EveryPageLooksAsBefore) {
   ProgramState state = GetParam().example();
@@ -48,17 +62,11 @@ TEST_P(DocumentLooks, EveryPageLooksAsBefore) {
   state.inputTitle =
       "Apron 3 reconstruction, stands 301 to 318: narrow- and wide-bodies on 700 psi concrete over a 150 pci "
       "subgrade, the check for the 2027 tender";
-  DocumentDetails details;
-  if (GetParam().filledIn) {
-    state.inputFileBasis = state.designResult.basis;
-    ASSERT_TRUE(ReadDocumentDetails("project: Apron 3 reconstruction\nairport: Northfield Regional Airport\n"
-                                    "pavement area: Apron 3, stands 31–36\ndesigned by: A. Engineer\n"
-                                    "checked by: B. Checker\nrevision: B\nnotes: k from plate load tests.",
-                                    details)
-                    .ok);
-  }
+  if (GetParam().filledIn) state.inputFileBasis = state.designResult.basis;
   DesignDocument document;
-  ASSERT_TRUE(BuildDesignDocument(state, DesignSensitivity(state), document, details).ok);
+  ASSERT_TRUE(BuildDesignDocument(state, DesignSensitivity(state), document,
+                                  GetParam().filledIn ? FullDetails() : DocumentDetails{})
+                  .ok);
 
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -111,21 +119,11 @@ std::vector<std::vector<WordBox>> PageWords(const std::string& pdf) {
 }
 
 // Every heading, label and figure of the examples' documents stands clear of every other on A4 and on
-// Letter, with a title block filled to the full and a signatory's name too long for its line: no two
-// words overlap, and words side by side are at least kLeastGap apart (a blank of the smallest table font
-// is 1.4 pt), so that none runs into the next.
+// Letter, with the title block filled to the full: no two words overlap, and words side by side are at least kLeastGap
+// apart (a blank of the smallest table font is 1.4 pt), so that none runs into the next.
 TEST(DocumentText, NoTwoWordsOfAPageOverlap) {
   constexpr double kLeastGap = 1;  // points
-  DocumentDetails details;
-  ASSERT_TRUE(
-      ReadDocumentDetails("project: Apron 3 rehabilitation and the widening of taxiway B between A4 and A7\n"
-                          "airport: Northfield Regional Airport\npavement area: Apron 3, stands 31–36\n"
-                          "designed by: Alexandra Konstantinopoulou-Vandenberghe, Chartered Engineer\n"
-                          "checked by: B. Checker\nrevision: B (issued for tender)\nnotes: Subgrade k from plate "
-                          "load tests of October 2026; concrete to the tender's specification, Sc at 90 days; "
-                          "the departures of the busiest forecast year held for all 20 years.",
-                          details)
-          .ok);
+  const DocumentDetails details = FullDetails();
   for (const ExampleFile& example : kExampleFiles)
     for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
       SCOPED_TRACE(std::string(example.path) + (paper == QPageSize::A4 ? " on A4" : " on Letter"));
