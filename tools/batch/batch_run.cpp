@@ -14,7 +14,8 @@
 namespace {
 
 constexpr const char* kPrefix = "ripades-batch: ";
-constexpr std::size_t kMaxDetailsFileBytes = 64 * 1024;  // seven lines of details take a few hundred bytes
+// Seven lines of details take a few hundred bytes; 4 KB of notes still fit on the first page.
+constexpr std::size_t kMaxDetailsFileBytes = 4 * 1024;
 
 // Writes the file's report where the options ask; false (and the reason in the design) on failure.
 bool WriteReport(const BatchOptions& options, BatchDesign& design, std::ostream& out) {

@@ -8,6 +8,13 @@
 #include <QLineEdit>
 #include <vector>
 
+namespace {
+
+// Long enough for any title block; notes of this length still fit on the document's first page.
+constexpr int kMaxDetailLength = 1000;
+
+}  // namespace
+
 std::optional<DocumentDetails> QtDetailsDialog::AskDetails(const DocumentDetails& offered) {
   QDialog dialog(QApplication::activeWindow());
   dialog.setWindowTitle(QObject::tr("Document Details"));
@@ -18,6 +25,7 @@ std::optional<DocumentDetails> QtDetailsDialog::AskDetails(const DocumentDetails
     auto* line = new QLineEdit(QString::fromStdString(offered.*(field.value)), &dialog);
     line->setObjectName(QString::fromLatin1(field.key));
     line->setMinimumWidth(320);
+    line->setMaxLength(kMaxDetailLength);
     form->addRow(QObject::tr(field.label) + QStringLiteral(":"), line);
     lines.push_back(line);
   }

