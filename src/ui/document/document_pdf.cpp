@@ -97,9 +97,9 @@ class DocumentLayout {
   void SignatureBlock(const DocumentDetails& details) {
     const QFont font = style_.Font(kBodyPoints), bold = style_.Font(kBodyPoints, true);
     const QFontMetricsF metrics = style_.Metrics(font);
-    const double row = style_.Mm(11);
-    const double height = style_.Metrics(bold).height() * 1.6 + 2 * row;
-    const double top = flow_.ReserveFoot(height + style_.Mm(4)) + style_.Mm(4);
+    const double row = style_.Mm(11);  // room to sign in
+    const double captionHeight = style_.Metrics(bold).height() * 1.6;
+    const double top = flow_.ReserveFoot(captionHeight + 2 * row + style_.Mm(4)) + style_.Mm(4);
     const double labelWidth = style_.Metrics(bold).horizontalAdvance(QStringLiteral("Designed by")) + style_.Mm(4);
     const double nameWidth = (page_.width() - labelWidth) * 0.4;
     const double dateWidth = (page_.width() - labelWidth) * 0.22;
@@ -110,7 +110,6 @@ class DocumentLayout {
     flow_.Draw([=, this](QPainter& p) {
       p.setPen(style_.Pen(Qt::black, 0.3));
       p.drawLine(QPointF(page_.left(), top), QPointF(page_.right(), top));
-      const double captionHeight = style_.Metrics(bold).height() * 1.6;
       p.setFont(bold);
       p.setPen(Qt::black);
       const QString captions[] = {QStringLiteral("Name"), QStringLiteral("Date"), QStringLiteral("Signature")};
@@ -128,10 +127,12 @@ class DocumentLayout {
         p.setFont(font);
         p.drawText(text.adjusted(nameLeft, 0, dateLeft - gap, 0), Qt::AlignLeft | Qt::AlignBottom,
                    metrics.elidedText(names[r], Qt::ElideRight, nameWidth - gap));
+        // The lines to write on: name, date, signature.
         p.setPen(style_.Pen(Qt::black, 0.2));
-        p.drawLine(QPointF(nameLeft, base + style_.Mm(0.8)), QPointF(dateLeft - gap, base + style_.Mm(0.8)));
-        p.drawLine(QPointF(dateLeft, base + style_.Mm(0.8)), QPointF(signatureLeft - gap, base + style_.Mm(0.8)));
-        p.drawLine(QPointF(signatureLeft, base + style_.Mm(0.8)), QPointF(page_.right(), base + style_.Mm(0.8)));
+        const double y = base + style_.Mm(0.8);
+        p.drawLine(QPointF(nameLeft, y), QPointF(dateLeft - gap, y));
+        p.drawLine(QPointF(dateLeft, y), QPointF(signatureLeft - gap, y));
+        p.drawLine(QPointF(signatureLeft, y), QPointF(page_.right(), y));
       }
     });
   }
