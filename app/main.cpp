@@ -8,6 +8,7 @@
 #include "ui/focus_frame_style.h"
 #include "ui/frm_aircraft.h"
 #include "ui/services/qt_busy_pointer.h"
+#include "ui/services/qt_details_dialog.h"
 #include "ui/services/qt_file_dialogs.h"
 #include "ui/services/qt_message_box.h"
 #include "ui/services/qt_printer.h"
@@ -46,7 +47,8 @@ int main(int argc, char* argv[]) {
   QtBusyPointer busy;
   QtFileDialogs files;
   QtPrinter printer;
-  frmAircraft window({messages, busy, files, printer}, QCoreApplication::applicationDirPath().toStdString());
+  QtDetailsDialog details;
+  frmAircraft window({messages, busy, files, printer, details}, QCoreApplication::applicationDirPath().toStdString());
   window.show();
   // Opened once the window is up, so that its message stands over the window.
   if (!command.inputFile.isEmpty())

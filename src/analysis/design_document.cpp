@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "aircraft/mix_grid.h"
+#include "project/input_file_origin.h"
 #include "report/design_report.h"
 #include "state/program_title.h"
 #include "units/conversion.h"
@@ -15,17 +16,30 @@ namespace {
 constexpr double kPoissonRatio = 0.15;
 constexpr int kDesignPeriodYears = 20;
 
-std::vector<DocumentFact> TitleBlock(const ProgramState& state, const std::string& date) {
+// The input data file's name, and whether the design's data are still what the file holds.
+std::string InputName(const ProgramState& state) {
+  if (state.inputFile.empty()) return kUnsavedInputData;
+  std::string name = std::filesystem::path(state.inputFile).filename().string();
+  if (!DesignIsOfInputFile(state)) name += state.inputFileSaved ? kChangedAfterSave : kChangedAfterRead;
+  return name;
+}
+
+std::vector<DocumentFact> TitleBlock(const ProgramState& state, const DocumentDetails& details,
+                                     const std::string& date) {
+  std::vector<DocumentFact> facts;
+  for (const DocumentDetailField& field : kDocumentDetailFields)
+    if (field.value != &DocumentDetails::notes) facts.push_back({field.label, details.*(field.value)});
   std::string program = kProgramName;
   program.append(" ").append(RIPADES_VERSION).append(" - ").append(kProgramTitle);
-  std::vector<DocumentFact> facts{{"Program", program}};
+  facts.push_back({"Program", program});
   if (state.inputFile.empty()) {
     facts.push_back({"Input data", kUnsavedInputData});
   } else {
-    facts.push_back({"Input data file", std::filesystem::path(state.inputFile).filename().string()});
+    facts.push_back({"Input data file", InputName(state)});
     facts.push_back({"Title line", state.inputTitle});
   }
   facts.push_back({"Date of the design", date});
+  if (!details.notes.empty()) facts.push_back({"Notes", details.notes});
   return facts;
 }
 
@@ -144,7 +158,8 @@ void AddSensitivity(const ProgramState& state, const Sensitivity& sensitivity, D
 
 }  // namespace
 
-Outcome BuildDesignDocument(const ProgramState& state, const Sensitivity& sensitivity, DesignDocument& document) {
+Outcome BuildDesignDocument(const ProgramState& state, const Sensitivity& sensitivity, DesignDocument& document,
+                            const DocumentDetails& details) {
   std::vector<int> rows;
   if (Outcome o = FatigueTableRows(state, rows); !o) return o;
   const bool metric = state.IsMetric();
@@ -153,9 +168,9 @@ Outcome BuildDesignDocument(const ProgramState& state, const Sensitivity& sensit
   const MixDamage atDesign = EvaluateMixDamage(design.basis, designIn);
 
   document = DesignDocument{};
-  document.inputName =
-      state.inputFile.empty() ? kUnsavedInputData : std::filesystem::path(state.inputFile).filename().string();
-  document.titleBlock = TitleBlock(state, design.date);
+  document.inputName = InputName(state);
+  document.titleBlock = TitleBlock(state, details, design.date);
+  document.details = details;
   document.inputs = Inputs(state);
   document.traffic = Traffic(state);
   document.shares = DamageShares(design);  // the report's damage ratios

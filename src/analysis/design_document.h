@@ -7,11 +7,15 @@
 #include "analysis/mix_analysis.h"
 #include "analysis/sensitivity.h"
 #include "engine/design_thickness.h"
+#include "state/document_details.h"
 #include "state/outcome.h"
 #include "state/program_state.h"
 
-// What the document calls input data that come from no file.
+// What the document calls input data that come from no file, and what it adds to the name of a file whose
+// data were changed before the design.
 inline constexpr const char* kUnsavedInputData = "unsaved input data";
+inline constexpr const char* kChangedAfterRead = ", changed after it was read";
+inline constexpr const char* kChangedAfterSave = ", changed after it was saved";
 
 struct DocumentFact {
   std::string label;
@@ -33,7 +37,9 @@ struct SensitivitySeries {
 
 struct DesignDocument {
   std::string inputName;                 // the input data file's name or kUnsavedInputData; heads every page
-  std::vector<DocumentFact> titleBlock;  // program and version, input data file, its title line, date
+  std::vector<DocumentFact> titleBlock;  // project to revision, program and version, input data file, its title
+                                         // line, date, notes when there are any
+  DocumentDetails details;               // of the signature block
   std::vector<DocumentFact> inputs;      // E, Sc and k with their units, Poisson's ratio, design period
   DocumentTable traffic;                 // the mix as the grid shows it, with the units
   std::vector<DocumentFact> result;      // thickness as the thickness box shows it, damage, governing aircraft
@@ -53,6 +59,8 @@ struct DesignDocument {
   std::string sensitivityNote;
 };
 
-// The document of the state's last design, `sensitivity` the designs of its inputs scaled. Fails, as
-// the report does, when a mix row has no design results.
-Outcome BuildDesignDocument(const ProgramState& state, const Sensitivity& sensitivity, DesignDocument& document);
+// The document of the state's last design, `sensitivity` the designs of its inputs scaled, `details` its
+// title and signature blocks. The input data file is named with kChangedAfterRead (or kChangedAfterSave)
+// when the design's data are not the file's. Fails, as the report does, when a mix row has no design results.
+Outcome BuildDesignDocument(const ProgramState& state, const Sensitivity& sensitivity, DesignDocument& document,
+                            const DocumentDetails& details = {});

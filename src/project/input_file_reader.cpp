@@ -7,13 +7,14 @@
 #include <string_view>
 #include <vector>
 
-#include "units/unit_words.h"
+#include "aircraft/initial_state.h"
+#include "project/input_file_origin.h"
 #include "project/input_file_writer.h"
 #include "project/text_file.h"
-#include "aircraft/initial_state.h"
 #include "units/conversion.h"
 #include "units/number_text.h"
 #include "units/unit_switch.h"
+#include "units/unit_words.h"
 
 namespace {
 
@@ -136,8 +137,7 @@ Outcome ResetForRead(ProgramState& state, const std::string& libraryPath) {
   state.mixlist.fill(0);
   state.mixnext = 1;
   SetUnitWords(state);
-  state.inputFile.clear();
-  state.inputTitle.clear();
+  ForgetInputFile(state);
   return library;
 }
 
@@ -157,8 +157,7 @@ InputFileResult ReadInputText(ProgramState& state, const std::string& text, cons
   state.TxtSc = lines[4];
   state.Txtk = lines[5];
   ApplyMix(state, blocks);
-  state.inputFile = path;
-  state.inputTitle = lines[0];
+  NameInputFile(state, path, lines[0], false);
   return Result(ReadStatus::kLoaded, path + "  Loaded!");
 }
 

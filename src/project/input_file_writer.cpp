@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "project/input_file_origin.h"
 #include "project/text_file.h"
 #include "state/program_title.h"
 
@@ -56,9 +57,6 @@ Outcome WriteInputFile(const ProgramState& state, const std::string& path) {
 
 Outcome SaveInputFile(ProgramState& state, const std::string& path) {
   const Outcome saved = WriteInputFile(state, path);
-  if (saved) {
-    state.inputFile = path;
-    state.inputTitle = TitleLine();
-  }
+  if (saved) NameInputFile(state, path, TitleLine(), true);
   return saved;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "services/busy_pointer.h"
+#include "services/details_dialog.h"
 #include "services/file_dialogs.h"
 #include "services/message_box.h"
 #include "services/printer.h"
@@ -11,4 +12,5 @@ struct PlatformServices {
   BusyPointer& busy;
   FileDialogs& files;
   Printer& printer;
+  DetailsDialog& details;
 };

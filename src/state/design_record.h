@@ -13,6 +13,8 @@ struct DesignInputs {
   double sc = 0;  // flexural strength of concrete
   double k = 0;   // modulus of subgrade reaction
   double mu = 0.15;
+
+  bool operator==(const DesignInputs&) const = default;
 };
 
 // One aircraft's library values as numbers, English units (lb, psi, in).
@@ -25,6 +27,8 @@ struct AircraftData {
   double dualSpacing = 0;    // Sd
   double tandemSpacing = 0;  // St
   double contactWidth = 0;   // w
+
+  bool operator==(const AircraftData&) const = default;
 };
 
 // One aircraft of the mix, in English units, ready to be evaluated at any thickness.
@@ -33,12 +37,16 @@ struct MixAircraft {
   std::string name;
   AircraftData data;
   double passToCoverage = 0;
+
+  bool operator==(const MixAircraft&) const = default;
 };
 
 // What a design computes with: the material inputs and the mix aircraft in mix order, English units.
 struct DesignBasis {
   DesignInputs inputs;
   std::vector<MixAircraft> mix;
+
+  bool operator==(const DesignBasis&) const = default;
 };
 
 // The last design, kept until the next one: its thickness, its results per library row (rows 0..65;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "state/design_record.h"
@@ -61,6 +62,11 @@ struct ProgramState {
   // line); both empty while the data were neither read from nor saved to a file.
   std::string inputFile;
   std::string inputTitle;
+  // What a design of the data would compute with as the file held them when it was read or saved
+  // (nothing when they could not be designed), and whether it was saved: a design whose basis differs
+  // was made from data changed since.
+  std::optional<DesignBasis> inputFileBasis;
+  bool inputFileSaved = false;
 
   bool IsMetric() const { return EngFlag != 1 && SIFlag == 1; }
   // The stored results belong to the inputs and mix shown while the thickness caption shows them:

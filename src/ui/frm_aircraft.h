@@ -188,6 +188,7 @@ class frmAircraft : public QMainWindow {
   int selrow_ = 0;                    // grid row of the last click in the grid
   bool aircraftListFilled_ = false;   // the list is filled once per run
   std::string commonDialogFileName_;  // the input data file chosen last
+  DocumentDetails documentDetails_;   // entered last in "Document Details", for this session only
 
   // Controls, named as the program names them (and found by these names), by view.
   TitleView titleView_;

@@ -64,12 +64,18 @@ void frmAircraft::mnuExportReport_Click() {
   request.addFilterSuffix = true;
   const std::optional<std::string> path = services_.files.ShowSave(request);
   if (!path) return;
+  // The document's title block is asked for first, offering what was entered last in this session.
+  if (IsPdfName(*path)) {
+    const std::optional<DocumentDetails> details = services_.details.AskDetails(documentDetails_);
+    if (!details) return;
+    documentDetails_ = *details;
+  }
   Outcome saved;
   {
     BusyScope busy(services_.busy);
     if (IsPdfName(*path)) {
       // The design, its curve, shares and sensitivity as the analysis window shows them.
-      saved = SaveDesignPdf(*path, state_, analysis_->SensitivityShown(state_), DefaultPageSize());
+      saved = SaveDesignPdf(*path, state_, analysis_->SensitivityShown(state_), documentDetails_, DefaultPageSize());
     } else {
       std::vector<std::string> lines;
       saved = ReportLinesFromFile(lines);

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "golden/example_states.h"
+#include "golden/test_files.h"
+#include "project/input_file_reader.h"
+#include "project/input_file_writer.h"
 
 namespace {
 
@@ -77,6 +80,42 @@ TEST(DesignDocument, SensitivityCasesGiveRowsAndLinesThroughTheDesign) {
   EXPECT_TRUE(document.sensitivity.rows.empty());
   EXPECT_NE(document.sensitivityNote.find("E is 0."), std::string::npos);
   EXPECT_EQ(Fact(document.result, "Governing aircraft"), "A321neo (damage ratio 0.50 %)");
+}
+
+using DocumentProvenance = ScratchFolderTest;
+
+// The file is named plainly while the design computed with exactly its data (a unit switch after the
+// design changes nothing, nor does a second design of the same metric data), and as changed once it did not.
+TEST_F(DocumentProvenance, AFileIsNamedAsChangedWhenTheDesignIsNotOfItsData) {
+  ProgramState state;
+  DesignDocument document;
+  const auto named = [&](bool design) {
+    EXPECT_TRUE(!design || DesignThickness(state).ok);
+    EXPECT_TRUE(BuildDesignDocument(state, Sensitivity{}, document).ok);
+    EXPECT_EQ(Fact(document.titleBlock, "Input data file"), document.inputName);
+    return document.inputName;
+  };
+  const auto read = [&](const char* name) {
+    const std::string path = std::string(RIPADES_SOURCE_DIR) + "/examples/" + name;
+    EXPECT_EQ(LoadInputFile(state, path, RIPADES_LIBRARY_PATH).status, ReadStatus::kLoaded);
+  };
+  read("english_mixed_fleet.inp");
+  EXPECT_EQ(named(true), "english_mixed_fleet.inp");
+  state.TxtE = "5000000";
+  EXPECT_EQ(named(true), "english_mixed_fleet.inp, changed after it was read");
+  state.TxtE = "4000000.0";  // the file's value again, typed otherwise
+  EXPECT_EQ(named(true), "english_mixed_fleet.inp");
+  state.acdata[state.mixlist[2]][kFieldDepartures] = "2501";
+  EXPECT_EQ(named(true), "english_mixed_fleet.inp, changed after it was read");
+  ASSERT_TRUE(SaveInputFile(state, (folder / "apron.inp").string()).ok);
+  EXPECT_EQ(named(true), "apron.inp");
+  state.Txtk = "151";
+  EXPECT_EQ(named(true), "apron.inp, changed after it was saved");
+  read("metric_regional.inp");
+  EXPECT_EQ(named(true), "metric_regional.inp");
+  EXPECT_EQ(named(true), "metric_regional.inp");
+  ConvertToEnglish(state);
+  EXPECT_EQ(named(false), "metric_regional.inp");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/document_details.h"
 #include "services/platform_services.h"
 
 struct AskedBox {
@@ -130,12 +131,33 @@ class ScriptedPrinter : public Printer {
   std::size_t printedLines_ = 0;
 };
 
-// All four, handed to a window as its services.
+// Records the details each dialog offered. Answers OK with the "key: value" lines of `answers` typed over
+// them (nothing queued: as offered), or Cancel for a queued nothing.
+class ScriptedDetailsDialog : public DetailsDialog {
+ public:
+  std::vector<DocumentDetails> offered;
+  std::deque<std::optional<std::string>> answers;
+
+  std::optional<DocumentDetails> AskDetails(const DocumentDetails& details) override {
+    offered.push_back(details);
+    DocumentDetails typed = details;
+    if (answers.empty()) return typed;
+    const std::optional<std::string> answer = answers.front();
+    answers.pop_front();
+    if (!answer) return std::nullopt;
+    const Outcome read = ReadDocumentDetails(*answer, typed);
+    EXPECT_TRUE(read.ok) << read.message;
+    return typed;
+  }
+};
+
+// All five, handed to a window as its services.
 struct ScriptedServices {
   ScriptedMessageBox messages;
   ScriptedBusyPointer busy;
   ScriptedFileDialogs files;
   ScriptedPrinter printer;
+  ScriptedDetailsDialog details;
 
-  PlatformServices Services() { return {messages, busy, files, printer}; }
+  PlatformServices Services() { return {messages, busy, files, printer, details}; }
 };

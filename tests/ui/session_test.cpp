@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QDate>
 #include <QDropEvent>
 #include <QHelpEvent>
 #include <QHorizontalBarSeries>
@@ -28,6 +29,7 @@
 #include "golden/test_files.h"
 #include "support/file_size_limit.h"
 #include "support/golden_image.h"
+#include "support/run_program.h"
 #include "ui/analysis/damage_curve_view.h"
 #include "window_fixture.h"
 
@@ -111,7 +113,7 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
   std::ostringstream out;
   std::map<std::string, std::optional<QByteArray>> savedEnvironment;  // before the session changed it
   int abortsSeen = 0;
-  std::size_t boxesSeen = 0, promptsSeen = 0, dialogsSeen = 0, documentsSeen = 0;
+  std::size_t boxesSeen = 0, promptsSeen = 0, dialogsSeen = 0, documentsSeen = 0, detailsSeen = 0;
   int busySeen = 0;
 
   // $DIR in a gesture stands for the program's folder, and the folder is written $DIR in the transcript.
@@ -237,6 +239,13 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
       for (const std::string& line : lines) out << "    |" << line << "\n";
     }
     for (; abortsSeen < services.printer.abortedDocuments; ++abortsSeen) out << "  print aborted\n";
+    for (; detailsSeen < services.details.offered.size(); ++detailsSeen) {
+      out << "  details dialog:";
+      for (const DocumentDetailField& field : kDocumentDetailFields)
+        out << (field.value == &DocumentDetails::project ? " " : ", ") << field.key << " \""
+            << services.details.offered[detailsSeen].*(field.value) << "\"";
+      out << "\n";
+    }
     if (services.busy.timesBusy != busySeen) out << "  busy pointer " << services.busy.timesBusy - busySeen << "x\n";
     busySeen = services.busy.timesBusy;
     if (services.busy.busy) out << "  busy pointer left on\n";
@@ -382,6 +391,15 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
       services.files.answers.push_back(answerOf(Expand(rest)));
     } else if (verb == "copies") {
       services.printer.copiesAnswers.push_back(rest == "-" ? std::nullopt : std::optional(std::stoi(rest)));
+    } else if (verb == "details") {
+      services.details.answers.push_back(rest == "-" ? std::nullopt : std::optional(ReplaceAll(rest, "; ", "\n")));
+    } else if (verb == "pdf") {  // the first page's lines, blanks between words made one
+      std::istringstream page(
+          RunProgram(std::string(RIPADES_PDFTOTEXT) + " -layout -l 1 '" + Expand(rest) + "' -").out);
+      const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
+      for (std::string line; std::getline(page, line);)
+        if (const QString words = QString::fromStdString(line).simplified(); !words.isEmpty())
+          out << "    |" << ReplaceAll(words.toStdString(), today, "$TODAY") << "\n";
     } else if (verb == "fail-print-after") {
       services.printer.failAfterLines = std::stoul(rest);
     } else if (verb == "shown") {

@@ -6,12 +6,16 @@
 #include <system_error>
 
 #include "aircraft/library_reader.h"
+#include "analysis/document_details.h"
 #include "batch_analysis.h"
+#include "project/text_file.h"
 #include "report/design_report.h"
 
 namespace {
 
 constexpr const char* kPrefix = "ripades-batch: ";
+// Seven lines of details take a few hundred bytes; 4 KB of notes still fit on the first page.
+constexpr std::size_t kMaxDetailsFileBytes = 4 * 1024;
 
 // Writes the file's report where the options ask; false (and the reason in the design) on failure.
 bool WriteReport(const BatchOptions& options, BatchDesign& design, std::ostream& out) {
@@ -33,7 +37,7 @@ bool WriteReport(const BatchOptions& options, BatchDesign& design, std::ostream&
 }
 
 // Writes the file's design document where the options ask; false (and the reason in the design) on failure.
-bool WriteDocument(const BatchOptions& options, BatchDesign& design) {
+bool WriteDocument(const BatchOptions& options, const DocumentDetails& details, BatchDesign& design) {
   if (options.pdfPath.empty() && options.pdfFolder.empty()) return true;
   std::string path = options.pdfPath;
   if (path.empty()) {
@@ -41,7 +45,7 @@ bool WriteDocument(const BatchOptions& options, BatchDesign& design) {
     std::filesystem::create_directories(options.pdfFolder, error);
     path = ReportPathFor(options.pdfFolder, design.file, ".pdf");
   }
-  const Outcome written = options.writeDocument ? options.writeDocument(design, path)
+  const Outcome written = options.writeDocument ? options.writeDocument(design, details, path)
                                                 : Outcome::Failure("this command cannot write design documents");
   if (written) return true;
   design.status = kBatchFailed;
@@ -72,6 +76,8 @@ std::string UsageError(const BatchOptions& options) {
     return "--report takes one input data file; use --report-dir for several";
   if (!options.curvePath.empty() && options.inputs.size() > 1) return "--curve takes one input data file";
   if (!options.pdfPath.empty() && !options.pdfFolder.empty()) return "--pdf and --pdf-dir exclude each other";
+  if (!options.detailsPath.empty() && options.pdfPath.empty() && options.pdfFolder.empty())
+    return "--details is for the design documents of --pdf or --pdf-dir";
   return {};
 }
 
@@ -82,6 +88,17 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
         << " were given; use --pdf-dir DIR for one document per file. Nothing was designed.\n";
     run.status = kBatchFailed;
     return run;
+  }
+  DocumentDetails details;
+  if (!options.detailsPath.empty()) {
+    std::string text;
+    Outcome read = ReadTextFile(options.detailsPath, kMaxDetailsFileBytes, text);
+    if (read && !(read = ReadDocumentDetails(text, details))) read.message = options.detailsPath + ", " + read.message;
+    if (!read) {
+      err << kPrefix << read.message << " Nothing was designed.\n";
+      run.status = kBatchFailed;
+      return run;
+    }
   }
   ProgramState probe;
   const Outcome library = ReadLibrary(probe, options.libraryPath);
@@ -96,7 +113,7 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
     BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity || documents);
     design.state.designResult.date = options.designDate;
     for (const std::string& warning : design.warnings) err << kPrefix << "warning: " << warning << '\n';
-    if (design.status == kBatchOk && WriteReport(options, design, out) && WriteDocument(options, design) &&
+    if (design.status == kBatchOk && WriteReport(options, design, out) && WriteDocument(options, details, design) &&
         Analyse(options, design) && options.summaryLines && options.reportPath != "-") {
       out << SummaryLine(design) << '\n';
       if (design.evaluation) WriteEvaluation(*design.evaluation, design.state.Lbunith, design.state.IsMetric(), out);

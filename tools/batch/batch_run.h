@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "batch_design.h"
+#include "state/document_details.h"
 
 struct BatchOptions {
   std::string libraryPath;
@@ -19,9 +20,11 @@ struct BatchOptions {
   bool sensitivity = false;       // also design each input with E, Sc, k or the departures scaled
   std::string pdfPath;            // the one input's design document; empty for none
   std::string pdfFolder;          // one "<name>.pdf" design document per input; empty for none
+  std::string detailsPath;        // the documents' title and signature blocks, "key: value" lines; empty for none
   std::string designDate;         // the day the designs are made, as their documents show it
   // Writes the design document of a design to a path; given by whoever asks for a document.
-  std::function<Outcome(const BatchDesign& design, const std::string& path)> writeDocument;
+  std::function<Outcome(const BatchDesign& design, const DocumentDetails& details, const std::string& path)>
+      writeDocument;
 };
 
 struct BatchRun {
@@ -32,7 +35,8 @@ struct BatchRun {
 // The usage error of a set of options, or an empty text when they can run.
 std::string UsageError(const BatchOptions& options);
 
-// Refuses --pdf with more than one input (status kBatchFailed, nothing designed), checks the library,
+// Refuses --pdf with more than one input and a details file that cannot be read (status kBatchFailed,
+// nothing designed), checks the library,
 // then designs every input in turn (one bad file does not stop the others) and
 // writes the asked reports. Summary lines and a report on "-" go to out; every warning and error is
 // one line on err, prefixed "ripades-batch: ".

@@ -71,7 +71,12 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption pdfDir("pdf-dir", "Write the design document of each input to DIR/<name>.pdf.", "DIR");
   const QCommandLineOption pageSize("page-size", "Paper of the design documents: a4 (default) or letter.", "SIZE",
                                     "a4");
-  parser.addOptions({library, report, reportDir, json, evaluate, curve, sensitivity, pdf, pdfDir, pageSize});
+  const QCommandLineOption details(
+      "details",
+      "Title and signature blocks of the design documents: \"key: value\" lines, the keys project, "
+      "airport, pavement area, designed by, checked by, revision and notes.",
+      "FILE");
+  parser.addOptions({library, report, reportDir, json, evaluate, curve, sensitivity, pdf, pdfDir, pageSize, details});
   parser.addPositionalArgument("INPUT.inp", "Input data files to design.", "INPUT.inp...");
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -97,8 +102,9 @@ int main(int argc, char* argv[]) {
   const QString paper = parser.value(pageSize).toLower();
   const QPageSize page(paper == "letter" ? QPageSize::Letter : QPageSize::A4);
   options.designDate = DocumentDate();
-  options.writeDocument = [page](const BatchDesign& design, const std::string& path) {
-    return SaveDesignPdf(path, design.state, design.sensitivity.value_or(Sensitivity{}), page);
+  options.detailsPath = parser.value(details).toStdString();
+  options.writeDocument = [page](const BatchDesign& design, const DocumentDetails& details, const std::string& path) {
+    return SaveDesignPdf(path, design.state, design.sensitivity.value_or(Sensitivity{}), details, page);
   };
   std::string usage = UsageError(options);
   if (usage.empty() && paper != "a4" && paper != "letter")

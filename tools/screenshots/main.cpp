@@ -37,6 +37,10 @@ class NoPrinter : public Printer {
   bool EndDoc() override { return true; }
   void AbortDoc() override {}
 };
+class NoDetailsDialog : public DetailsDialog {
+ public:
+  std::optional<DocumentDetails> AskDetails(const DocumentDetails&) override { return std::nullopt; }
+};
 
 void Settle() {
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
@@ -78,7 +82,8 @@ int main(int argc, char* argv[]) {
   NoBusyPointer busy;
   NoFileDialogs files;
   NoPrinter printer;
-  frmAircraft window({messages, busy, files, printer}, QCoreApplication::applicationDirPath().toStdString());
+  NoDetailsDialog details;
+  frmAircraft window({messages, busy, files, printer, details}, QCoreApplication::applicationDirPath().toStdString());
   window.resize(760, 560);
   window.show();
   window.Form_Activate();

@@ -10,6 +10,13 @@
 
 namespace {
 
+// Below the plot, in lines of the chart's font: the tick labels across start low enough to clear the
+// lowest label up the side, which stands centred on the plot's bottom edge; then the axis title and the
+// legend, all within the 4.6 lines the plot leaves free.
+constexpr double kTickLabelsTop = 0.6;
+constexpr double kAxisTitleTop = 1.75;
+constexpr double kLegendTop = 3.3;
+
 QString Number(double value) { return QString::number(value, 'g', 6); }
 
 }  // namespace
@@ -41,8 +48,8 @@ void DrawDamageCurve(QPainter& painter, const QRectF& area, const DesignDocument
     painter.setPen(style.Pen(kGridColour, 0.15));
     painter.drawLine(QPointF(x(t), plot.top()), QPointF(x(t), plot.bottom()));
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(x(t) - style.Mm(10), plot.bottom() + line * 0.2, style.Mm(20), line), Qt::AlignCenter,
-                     Number(t));
+    painter.drawText(QRectF(x(t) - style.Mm(10), plot.bottom() + line * kTickLabelsTop, style.Mm(20), line),
+                     Qt::AlignCenter, Number(t));
   }
   for (int e = decades.low; e <= decades.high; e += decades.step) {
     painter.setPen(style.Pen(kGridColour, 0.15));
@@ -77,7 +84,7 @@ void DrawDamageCurve(QPainter& painter, const QRectF& area, const DesignDocument
   // Axis titles, then the legend: a short line of each kind and its name.
   painter.setPen(Qt::black);
   const QString unit = QString::fromStdString(document.thicknessUnit);
-  painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.3, plot.width(), line), Qt::AlignCenter,
+  painter.drawText(QRectF(plot.left(), plot.bottom() + line * kAxisTitleTop, plot.width(), line), Qt::AlignCenter,
                    QStringLiteral("Slab thickness (%1)").arg(unit));
   painter.save();
   painter.translate(area.left() + line * 0.1, plot.center().y());
@@ -91,7 +98,7 @@ void DrawDamageCurve(QPainter& painter, const QRectF& area, const DesignDocument
   const QPen pens[] = {style.Pen(kCurveColour, 0.5), style.Pen(kLimitColour, 0.35, Qt::DashLine),
                        style.Pen(kDesignColour, 0.35, Qt::DashDotLine)};
   double left = plot.left();
-  const double legendY = plot.bottom() + line * 3;
+  const double legendY = plot.bottom() + line * kLegendTop;
   for (int i = 0; i < 3; ++i) {
     painter.setPen(pens[i]);
     painter.drawLine(QPointF(left, legendY + line / 2), QPointF(left + style.Mm(8), legendY + line / 2));
@@ -132,8 +139,8 @@ void DrawSensitivity(QPainter& painter, const QRectF& area, const DesignDocument
     painter.setPen(style.Pen(kGridColour, 0.15));
     painter.drawLine(QPointF(x(factor), plot.top()), QPointF(x(factor), plot.bottom()));
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(x(factor) - style.Mm(6), plot.bottom() + line * 0.2, style.Mm(12), line), Qt::AlignCenter,
-                     Number(factor));
+    painter.drawText(QRectF(x(factor) - style.Mm(6), plot.bottom() + line * kTickLabelsTop, style.Mm(12), line),
+                     Qt::AlignCenter, Number(factor));
   }
   for (double t = low; t <= high + step * 1e-9; t += step) {
     painter.setPen(style.Pen(kGridColour, 0.15));
@@ -150,7 +157,7 @@ void DrawSensitivity(QPainter& painter, const QRectF& area, const DesignDocument
                    QPointF(plot.right(), y(document.designThickness)));
 
   double left = plot.left();
-  const double legendY = plot.bottom() + line * 3;
+  const double legendY = plot.bottom() + line * kLegendTop;
   for (std::size_t i = 0; i < document.sensitivitySeries.size(); ++i) {
     const SensitivitySeries& series = document.sensitivitySeries[i];
     const QColor colour = colours[i % std::size(colours)];
@@ -176,7 +183,7 @@ void DrawSensitivity(QPainter& painter, const QRectF& area, const DesignDocument
     left += style.Mm(16) + width;
   }
   painter.setPen(Qt::black);
-  painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.3, plot.width(), line), Qt::AlignCenter,
+  painter.drawText(QRectF(plot.left(), plot.bottom() + line * kAxisTitleTop, plot.width(), line), Qt::AlignCenter,
                    QStringLiteral("Factor the input is scaled by (logarithmic)"));
   painter.translate(area.left() + line * 0.1, plot.center().y());
   painter.rotate(-90);

@@ -65,25 +65,76 @@ class DocumentLayout {
 
   double FactHeight() const { return style_.Metrics(style_.Font(kBodyPoints)).height() * 1.35; }
 
-  // Label and value lines, the values lined up after the longest label.
+  // Label and value lines, the values lined up after the longest label and wrapped at blanks to the page.
   void Facts(const std::vector<DocumentFact>& facts) {
     const QFont font = style_.Font(kBodyPoints);
     const QFontMetricsF metrics = style_.Metrics(font);
     double labelWidth = 0;
     for (const DocumentFact& fact : facts)
-      labelWidth = std::max(labelWidth, metrics.horizontalAdvance(Text(fact.label)));
-    labelWidth += style_.Mm(5);
+      labelWidth = std::max(labelWidth, metrics.horizontalAdvance(Text(fact.label + ":")));
+    labelWidth += style_.Mm(4);
+    const double valueWidth = page_.width() - labelWidth;
     for (const DocumentFact& fact : facts) {
-      const double top = flow_.Place(FactHeight());
-      const QRectF labelBox(page_.left(), top, labelWidth, FactHeight());
-      const QRectF valueBox(page_.left() + labelWidth, top, page_.width() - labelWidth, FactHeight());
-      flow_.Draw([=, label = Text(fact.label), value = Text(fact.value)](QPainter& p) {
+      const QString value = Text(fact.value);
+      const double lines =
+          metrics.boundingRect(QRectF(0, 0, valueWidth, page_.height()), Qt::TextWordWrap, value).height();
+      const double height = std::max(FactHeight(), lines + FactHeight() - metrics.height());
+      // The first line of the value stands where a one-line fact would, the label beside it.
+      const double top = flow_.Place(height) + (FactHeight() - metrics.height()) / 2;
+      const QRectF labelBox(page_.left(), top, labelWidth, lines);
+      const QRectF valueBox(page_.left() + labelWidth, top, valueWidth, lines);
+      flow_.Draw([=, label = Text(fact.label)](QPainter& p) {
         p.setFont(font);
         p.setPen(Qt::black);
-        p.drawText(labelBox, Qt::AlignLeft | Qt::AlignVCenter, label + QStringLiteral(":"));
-        p.drawText(valueBox, Qt::AlignLeft | Qt::AlignVCenter, value);
+        p.drawText(labelBox, Qt::AlignLeft | Qt::AlignTop, label + QStringLiteral(":"));
+        p.drawText(valueBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, value);
       });
     }
+  }
+
+  // At the foot of the page being laid out: the designer and the checker by name, each with a line for
+  // the date and one for the signature.
+  void SignatureBlock(const DocumentDetails& details) {
+    const QFont font = style_.Font(kBodyPoints), bold = style_.Font(kBodyPoints, true);
+    const QFontMetricsF metrics = style_.Metrics(font);
+    const double row = style_.Mm(11);  // room to sign in
+    const double captionHeight = style_.Metrics(bold).height() * 1.6;
+    const double top = flow_.ReserveFoot(captionHeight + 2 * row + style_.Mm(4)) + style_.Mm(4);
+    const double labelWidth = style_.Metrics(bold).horizontalAdvance(QStringLiteral("Designed by")) + style_.Mm(4);
+    const double nameWidth = (page_.width() - labelWidth) * 0.4;
+    const double dateWidth = (page_.width() - labelWidth) * 0.22;
+    const double nameLeft = page_.left() + labelWidth, dateLeft = nameLeft + nameWidth;
+    const double signatureLeft = dateLeft + dateWidth;
+    const double gap = style_.Mm(3);
+    const QString names[] = {Text(details.designedBy), Text(details.checkedBy)};
+    flow_.Draw([=, this](QPainter& p) {
+      p.setPen(style_.Pen(Qt::black, 0.3));
+      p.drawLine(QPointF(page_.left(), top), QPointF(page_.right(), top));
+      p.setFont(bold);
+      p.setPen(Qt::black);
+      const QString captions[] = {QStringLiteral("Name"), QStringLiteral("Date"), QStringLiteral("Signature")};
+      const double lefts[] = {nameLeft, dateLeft, signatureLeft};
+      for (int c = 0; c < 3; ++c)
+        p.drawText(QRectF(lefts[c], top, page_.right() - lefts[c], captionHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                   captions[c]);
+      const QString roles[] = {QStringLiteral("Designed by"), QStringLiteral("Checked by")};
+      for (int r = 0; r < 2; ++r) {
+        const double base = top + captionHeight + (r + 1) * row - style_.Mm(2);
+        const QRectF text(0, base - metrics.height(), 0, metrics.height());
+        p.setFont(bold);
+        p.setPen(Qt::black);
+        p.drawText(text.adjusted(page_.left(), 0, nameLeft - gap, 0), Qt::AlignLeft | Qt::AlignBottom, roles[r]);
+        p.setFont(font);
+        p.drawText(text.adjusted(nameLeft, 0, dateLeft - gap, 0), Qt::AlignLeft | Qt::AlignBottom,
+                   metrics.elidedText(names[r], Qt::ElideRight, nameWidth - gap));
+        // The lines to write on: name, date, signature.
+        p.setPen(style_.Pen(Qt::black, 0.2));
+        const double y = base + style_.Mm(0.8);
+        p.drawLine(QPointF(nameLeft, y), QPointF(dateLeft - gap, y));
+        p.drawLine(QPointF(dateLeft, y), QPointF(signatureLeft - gap, y));
+        p.drawLine(QPointF(signatureLeft, y), QPointF(page_.right(), y));
+      }
+    });
   }
 
   // The table's heading lines, then its rows; on each further page the heading lines again.
@@ -238,25 +289,32 @@ void DocumentLayout::ShareRows(const std::vector<AircraftShare>& shares) {
   const QFont font = style_.Font(kTablePoints);
   const QFontMetricsF metrics = style_.Metrics(font);
   const double rowHeight = metrics.height() * 1.4;
-  double nameWidth = metrics.horizontalAdvance(QStringLiteral("Aircraft"));
+  QFont bold = font;
+  bold.setBold(true);
+  double nameWidth = style_.Metrics(bold).horizontalAdvance(QStringLiteral("Aircraft"));
   for (const AircraftShare& share : shares)
     nameWidth = std::max(nameWidth, metrics.horizontalAdvance(Text(share.name)));
   nameWidth += style_.Mm(3);
-  const double valueWidth = style_.Mm(22);
-  const double barLeft = page_.left() + nameWidth;
-  const double barWidth = page_.width() - nameWidth - valueWidth;
+  // The scale's labels stand centred on their lines, so the bars keep half a label's width free on
+  // either side: "0 %" clear of the names, "100 %" clear of the damage ratios.
+  const double leftHalf = metrics.horizontalAdvance(QStringLiteral("0 %")) / 2;
+  const double rightHalf = metrics.horizontalAdvance(QStringLiteral("100 %")) / 2 + style_.Mm(2);
+  const double valueWidth = std::max(style_.Metrics(bold).horizontalAdvance(QStringLiteral("Damage ratio")),
+                                     metrics.horizontalAdvance(QStringLiteral("100.00 %"))) +
+                            style_.Mm(1);
+  const double barLeft = page_.left() + nameWidth + leftHalf;
+  const double barWidth = page_.right() - valueWidth - rightHalf - barLeft;
+  const QRectF valueColumn(page_.right() - valueWidth, 0, valueWidth, 0);
   const auto barX = [=](double percent) { return barLeft + percent / 100 * barWidth; };
+  const auto valueBox = [=](double top) { return valueColumn.adjusted(0, top, 0, top + rowHeight); };
   const auto heading = [&] {
     const double top = flow_.Place(rowHeight * 1.3);
     flow_.Draw([=, this](QPainter& p) {
-      QFont bold = font;
-      bold.setBold(true);
       p.setFont(bold);
       p.setPen(Qt::black);
       p.drawText(QRectF(page_.left(), top, nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                  QStringLiteral("Aircraft"));
-      p.drawText(QRectF(barX(100), top, valueWidth, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
-                 QStringLiteral("Damage ratio"));
+      p.drawText(valueBox(top), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Damage ratio"));
       p.setFont(font);
       for (int percent = 0; percent <= 100; percent += 20)
         p.drawText(QRectF(barX(percent) - style_.Mm(6), top, style_.Mm(12), rowHeight), Qt::AlignCenter,
@@ -285,7 +343,7 @@ void DocumentLayout::ShareRows(const std::vector<AircraftShare>& shares) {
       p.setFont(font);
       p.setPen(Qt::black);
       p.drawText(QRectF(page_.left(), top, nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, Text(share.name));
-      p.drawText(QRectF(barX(100), top, valueWidth, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
+      p.drawText(valueBox(top), Qt::AlignRight | Qt::AlignVCenter,
                  Text(PercentText(share.damageRatioPct)) + QStringLiteral(" %"));
     });
   }
@@ -334,6 +392,7 @@ Outcome SaveDesignDocument(const std::string& path, const DesignDocument& docume
 
   DocumentLayout layout(writer, QRectF(QPointF(0, 0), page.size()));
   layout.Title(QStringLiteral("Rigid pavement thickness design"));
+  layout.SignatureBlock(document.details);
   layout.Facts(document.titleBlock);
   layout.Heading(QStringLiteral("Inputs"), layout.FactHeight());
   layout.Facts(document.inputs);
@@ -354,9 +413,9 @@ Outcome SaveDesignDocument(const std::string& path, const DesignDocument& docume
 }
 
 Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
-                      const QPageSize& pageSize) {
+                      const DocumentDetails& details, const QPageSize& pageSize) {
   DesignDocument document;
-  const Outcome built = BuildDesignDocument(state, sensitivity, document);
+  const Outcome built = BuildDesignDocument(state, sensitivity, document, details);
   if (!built) return built;
   return SaveDesignDocument(path, document, pageSize);
 }

@@ -7,16 +7,17 @@
 #include "analysis/design_document.h"
 #include "state/outcome.h"
 
-// Lays the document out on pages of `pageSize`, each headed by the input data file's name and footed
-// by "Page N of M"; a table that runs onto another page repeats its headings there; the charts are
-// vector drawings. The file at path is replaced only once the whole document is made; on failure a
-// file there is left as it was.
+// Lays the document out on pages of `pageSize`, the first ending with the signature block, each headed by the input
+// data file's name and footed by "Page N of M"; a table that runs onto another page repeats its headings there; the
+// charts are vector drawings. The file at path is replaced only once the whole document is made; on failure a file
+// there is left as it was.
 Outcome SaveDesignDocument(const std::string& path, const DesignDocument& document, const QPageSize& pageSize);
 
-// The document of the state's last design (`sensitivity` the designs of its inputs scaled), saved as
-// SaveDesignDocument saves it; fails, writing nothing, when the design cannot be documented.
+// The document of the state's last design (`sensitivity` the designs of its inputs scaled, `details` its
+// title and signature blocks), saved as SaveDesignDocument saves it; fails, writing nothing, when the
+// design cannot be documented.
 Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
-                      const QPageSize& pageSize);
+                      const DocumentDetails& details, const QPageSize& pageSize);
 
 // The date a design made now is given in the document (2026-12-06).
 std::string DocumentDate();

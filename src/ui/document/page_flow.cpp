@@ -1,9 +1,9 @@
 // Placing blocks down the pages.
 #include "ui/document/page_flow.h"
 
-PageFlow::PageFlow(double top, double bottom) : top_(top), bottom_(bottom), y_(top) {}
+PageFlow::PageFlow(double top, double bottom) : top_(top), bottom_(bottom), pageBottom_(bottom), y_(top) {}
 
-bool PageFlow::Fits(double height) const { return y_ == top_ || y_ + height <= bottom_; }
+bool PageFlow::Fits(double height) const { return y_ == top_ || y_ + height <= pageBottom_; }
 
 double PageFlow::Place(double height) {
   if (!Fits(height)) NewPage();
@@ -19,6 +19,12 @@ void PageFlow::Skip(double height) {
 void PageFlow::NewPage() {
   pages_.emplace_back();
   y_ = top_;
+  pageBottom_ = bottom_;
+}
+
+double PageFlow::ReserveFoot(double height) {
+  pageBottom_ -= height;
+  return pageBottom_;
 }
 
 void PageFlow::Draw(Drawing drawing) { pages_.back().push_back(std::move(drawing)); }

@@ -22,6 +22,9 @@ class PageFlow {
   // Leaves `height` free before the next block; nothing at the top of a page.
   void Skip(double height);
   void NewPage();
+  // Keeps the last `height` of the current page free of blocks and gives its top, for a block drawn
+  // there; the pages after it have their whole height.
+  double ReserveFoot(double height);
   // Adds a drawing to the current page.
   void Draw(Drawing drawing);
 
@@ -31,6 +34,7 @@ class PageFlow {
  private:
   double top_;
   double bottom_;
+  double pageBottom_;  // of the current page
   double y_;
   std::vector<std::vector<Drawing>> pages_{1};
 };

@@ -110,7 +110,7 @@ TEST_F(AnalysisWindowTest, TablesRunningOntoNewPagesRepeatTheirHeadingsOnPagesOf
   state.mixnext = kMaxAircraft + 1;
   ASSERT_TRUE(DesignThickness(state).ok);
   const std::string path = folder.filePath("full.pdf").toStdString();
-  ASSERT_TRUE(SaveDesignPdf(path, state, DesignSensitivity(state), QPageSize(QPageSize::Letter)).ok);
+  ASSERT_TRUE(SaveDesignPdf(path, state, DesignSensitivity(state), {}, QPageSize(QPageSize::Letter)).ok);
   const std::vector<std::string> pages = PdfPages(path);
   for (const char* heading : {"Departures", "Pass/Year Max. Stress P/C F3", "20 % 40 % 60 %"})
     EXPECT_GE(std::count_if(pages.begin(), pages.end(),

@@ -14,6 +14,7 @@
 
 #include "ui/analysis/export_checks.h"
 #include "ui/services/qt_busy_pointer.h"
+#include "ui/services/qt_details_dialog.h"
 #include "ui/services/qt_file_dialogs.h"
 #include "ui/services/qt_message_box.h"
 #include "ui/services/qt_printer.h"
@@ -84,6 +85,24 @@ TEST(QtMessageBox, InputBoxReturnsTheTypedTextOrNothingWhenCancelled) {
   EXPECT_EQ(QtMessageBox().InputBox("Value?", "Change", "12"), "34");
   WhenShown<QDialog>([](QDialog& dialog) { dialog.reject(); });
   EXPECT_EQ(QtMessageBox().InputBox("Value?", "Change", "12"), std::nullopt);
+}
+
+// Each detail's line, named after its key, offers its value; OK gives the lines as edited, Cancel nothing.
+TEST(QtDetailsDialog, OffersTheDetailsAndGivesThemAsEditedOrNothing) {
+  WhenShown<QDialog>([](QDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle() + (dialog.isModal() ? " modal" : ""), "Document Details modal");
+    EXPECT_EQ(dialog.findChild<QLineEdit*>("project")->text(), "Apron 3");
+    dialog.findChild<QLineEdit*>("pavement area")->setText("Stands 31–36");
+    dialog.accept();
+  });
+  DocumentDetails offered;
+  offered.project = "Apron 3";
+  offered.notes = "k";
+  const std::optional<DocumentDetails> details = QtDetailsDialog().AskDetails(offered);
+  EXPECT_EQ(details ? details->project + "|" + details->pavementArea + "|" + details->notes : "",
+            "Apron 3|Stands 31–36|k");
+  WhenShown<QDialog>([](QDialog& dialog) { dialog.reject(); });
+  EXPECT_FALSE(QtDetailsDialog().AskDetails(offered));
 }
 
 // Each "shown|pattern" pair is listed once; a save adds the suffix of the filter chosen when asked to.
