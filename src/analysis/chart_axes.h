@@ -9,6 +9,17 @@
 // span that is not positive.
 double RoundStep(double span);
 
+// A thickness axis: finite ends apart, ticked every `step`, so in at most about a dozen steps.
+struct ThicknessAxis {
+  double from = 0;
+  double to = 1;
+  double step = 1;
+};
+
+// The axis from `from` to `to`. An end that is not finite, or ends not apart (a design of no thickness),
+// give an axis one unit long from the lower end, or from 0.
+ThicknessAxis ThicknessAxisOf(double from, double to);
+
 // Whole decades (powers of ten) around the damage of the points and D = 1, labelled every `step`
 // decades: the step grows in whole decades so that a curve spanning many of them keeps its labels
 // apart, and the ends are multiples of the step.

@@ -26,8 +26,8 @@ const QString kEvaluatedMark = QStringLiteral("evaluatedMark");  // the object n
 const QColor kBarColour(120, 160, 200);
 const QColor kGoverningColour(214, 39, 40);
 
-// The damage axis spans whole decades and labels every `base`-th power; its lower end sits a hair
-// below the lowest power, so that the axis labels it rather than rounding it off its end.
+// The damage axis spans whole decades and labels every `base`-th power; its lower end sits half a label
+// step below the lowest power, so that this label stands clear of the thickness axis's first one.
 struct DamageRange {
   double min = 0.1;
   double max = 10;
@@ -36,12 +36,12 @@ struct DamageRange {
 
 DamageRange RangeOf(const std::vector<CurvePoint>& points) {
   const DamageDecades d = DamageDecadesOf(points);
-  return {std::pow(10.0, d.low) * (1 - 1e-9), std::pow(10.0, d.high), std::pow(10.0, d.step)};
+  return {std::pow(10.0, d.low - d.step / 2.0), std::pow(10.0, d.high), std::pow(10.0, d.step)};
 }
 
 QLineSeries* Line(QChart* chart, const QString& name, const QColor& colour, Qt::PenStyle style, QList<QPointF> points) {
   auto* series = new QLineSeries;
-  series->setName(name);
+  series->setName(ChartText(name));
   QPen pen(colour, 2, style);
   series->setPen(pen);
   series->append(points);
@@ -51,7 +51,7 @@ QLineSeries* Line(QChart* chart, const QString& name, const QColor& colour, Qt::
 
 QChart* NewChart(const QString& title) {
   auto* chart = new QChart;
-  chart->setTitle(title);
+  chart->setTitle(ChartText(title));
   chart->setBackgroundRoundness(0);
   return chart;
 }
@@ -67,14 +67,28 @@ QStringList CategoryNames(const std::vector<AircraftShare>& shares) {
   return names;
 }
 
+// The thickness axis over `from` to `to`, ticked at round thicknesses however odd its ends. While the
+// range and the step change, the axis never holds more ticks than either range needs.
+void SetThicknessRange(QValueAxis* axis, double from, double to) {
+  const ThicknessAxis wanted = ThicknessAxisOf(from, to);
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(0);
+  axis->setTickInterval(std::max(axis->tickInterval(), wanted.step));
+  axis->setRange(wanted.from, wanted.to);
+  axis->setTickInterval(wanted.step);
+}
+
 }  // namespace
+
+QString ChartText(const QString& text) { return text.toHtmlEscaped(); }
 
 QString ThicknessUnit(bool metric) { return metric ? QStringLiteral("cm") : QStringLiteral("in"); }
 
 std::vector<CurvePoint> PlottablePoints(const std::vector<CurvePoint>& curve) {
   std::vector<CurvePoint> points;
-  std::copy_if(curve.begin(), curve.end(), std::back_inserter(points),
-               [](const CurvePoint& p) { return p.damage > 0 && std::isfinite(p.damage); });
+  std::copy_if(curve.begin(), curve.end(), std::back_inserter(points), [](const CurvePoint& p) {
+    return std::isfinite(p.thickness) && p.damage > 0 && std::isfinite(p.damage);
+  });
   return points;
 }
 
@@ -86,28 +100,27 @@ QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThic
   QChart* chart = NewChart(points.empty() ? QObject::tr("No aircraft damages the slab over this range of thickness")
                                           : QObject::tr("Cumulative damage of the traffic mix against slab thickness"));
   const QString unit = ThicknessUnit(metric);
-  const double from = curve.empty() ? designThickness / 2 : curve.front().thickness;
-  const double to = curve.empty() ? designThickness * 2 : curve.back().thickness;
+  // The curve's ends; without a point to draw, every thickness a design can have.
+  const ThicknessAxis span = points.empty() ? ThicknessAxisOf(0, ThicknessInUnit(kMaxThicknessIn, metric))
+                                            : ThicknessAxisOf(points.front().thickness, points.back().thickness);
   const DamageRange range = RangeOf(points);
 
   QList<QPointF> curvePoints;
   for (const CurvePoint& p : points) curvePoints << QPointF(p.thickness, p.damage);
+  QList<QPointF> designPoints;
+  if (std::isfinite(designThickness)) designPoints = {{designThickness, range.min}, {designThickness, range.max}};
   QList<QLineSeries*> series{
       Line(chart, QObject::tr(kCurveSeriesName), kCurveColour, Qt::SolidLine, curvePoints),
-      Line(chart, QObject::tr(kLimitSeriesName), kLimitColour, Qt::DashLine, {{from, 1}, {to, 1}}),
+      Line(chart, QObject::tr(kLimitSeriesName), kLimitColour, Qt::DashLine, {{span.from, 1}, {span.to, 1}}),
       Line(chart, QObject::tr("Design thickness %1 %2").arg(caption, unit), kDesignColour, Qt::DashDotLine,
-           {{designThickness, range.min}, {designThickness, range.max}})};
+           designPoints)};
 
   auto* thickness = new QValueAxis;
-  thickness->setTitleText(QObject::tr("Slab thickness (%1)").arg(unit));
-  thickness->setRange(from, to);
-  // Ticks at round thicknesses, however odd the ends of the range.
-  thickness->setTickType(QValueAxis::TicksDynamic);
-  thickness->setTickAnchor(0);
-  thickness->setTickInterval(RoundStep(to - from));
+  thickness->setTitleText(ChartText(QObject::tr("Slab thickness (%1)").arg(unit)));
+  SetThicknessRange(thickness, span.from, span.to);
   thickness->setLabelFormat("%g");
   auto* damage = new QLogValueAxis;
-  damage->setTitleText(QObject::tr("Cumulative damage D (logarithmic)"));
+  damage->setTitleText(ChartText(QObject::tr("Cumulative damage D (logarithmic)")));
   damage->setBase(range.base);
   damage->setRange(range.min, range.max);
   damage->setLabelFormat("%g");
@@ -128,21 +141,18 @@ void MarkEvaluatedThickness(QChart* chart, double thickness, double damage, bool
   if (chart->axes(Qt::Horizontal).isEmpty() || chart->axes(Qt::Vertical).isEmpty()) return;
   auto* thicknessAxis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).front());
   auto* damageAxis = qobject_cast<QLogValueAxis*>(chart->axes(Qt::Vertical).front());
-  if (!thicknessAxis || !damageAxis) return;
+  if (!thicknessAxis || !damageAxis || !std::isfinite(thickness)) return;
   // The slab evaluated last replaces the one marked before it.
-  for (QAbstractSeries* earlier : chart->series())
-    if (earlier->objectName() == kEvaluatedMark) {
-      chart->removeSeries(earlier);
-      delete earlier;
-    }
+  RemoveEvaluatedMark(chart);
   if (thickness < thicknessAxis->min() || thickness > thicknessAxis->max())
-    thicknessAxis->setRange(std::min(thickness, thicknessAxis->min()), std::max(thickness, thicknessAxis->max()));
+    SetThicknessRange(thicknessAxis, std::min(thickness, thicknessAxis->min()),
+                      std::max(thickness, thicknessAxis->max()));
   const QString name =
       QObject::tr(kEvaluatedSeriesName)
           .arg(QString::number(thickness, 'g', 6), ThicknessUnit(metric), QString::fromStdString(DamageText(damage)));
   QList<QAbstractSeries*> added{Line(chart, name, kEvaluatedColour, Qt::DotLine,
                                      {{thickness, damageAxis->min()}, {thickness, damageAxis->max()}})};
-  if (damage >= damageAxis->min() && damage <= damageAxis->max()) {
+  if (damage >= damageAxis->min() && damage <= damageAxis->max()) {  // not NaN either
     auto* point = new QScatterSeries;
     point->setColor(kEvaluatedColour);
     point->setMarkerSize(10);
@@ -158,6 +168,14 @@ void MarkEvaluatedThickness(QChart* chart, double thickness, double damage, bool
   }
 }
 
+void RemoveEvaluatedMark(QChart* chart) {
+  for (QAbstractSeries* earlier : chart->series())
+    if (earlier->objectName() == kEvaluatedMark) {
+      chart->removeSeries(earlier);
+      delete earlier;
+    }
+}
+
 QChart* DamageShareChart(const std::vector<AircraftShare>& shares) {
   const bool governs = !shares.empty() && shares.front().damageRatioPct > 0;
   QChart* chart = NewChart(governs ? QObject::tr("Governing aircraft: %1 (damage ratio %2 % at the design thickness)")
@@ -166,13 +184,15 @@ QChart* DamageShareChart(const std::vector<AircraftShare>& shares) {
                                    : QObject::tr("No aircraft damages the slab at the design thickness"));
   const QStringList names = CategoryNames(shares);
   // A horizontal bar chart draws its first category at the bottom: append the smallest share first.
-  auto* set = new QBarSet(QObject::tr("Damage ratio (%)"));
+  auto* set = new QBarSet(ChartText(QObject::tr("Damage ratio (%)")));
   QStringList bottomUp;
+  double largest = 0;
   for (std::size_t i = shares.size(); i-- > 0;) {
     *set << shares[i].damageRatioPct;
-    bottomUp << QStringLiteral("%1 (%2 %)")
-                    .arg(names[static_cast<qsizetype>(i)],
-                         QString::fromStdString(PercentText(shares[i].damageRatioPct)));
+    if (std::isfinite(shares[i].damageRatioPct)) largest = std::max(largest, shares[i].damageRatioPct);
+    bottomUp << ChartText(
+        QStringLiteral("%1 (%2 %)")
+            .arg(names[static_cast<qsizetype>(i)], QString::fromStdString(PercentText(shares[i].damageRatioPct))));
   }
   set->setColor(kBarColour);
   set->setBorderColor(kBarColour.darker());
@@ -189,11 +209,10 @@ QChart* DamageShareChart(const std::vector<AircraftShare>& shares) {
   auto* aircraft = new QBarCategoryAxis;
   aircraft->append(bottomUp);
   auto* percent = new QValueAxis;
-  percent->setTitleText(QObject::tr("Fatigue damage ratio at the design thickness (%)"));
+  percent->setTitleText(ChartText(QObject::tr("Fatigue damage ratio at the design thickness (%)")));
   // A design that ends at 30 in without reaching D = 1 can leave an aircraft above 100 %.
-  const double largest = shares.empty() ? 0 : shares.front().damageRatioPct;
-  percent->setRange(0, std::isfinite(largest) ? std::max(100.0, largest) : 100.0);
-  percent->setTickCount(11);
+  percent->setRange(0, std::max(100.0, largest));
+  percent->setTickCount(6);  // labels every fifth of the axis fit the narrowest chart unelided
   percent->setLabelFormat("%.0f");
   chart->addAxis(aircraft, Qt::AlignLeft);
   chart->addAxis(percent, Qt::AlignBottom);

@@ -22,12 +22,13 @@
 namespace {
 
 TEST(ChartTexts, EachShareIsNamedOnceInFixedDecimalsAndTheTooltipNamesTheNearestPoint) {
-  // Largest first in, drawn bottom up; a blank or repeated name gets its library row.
+  // Largest first in, drawn bottom up; a blank or repeated name gets its library row; escaped, as the
+  // chart reads its labels as rich text.
   const std::unique_ptr<QChart> chart(
       DamageShareChart({{3, "A380-800", 120.004}, {5, "B737-800", 0.008346}, {7, " ", 1e-41}, {9, "B737-800", 0}}));
-  EXPECT_EQ(
-      static_cast<QBarCategoryAxis*>(chart->axes(Qt::Vertical).front())->categories(),
-      (QStringList{"B737-800 (row 9) (0 %)", "  (row 7) (< 0.01 %)", "B737-800 (< 0.01 %)", "A380-800 (120.0 %)"}));
+  EXPECT_EQ(static_cast<QBarCategoryAxis*>(chart->axes(Qt::Vertical).front())->categories(),
+            (QStringList{"B737-800 (row 9) (0 %)", "  (row 7) (&lt; 0.01 %)", "B737-800 (&lt; 0.01 %)",
+                         "A380-800 (120.0 %)"}));
   EXPECT_EQ(static_cast<QValueAxis*>(chart->axes(Qt::Horizontal).front())->max(), 120.004);
 
   const std::vector<CurvePoint> points = {{10, 5}, {11, 2}, {12, 0.5}};
