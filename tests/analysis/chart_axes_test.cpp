@@ -14,6 +14,31 @@ TEST(ChartAxesTest, RoundStepCutsTheSpanIntoFiveToTwelveRoundPartsAndNoSpanIntoO
   for (const auto& [span, step] : cases) EXPECT_DOUBLE_EQ(RoundStep(span), step) << "span " << span;
 }
 
+// The design of no aircraft spans 2.861e-05 to 0.00011444 in; a slab of 16 in marked on it widens the axis.
+TEST(ChartAxesTest, AThicknessAxisIsFiniteWithItsEndsApartAndAtMostADozenSteps) {
+  const double nan = std::nan(""), inf = HUGE_VAL;
+  const struct {
+    double from, to;
+    ThicknessAxis axis;
+  } cases[] = {
+      {8.28, 30, {8.28, 30, 2}},
+      {2.861e-05, 0.00011444, {2.861e-05, 0.00011444, 1e-05}},
+      {2.861e-05, 16, {2.861e-05, 16, 2}},
+      {0, 0, {0, 1, 0.1}},
+      {5, 3, {5, 6, 0.1}},
+      {nan, 30, {0, 30, 5}},
+      {3, inf, {3, 4, 0.1}},
+      {-inf, nan, {0, 1, 0.1}},
+      {-1e308, 1e308, {0, 1, 0.1}},      // ends too far apart to subtract, and one unit does not move them
+      {0, 5e-324, {0, 5e-324, 5e-324}},  // no power of ten below the span: one step
+  };
+  for (const auto& c : cases) {
+    const ThicknessAxis a = ThicknessAxisOf(c.from, c.to);
+    EXPECT_EQ(std::tie(a.from, a.to), std::tie(c.axis.from, c.axis.to)) << c.from << " to " << c.to;
+    EXPECT_DOUBLE_EQ(a.step, c.axis.step) << c.from << " to " << c.to;
+  }
+}
+
 struct DecadesCase {
   const char* what;
   std::vector<CurvePoint> points;
