@@ -13,6 +13,12 @@ double RoundStep(double span) {
   return 10 * power;
 }
 
+double NextRoundStep(double step) {
+  const double power = std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+  const double leading = std::round(step / power);
+  return (leading < 2 ? 2 : leading < 5 ? 5 : 10) * power;
+}
+
 ThicknessAxis ThicknessAxisOf(double from, double to) {
   ThicknessAxis axis{std::isfinite(from) ? from : 0, to, 1};
   if (!std::isfinite(to) || !(to > axis.from) || !std::isfinite(to - axis.from)) axis.to = axis.from + 1;

@@ -8,6 +8,8 @@
 // A step of 1, 2 or 5 times a power of ten that cuts `span` into about five to twelve parts; 1 for a
 // span that is not positive.
 double RoundStep(double span);
+// The next round step above a round step: 1 → 2 → 5 → 10 times its power of ten.
+double NextRoundStep(double step);
 
 // A thickness axis: finite ends apart, ticked every `step`, so in at most about a dozen steps.
 struct ThicknessAxis {

@@ -8,10 +8,12 @@
 
 namespace {
 
-TEST(ChartAxesTest, RoundStepCutsTheSpanIntoFiveToTwelveRoundPartsAndNoSpanIntoOnes) {
+TEST(ChartAxesTest, RoundStepCutsTheSpanIntoFiveToTwelveRoundPartsAndNoSpanIntoOnesAndTheNextIsRounder) {
   const std::pair<double, double> cases[] = {{10, 1},    {30, 5}, {65, 10}, {100, 10},        {140, 20},
                                              {0.5, 0.1}, {0, 1},  {-3, 1},  {std::nan(""), 1}};
   for (const auto& [span, step] : cases) EXPECT_DOUBLE_EQ(RoundStep(span), step) << "span " << span;
+  const std::pair<double, double> next[] = {{1, 2}, {2, 5}, {5, 10}, {0.5, 1}, {20, 50}, {1e-05, 2e-05}, {0.3, 0.5}};
+  for (const auto& [step, rounder] : next) EXPECT_DOUBLE_EQ(NextRoundStep(step), rounder) << "step " << step;
 }
 
 // The design of no aircraft spans 2.861e-05 to 0.00011444 in; a slab of 16 in marked on it widens the axis.

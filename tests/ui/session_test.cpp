@@ -27,6 +27,7 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <mutex>
 #include <sstream>
 #include <thread>
 

@@ -4,6 +4,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QHorizontalBarSeries>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -67,15 +68,40 @@ QStringList CategoryNames(const std::vector<AircraftShare>& shares) {
   return names;
 }
 
+constexpr double kThicknessLabelGap = 8;  // pixels between two thickness labels
+
+// The thickness ticks as dense as RoundStep makes them, or as the plot's width leaves room for their
+// labels side by side; a chart not laid out yet keeps them.
+void FitThicknessTicks(const QChart* chart, QValueAxis* axis) {
+  const double width = chart->plotArea().width(), span = axis->max() - axis->min();
+  if (!(width > 0) || !(span > 0)) return;
+  const QFontMetricsF metrics(axis->labelsFont());
+  const auto labelWidth = [&](double value) { return metrics.horizontalAdvance(QString::asprintf("%g", value)); };
+  double step = RoundStep(span);
+  // The labels stand width x step / span apart; each pass at least doubles the step.
+  constexpr int kMostPasses = 64;
+  for (int pass = 0; pass < kMostPasses; ++pass) {
+    // RoundStep cuts the span into at most a dozen steps, and the step only grows.
+    double widest = 0;
+    const double first = std::ceil(axis->min() / step);
+    for (int i = 0; i <= 12 && (first + i) * step <= axis->max(); ++i)
+      widest = std::max(widest, labelWidth((first + i) * step));
+    if (width * step / span >= widest + kThicknessLabelGap) break;
+    step = NextRoundStep(step);
+  }
+  if (step != axis->tickInterval()) axis->setTickInterval(step);
+}
+
 // The thickness axis over `from` to `to`, ticked at round thicknesses however odd its ends. While the
 // range and the step change, the axis never holds more ticks than either range needs.
-void SetThicknessRange(QValueAxis* axis, double from, double to) {
+void SetThicknessRange(const QChart* chart, QValueAxis* axis, double from, double to) {
   const ThicknessAxis wanted = ThicknessAxisOf(from, to);
   axis->setTickType(QValueAxis::TicksDynamic);
   axis->setTickAnchor(0);
   axis->setTickInterval(std::max(axis->tickInterval(), wanted.step));
   axis->setRange(wanted.from, wanted.to);
   axis->setTickInterval(wanted.step);
+  FitThicknessTicks(chart, axis);
 }
 
 }  // namespace
@@ -117,7 +143,7 @@ QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThic
 
   auto* thickness = new QValueAxis;
   thickness->setTitleText(ChartText(QObject::tr("Slab thickness (%1)").arg(unit)));
-  SetThicknessRange(thickness, span.from, span.to);
+  SetThicknessRange(chart, thickness, span.from, span.to);
   thickness->setLabelFormat("%g");
   auto* damage = new QLogValueAxis;
   damage->setTitleText(ChartText(QObject::tr("Cumulative damage D (logarithmic)")));
@@ -131,6 +157,9 @@ QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThic
     line->attachAxis(thickness);
     line->attachAxis(damage);
   }
+  // A narrow chart labels fewer thicknesses rather than eliding them all.
+  QObject::connect(chart, &QChart::plotAreaChanged, thickness,
+                   [chart, thickness] { FitThicknessTicks(chart, thickness); });
   chart->legend()->setAlignment(Qt::AlignBottom);
   // A narrow window elides the names; the whole name shows on pointing at it.
   chart->legend()->setShowToolTips(true);
@@ -145,7 +174,7 @@ void MarkEvaluatedThickness(QChart* chart, double thickness, double damage, bool
   // The slab evaluated last replaces the one marked before it.
   RemoveEvaluatedMark(chart);
   if (thickness < thicknessAxis->min() || thickness > thicknessAxis->max())
-    SetThicknessRange(thicknessAxis, std::min(thickness, thicknessAxis->min()),
+    SetThicknessRange(chart, thicknessAxis, std::min(thickness, thicknessAxis->min()),
                       std::max(thickness, thicknessAxis->max()));
   const QString name =
       QObject::tr(kEvaluatedSeriesName)
