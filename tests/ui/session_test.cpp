@@ -17,10 +17,10 @@
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <QToolTip>
 #include <QUrl>
 #include <QValueAxis>
-#include <QTextDocumentFragment>
 #include <QXYSeries>
 #include <condition_variable>
 #include <cstdlib>
@@ -108,10 +108,11 @@ void PrintChart(std::ostream& out, QChart* chart) {
 void PrintOverlaps(std::ostream& out, QChartView* view) {
   QList<std::pair<QString, QRectF>> texts;
   for (QGraphicsItem* item : view->scene()->items())
-    if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible() && !text->toPlainText().isEmpty()) {
+    if (auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+        text && text->isVisible() && !text->toPlainText().isEmpty()) {
       const qreal margin = text->document()->documentMargin();
-      texts.append({text->toPlainText(), text->mapToScene(text->boundingRect().adjusted(margin, margin, -margin, -margin))
-                                              .boundingRect()});
+      texts.append({text->toPlainText(),
+                    text->mapToScene(text->boundingRect().adjusted(margin, margin, -margin, -margin)).boundingRect()});
     }
   int overlaps = 0;
   for (qsizetype i = 0; i < texts.size(); ++i)
