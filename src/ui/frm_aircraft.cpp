@@ -88,6 +88,7 @@ void frmAircraft::mnuAbout_Click() {
 std::string frmAircraft::LibraryPath() const { return programDirectory_ + "/" + kLibraryFileName; }
 
 void frmAircraft::ShowInitialState() {
+  analysis_->DropEvaluation();
   ShowTitleView();
   ShowInputs();
   // The unit items follow the flags, so a reset always shows them English.
@@ -96,6 +97,7 @@ void frmAircraft::ShowInitialState() {
 
 void frmAircraft::DesignOutdated() {
   state_.lbh.clear();
+  analysis_->DropEvaluation();
   ShowInputs();
 }
 

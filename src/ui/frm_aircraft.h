@@ -160,7 +160,8 @@ class frmAircraft : public QMainWindow {
   void ShowChangeDialog(const QString& prompt);
   void SetGridCell(int row, int column, const std::string& text);
   std::string LibraryPath() const;
-  // The window after its data was reset: title view, inputs, labels and unit items from the state.
+  // The window after its data was reset: title view, inputs, labels and unit items from the state; an
+  // evaluation of the data before goes.
   void ShowInitialState();
   // The item of the unit system named is checked and disabled, the other unchecked and enabled.
   void ShowUnitItems(bool metric);
@@ -176,7 +177,7 @@ class frmAircraft : public QMainWindow {
   // "Damage &Chart..." and an open analysis window follow the design shown in lbh.
   void ShowAnalysisState();
   // What a design reads has changed: the thickness caption is cleared, so the stored results are no
-  // longer current, and the analysis window follows.
+  // longer current, and the analysis window follows, its evaluation of the data before taken away.
   void DesignOutdated();
   // The keyboard's ways through the window, its standard shortcuts, file drops, tooltips and help.
   void AddKeyboardAndHelp();

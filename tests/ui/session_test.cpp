@@ -18,13 +18,19 @@
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <QToolTip>
 #include <QUrl>
 #include <QValueAxis>
 #include <QXYSeries>
+#include <condition_variable>
+#include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <map>
+#include <mutex>
 #include <sstream>
+#include <thread>
 
 #include "golden/test_files.h"
 #include "support/file_size_limit.h"
@@ -57,24 +63,28 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 // The object name of a window or control, or "none".
 std::string NameOf(const QObject* object) { return object ? object->objectName().toStdString() : "none"; }
 
+// A chart reads its texts as rich text: what it draws of one.
+std::string Drawn(const QString& text) { return OneLine(QTextDocumentFragment::fromHtml(text).toPlainText()); }
+
 // A number of a chart in at most five significant digits.
 std::string Num(double value) { return QString::number(value, 'g', 5).toStdString(); }
 
 void PrintChart(std::ostream& out, QChart* chart) {
-  out << "    title \"" << OneLine(chart->title()) << "\"\n";
+  out << "    title \"" << Drawn(chart->title()) << "\"\n";
   for (QAbstractAxis* axis : chart->axes()) {
-    out << "    " << (axis->orientation() == Qt::Horizontal ? "across" : "up") << " \"" << OneLine(axis->titleText())
+    out << "    " << (axis->orientation() == Qt::Horizontal ? "across" : "up") << " \"" << Drawn(axis->titleText())
         << "\"";
-    if (auto* categories = qobject_cast<QBarCategoryAxis*>(axis))
-      out << ": " << OneLine(categories->categories().join(" | "));
-    else
+    if (auto* categories = qobject_cast<QBarCategoryAxis*>(axis)) {
+      out << ": ";
+      for (int at = 0; at < categories->count(); ++at) out << (at ? " | " : "") << Drawn(categories->at(at));
+    } else
       out << " from " << Num(axis->property("min").toDouble()) << " to " << Num(axis->property("max").toDouble());
     out << "\n";
   }
   for (const QAbstractSeries* series : chart->series()) {
     if (const auto* xy = qobject_cast<const QXYSeries*>(series)) {
       const QList<QPointF> points = xy->points();
-      out << "    series \"" << OneLine(xy->name()) << "\" " << points.size() << " points:";
+      out << "    series \"" << Drawn(xy->name()) << "\" " << points.size() << " points:";
       if (points.size() <= 6) {
         for (const QPointF& p : points) out << " " << Num(p.x()) << "," << Num(p.y());
       } else {  // a curve: its ends and the range of its values
@@ -87,13 +97,51 @@ void PrintChart(std::ostream& out, QChart* chart) {
     }
     if (const auto* bars = qobject_cast<const QAbstractBarSeries*>(series))
       for (const QBarSet* set : bars->barSets()) {
-        out << "    bars \"" << OneLine(set->label()) << "\":";
+        out << "    bars \"" << Drawn(set->label()) << "\":";
         for (int i = 0; i < set->count(); ++i) out << " " << Num(set->at(i));
         for (const int selected : set->selectedBars()) out << " (bar " << selected << " marked)";
         out << "\n";
       }
   }
 }
+
+// The texts a chart draws whose boxes overlap, each pair once; the box is the text's own, without the
+// margin of the item that holds it.
+void PrintOverlaps(std::ostream& out, QChartView* view) {
+  QList<std::pair<QString, QRectF>> texts;
+  for (QGraphicsItem* item : view->scene()->items())
+    if (auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+        text && text->isVisible() && !text->toPlainText().isEmpty()) {
+      const qreal margin = text->document()->documentMargin();
+      texts.append({text->toPlainText(),
+                    text->mapToScene(text->boundingRect().adjusted(margin, margin, -margin, -margin)).boundingRect()});
+    }
+  int overlaps = 0;
+  for (qsizetype i = 0; i < texts.size(); ++i)
+    for (qsizetype j = i + 1; j < texts.size(); ++j)
+      if (texts[i].second.intersects(texts[j].second) && ++overlaps)
+        out << "    \"" << OneLine(texts[i].first) << "\" overlaps \"" << OneLine(texts[j].first) << "\"\n";
+  out << "    " << texts.size() << " texts, " << overlaps << " overlapping\n";
+}
+
+// Ends the test program when a gesture runs past its deadline: a window that hangs fails its session
+// instead of blocking the suite.
+class GestureDeadline {
+ public:
+  GestureDeadline(const std::string& gesture, int seconds)
+      : watcher_([gesture, seconds](std::stop_token stop) {
+          std::mutex mutex;
+          std::unique_lock lock(mutex);
+          std::condition_variable_any().wait_for(lock, stop, std::chrono::seconds(seconds), [] { return false; });
+          if (stop.stop_requested()) return;
+          std::cerr << "the gesture \"" << gesture << "\" did not end within " << seconds << " s: the window hangs"
+                    << std::endl;
+          std::_Exit(EXIT_FAILURE);
+        }) {}
+
+ private:
+  std::jthread watcher_;
+};
 
 class SessionTest : public WindowTest, public testing::WithParamInterface<std::string> {
  protected:
@@ -115,6 +163,7 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
   int abortsSeen = 0;
   std::size_t boxesSeen = 0, promptsSeen = 0, dialogsSeen = 0, documentsSeen = 0, detailsSeen = 0;
   int busySeen = 0;
+  int deadlineSeconds = 60;  // for each gesture of the session
 
   // $DIR in a gesture stands for the program's folder, and the folder is written $DIR in the transcript.
   std::string Expand(const std::string& text) { return ReplaceAll(text, "$DIR", programDir.path().toStdString()); }
@@ -474,6 +523,14 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
         out << "  " << name << ":\n";
         PrintChart(out, qobject_cast<QChartView*>(Named(name))->chart());
       }
+    } else if (verb == "overlaps") {
+      for (std::string name; args >> name;) {
+        for (int i = 0; i < 3; ++i) QApplication::processEvents();  // laid out as shown
+        out << "  " << name << ":\n";
+        PrintOverlaps(out, qobject_cast<QChartView*>(Named(name)));
+      }
+    } else if (verb == "deadline") {
+      deadlineSeconds = std::stoi(rest);
     } else if (verb == "table") {  // the headings, then the cells
       auto* table = qobject_cast<QTableWidget*>(Named(rest));
       out << "  headings:";
@@ -539,6 +596,7 @@ TEST_P(SessionTest, ShowsAndAsksWhatTheTranscriptSays) {
       continue;
     }
     out << "> " << line << "\n";
+    const GestureDeadline deadline(line, deadlineSeconds);
     Run(line);
     Record();
   }

@@ -9,16 +9,23 @@ AnalysisKeeper::AnalysisKeeper(FileDialogs& files, MessageBox& messages, QWidget
 
 void AnalysisKeeper::Follow(const ProgramState& state) {
   if (!window_) return;
-  std::optional<std::pair<int, bool>> wanted;
   // The design number tells a new design from the one drawn; a file read keeps the record and its number.
-  if (state.HasCurrentDesign()) wanted = std::pair(state.designResult.number, state.IsMetric());
+  const Drawn wanted{state.HasCurrentDesign() ? std::optional(state.designResult.number) : std::nullopt,
+                     state.IsMetric()};
   if (wanted == drawn_) return;
-  if (wanted) {
+  // A slab is evaluated against the data the window shows: another design, or none, takes it away.
+  if (drawn_ && wanted.design != drawn_->design) window_->ClearEvaluation();
+  if (wanted.design) {
     window_->ShowDesign(state.designResult, state.IsMetric(), state.lbh);
     window_->ShowSensitivity(SensitivityShown(state));
   } else
     window_->ClearDesign();
+  window_->ShowEvaluationIn(state.IsMetric());
   drawn_ = wanted;
+}
+
+void AnalysisKeeper::DropEvaluation() {
+  if (window_) window_->ClearEvaluation();
 }
 
 Sensitivity AnalysisKeeper::SensitivityShown(const ProgramState& state) {

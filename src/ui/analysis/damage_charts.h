@@ -16,7 +16,12 @@ inline constexpr const char* kEvaluatedSeriesName = "Evaluated thickness %1 %2 (
 // The unit word of a thickness in the unit in force.
 QString ThicknessUnit(bool metric);
 
-// The points a logarithmic damage axis can show: D above 0 and finite, in thickness order.
+// A chart reads each of its texts (titles, names, axis labels) as rich text: the text escaped, so that
+// it is drawn as written ("< 0.01 %", an aircraft named with < or &).
+QString ChartText(const QString& text);
+
+// The points a logarithmic damage axis can show: a finite thickness and D above 0 and finite, in
+// thickness order.
 std::vector<CurvePoint> PlottablePoints(const std::vector<CurvePoint>& curve);
 
 // D against thickness (in the unit in force) on a logarithmic axis, a dashed line at D = 1 and a
@@ -38,3 +43,5 @@ QChart* EmptyChart(const QString& why);
 // unit in force, the thickness axis widened to hold it) named with the thickness and its damage, and a
 // point at D = `damage` where the damage axis reaches. A chart without axes (no design) stays as it is.
 void MarkEvaluatedThickness(QChart* chart, double thickness, double damage, bool metric);
+// Takes the mark of an evaluated slab off the chart.
+void RemoveEvaluatedMark(QChart* chart);

@@ -136,10 +136,6 @@ void frmAnalysis::ShowDesign(const DesignResult& design, bool metric, const std:
   const std::vector<AircraftShare> shares = DamageShares(design);
   ReplaceChart(chtShares, DamageShareChart(shares));
   chtShares->setMinimumHeight(kShareChartChrome + kPixelsPerBar * static_cast<int>(shares.size()));
-  // The slab evaluated last stays marked on the curve redrawn, in the unit now in force.
-  if (evaluated_)
-    MarkEvaluatedThickness(chtDamage->chart(), ThicknessInUnit(evaluated_->thicknessIn, metric), evaluated_->damage,
-                           metric);
 }
 
 void frmAnalysis::ClearDesign() {
@@ -152,6 +148,21 @@ void frmAnalysis::ClearDesign() {
 void frmAnalysis::ShowSensitivity(const Sensitivity& sensitivity) { viewSensitivity->ShowSensitivity(sensitivity); }
 
 void frmAnalysis::ShowEvaluation(const MixDamage& mix, bool metric) {
+  evaluated_ = mix;
+  ShowEvaluationIn(metric);
+  tabViews->setCurrentIndex(0);  // the evaluation is shown below the damage charts
+}
+
+void frmAnalysis::ClearEvaluation() {
+  evaluated_.reset();
+  fraEvaluation->hide();
+  GridEvaluation->setRowCount(0);
+  RemoveEvaluatedMark(chtDamage->chart());
+}
+
+void frmAnalysis::ShowEvaluationIn(bool metric) {
+  if (!evaluated_) return;
+  const MixDamage& mix = *evaluated_;
   const EvaluationInUnits shown = InUnitsInForce(mix, metric);
   LbEvalThickness->setText(
       tr("Slab thickness: %1 %2").arg(QString::number(shown.thickness, 'g', 6), ThicknessUnit(metric)));
@@ -177,8 +188,6 @@ void frmAnalysis::ShowEvaluation(const MixDamage& mix, bool metric) {
   GridEvaluation->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   GridEvaluation->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   fraEvaluation->show();
-  tabViews->setCurrentIndex(0);  // the evaluation is shown below the damage charts
-  evaluated_ = mix;
   MarkEvaluatedThickness(chtDamage->chart(), shown.thickness, mix.damage, metric);
 }
 

@@ -20,7 +20,8 @@ class QTabWidget;
 class SensitivityView;
 
 // Modeless; Escape closes it. The charts show the design handed in last and the evaluation panel the
-// last evaluation; each is replaced as a whole. Thicknesses and stresses appear in the unit in force.
+// last evaluation, until it is cleared; each is replaced as a whole. Thicknesses and stresses appear in
+// the unit in force.
 class frmAnalysis : public QDialog {
   Q_OBJECT
 
@@ -34,8 +35,13 @@ class frmAnalysis : public QDialog {
   void ClearDesign();
   // Fills the sensitivity view with the designs of the scaled inputs of the design shown.
   void ShowSensitivity(const Sensitivity& sensitivity);
-  // Shows the damage of a slab, each aircraft's damage ratio and the structural life left.
+  // Shows the damage of a slab, each aircraft's damage ratio and the structural life left, and marks
+  // the slab on the curve.
   void ShowEvaluation(const MixDamage& mix, bool metric);
+  // Shows the evaluation again in the unit system given, and marks it on the curve drawn since.
+  void ShowEvaluationIn(bool metric);
+  // Takes the evaluation and its mark away: the data it was made of have changed.
+  void ClearEvaluation();
 
   // "Export...": saves the charts of the view shown (damage or sensitivity) as one PNG or SVG picture.
   void cmdExport_Click();

@@ -38,10 +38,13 @@ QString ChangeText(double change) {
 // The factor axis: log2 of the factor on a linear axis, labelled with the factors themselves.
 QCategoryAxis* FactorAxis() {
   auto* axis = new QCategoryAxis;
-  axis->setTitleText(QObject::tr("Input scaled by (logarithmic)"));
+  axis->setTitleText(ChartText(QObject::tr("Input scaled by (logarithmic)")));
   axis->setRange(std::log2(kSmallestFactor) - 0.05, std::log2(kLargestFactor) + 0.05);
   axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  for (const double factor : {0.5, 0.8, 0.9, 1.0, 1.1, 1.2, 2.0}) axis->append(FactorText(factor), std::log2(factor));
+  // Upright: x 1.1 and x 1.2 lie closer than their labels are wide at the narrowest the chart gets.
+  axis->setLabelsAngle(-90);
+  for (const double factor : {0.5, 0.8, 0.9, 1.0, 1.1, 1.2, 2.0})
+    axis->append(ChartText(FactorText(factor)), std::log2(factor));
   return axis;
 }
 
@@ -51,20 +54,23 @@ QChart* SensitivityChart(const Sensitivity& s) {
   auto* chart = new QChart;
   chart->setBackgroundRoundness(0);
   const QString unit = ThicknessUnit(s.metric);
-  chart->setTitle(QObject::tr("Design thickness with one input scaled"));
+  chart->setTitle(ChartText(QObject::tr("Design thickness with one input scaled")));
   const double design = ThicknessInUnit(s.designIn, s.metric);
-  double low = design, high = design;
+  // Only finite thicknesses are drawn and set the axis: without any, the axis spans the largest slab.
+  const bool designDrawn = std::isfinite(design);
+  double low = designDrawn ? design : 0, high = designDrawn ? design : ThicknessInUnit(kMaxThicknessIn, s.metric);
 
   QList<QLineSeries*> lines;
   for (const SensitivityInput input :
        {SensitivityInput::kE, SensitivityInput::kSc, SensitivityInput::kK, SensitivityInput::kDepartures}) {
     auto* line = new QLineSeries;
-    line->setName(SensitivityInputName(input));
+    line->setName(ChartText(SensitivityInputName(input)));
     line->setPointsVisible(true);
-    QList<QPointF> points{{0, design}};
+    QList<QPointF> points;
+    if (designDrawn) points << QPointF(0, design);
     for (const SensitivityCase& c : s.cases) {
-      if (c.input != input || !c.designed) continue;
       const double shown = ThicknessInUnit(c.thicknessIn, s.metric);
+      if (c.input != input || !c.designed || !std::isfinite(shown)) continue;
       points << QPointF(std::log2(c.factor), shown);
       low = std::min(low, shown);
       high = std::max(high, shown);
@@ -74,17 +80,17 @@ QChart* SensitivityChart(const Sensitivity& s) {
     lines << line;
   }
   auto* designLine = new QLineSeries;
-  designLine->setName(QObject::tr(kDesignLineName) + ' ' + Text(s.designCaption) + ' ' + unit);
+  designLine->setName(ChartText(QObject::tr(kDesignLineName) + ' ' + Text(s.designCaption) + ' ' + unit));
   designLine->setPen(QPen(kDesignColour, 2, Qt::DashLine));
-  designLine->append({{std::log2(kSmallestFactor), design}, {std::log2(kLargestFactor), design}});
+  if (designDrawn) designLine->append({{std::log2(kSmallestFactor), design}, {std::log2(kLargestFactor), design}});
   lines << designLine;
 
   QCategoryAxis* factors = FactorAxis();
   auto* thickness = new QValueAxis;
-  thickness->setTitleText(QObject::tr("Design thickness (%1)").arg(unit));
+  thickness->setTitleText(ChartText(QObject::tr("Design thickness (%1)").arg(unit)));
   const double margin = std::max((high - low) * 0.1, 0.5);
-  thickness->setRange(low - margin, high + margin);
-  thickness->applyNiceNumbers();  // ticks at round thicknesses
+  thickness->setRange(std::max(low - margin, 0.0), high + margin);  // no slab is thinner than none
+  thickness->applyNiceNumbers();                                    // ticks at round thicknesses
   thickness->setLabelFormat("%g");
   chart->addAxis(factors, Qt::AlignBottom);
   chart->addAxis(thickness, Qt::AlignLeft);

@@ -22,12 +22,13 @@
 namespace {
 
 TEST(ChartTexts, EachShareIsNamedOnceInFixedDecimalsAndTheTooltipNamesTheNearestPoint) {
-  // Largest first in, drawn bottom up; a blank or repeated name gets its library row.
+  // Largest first in, drawn bottom up; a blank or repeated name gets its library row; escaped, as the
+  // chart reads its labels as rich text.
   const std::unique_ptr<QChart> chart(
       DamageShareChart({{3, "A380-800", 120.004}, {5, "B737-800", 0.008346}, {7, " ", 1e-41}, {9, "B737-800", 0}}));
-  EXPECT_EQ(
-      static_cast<QBarCategoryAxis*>(chart->axes(Qt::Vertical).front())->categories(),
-      (QStringList{"B737-800 (row 9) (0 %)", "  (row 7) (< 0.01 %)", "B737-800 (< 0.01 %)", "A380-800 (120.0 %)"}));
+  EXPECT_EQ(static_cast<QBarCategoryAxis*>(chart->axes(Qt::Vertical).front())->categories(),
+            (QStringList{"B737-800 (row 9) (0 %)", "  (row 7) (&lt; 0.01 %)", "B737-800 (&lt; 0.01 %)",
+                         "A380-800 (120.0 %)"}));
   EXPECT_EQ(static_cast<QValueAxis*>(chart->axes(Qt::Horizontal).front())->max(), 120.004);
 
   const std::vector<CurvePoint> points = {{10, 5}, {11, 2}, {12, 0.5}};
@@ -36,6 +37,19 @@ TEST(ChartTexts, EachShareIsNamedOnceInFixedDecimalsAndTheTooltipNamesTheNearest
                                                   {10.6, "11.00 in\nD = 2.000"},
                                                   {40, "12.00 in\nD = 0.5000"}};
   for (const auto& [h, text] : cases) EXPECT_EQ(CurveTooltip(points, h, false), QString("Thickness ") + text) << h;
+}
+
+// Points of no finite thickness or damage and a design thickness that is not a number: nothing to draw,
+// so the axis spans every thickness, 0 to 30 in in steps of 5; a slab marked on it keeps it so, and a
+// damage that is not a number gets no point.
+TEST(ChartRanges, ACurveWithoutAPointToDrawGetsAFiniteAxisOfFewTicks) {
+  const double nan = std::nan(""), inf = HUGE_VAL;
+  const std::unique_ptr<QChart> chart(
+      DamageCurveChart({{nan, 1}, {inf, 2}, {5, nan}, {6, inf}, {7, 0}}, nan, false, "0.0"));
+  MarkEvaluatedThickness(chart.get(), 16, nan, false);
+  const auto* thickness = static_cast<QValueAxis*>(chart->axes(Qt::Horizontal).front());
+  EXPECT_EQ(std::tuple(thickness->min(), thickness->max(), thickness->tickInterval()), std::tuple(0.0, 30.0, 5.0));
+  EXPECT_EQ(chart->series().size(), 4);  // curve, D = 1, design line and the slab's line
 }
 
 // The frame's left and top lines, two pixels from 3 in, are in the text colour only when focused.
