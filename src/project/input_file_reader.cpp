@@ -7,13 +7,13 @@
 #include <string_view>
 #include <vector>
 
-#include "units/unit_words.h"
+#include "aircraft/initial_state.h"
 #include "project/input_file_writer.h"
 #include "project/text_file.h"
-#include "aircraft/initial_state.h"
 #include "units/conversion.h"
 #include "units/number_text.h"
 #include "units/unit_switch.h"
+#include "units/unit_words.h"
 
 namespace {
 
