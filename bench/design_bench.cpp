@@ -7,6 +7,7 @@
 #include "aircraft/library_reader.h"
 #include "analysis/sensitivity.h"
 #include "engine/design_thickness.h"
+#include "engine/mdlR.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ void BM_Sensitivity65(benchmark::State& st) {
 BENCHMARK(BM_Sensitivity65)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_EvaluateAircraft(benchmark::State& st) {
-  const DesignInputs in{4000000, 650, 200, 0.15};
+  const DesignInputs in{4000000, 650, 200, kPoisson};
   const AircraftData b777{775000, 300, 47.5, 221, 6, 55, 57, 15.5};
   for (auto _ : st) benchmark::DoNotOptimize(EvaluateAircraft(in, b777, 16.0));
 }

@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth poppler-utils dpkg-dev file
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
+  libeigen3-dev libboost-dev
 )
 
 missing=()

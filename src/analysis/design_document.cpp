@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "aircraft/mix_grid.h"
+#include "engine/mdlR.h"
 #include "project/input_file_origin.h"
 #include "report/design_report.h"
 #include "state/program_title.h"
@@ -12,9 +13,6 @@
 #include "units/number_text.h"
 
 namespace {
-
-constexpr double kPoissonRatio = 0.15;
-constexpr int kDesignPeriodYears = 20;
 
 // The input data file's name, and whether the design's data are still what the file holds.
 std::string InputName(const ProgramState& state) {
@@ -50,8 +48,8 @@ std::vector<DocumentFact> Inputs(const ProgramState& state) {
   return {{"Elastic modulus of concrete E", WithUnit(NumberText(LeadingNumber(state.TxtE)), state.LbunitE)},
           {"Flexural strength of concrete Sc", WithUnit(NumberText(LeadingNumber(state.TxtSc)), state.LbunitSc)},
           {"Modulus of subgrade reaction k", WithUnit(NumberText(LeadingNumber(state.Txtk)), state.Lbunitk)},
-          {"Poisson's ratio of concrete", NumberText(kPoissonRatio)},
-          {"Design period", std::to_string(kDesignPeriodYears) + " years"}};
+          {"Poisson's ratio of concrete", NumberText(kPoisson)},
+          {"Design period", NumberText(kDesignLifeYears) + " years"}};
 }
 
 // The grid's headings and unit words; the units the grid leaves blank are named here.

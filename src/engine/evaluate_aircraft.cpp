@@ -15,7 +15,7 @@ AircraftEvaluation EvaluateAircraft(const DesignInputs& in, const AircraftData& 
   r.passToCoverage = static_cast<float>(passToCoverage);
 
   // The stored single-precision factors enter the design stress; the product is in double.
-  const double designStress = static_cast<double>(r.sigmaWe) * 0.75 * r.gearFactor * r.wanderFactor;
+  const double designStress = static_cast<double>(r.sigmaWe) * kLoadTransferFactor * r.gearFactor * r.wanderFactor;
   r.allowableCoverages = AllowableCoverages(in.sc, designStress);
   const double actualCoverages = ac.departures * kDesignLifeYears / r.passToCoverage;
   r.damageRatioPct = static_cast<float>(actualCoverages / r.allowableCoverages * 100);

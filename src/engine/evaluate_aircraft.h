@@ -1,6 +1,7 @@
 // Evaluation of one aircraft of the traffic mix at one trial thickness.
 #pragma once
 
+#include "engine/mdlR.h"
 #include "state/design_record.h"
 
 // What a design stores for one aircraft at one thickness.
@@ -13,8 +14,6 @@ struct AircraftEvaluation {
   float damageRatioPct = 0;
   float damage = 0;  // damage ratio / 100, the aircraft's share of the cumulative damage D
 };
-
-inline constexpr double kDesignLifeYears = 20;
 
 // Evaluates the aircraft at thickness h (in); passToCoverage is PassToCoverageRatio(Sd, w), which does
 // not depend on h and so is computed once per design.

@@ -39,8 +39,15 @@ float GearFactor(double a, double l, double sd, double st, double n);
 // Wander factor F3: equivalent stress over the tire width under normal wander, divided by the edge stress.
 double FactorF3(double sc, double l, double alpha, float sigmaWe, double w, float fg);
 
-inline constexpr double kPoisson = 0.15;
-inline constexpr double kPi = 3.14;  // the design's value of pi in the contact radius and edge stress
+// The constants of the method, each defined here once.
+inline constexpr double kPoisson = 0.15;             // Poisson's ratio of the concrete
+inline constexpr double kPi = 3.14;                  // the design's value of pi in the contact radius and edge stress
+inline constexpr double kDesignLifeYears = 20;       // the design period the departures repeat over
+inline constexpr double kWanderDeviationIn = 30.5;   // standard deviation of the traffic's lateral wander
+inline constexpr double kLoadTransferFactor = 0.75;  // the free-edge stress reduced for load transfer
+// The concrete's fatigue line: Sc / stress = kFatigueIntercept + kFatigueSlope * log10(coverages).
+inline constexpr double kFatigueIntercept = 0.59;
+inline constexpr double kFatigueSlope = 0.2952;
 
 // Radius of relative stiffness l of a slab of thickness h (in).
 double RadiusOfRelativeStiffness(double h, double e, double mu, double k);

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr double kWanderDeviationIn = 30.5;
 constexpr int kOffsets = 11;  // x = 0, w/10, ..., w
 constexpr double kCoverageIntercept = 0.40289;
 constexpr double kCoverageSlope = 0.29644;
@@ -28,7 +27,7 @@ double FactorF3(double sc, double l, double alpha, float sigmaWe, double w, floa
   for (int k = 0; k < kOffsets; ++k) {
     const float r = EdgeOffsetRatio(offsetRatio[k], static_cast<float>(alpha));
     const float stress = static_cast<float>(static_cast<double>(sigmaWe) * fg * r);
-    const float strengthRatio = static_cast<float>(sc / (0.75 * stress));
+    const float strengthRatio = static_cast<float>(sc / (kLoadTransferFactor * stress));
     // Coverages beyond a double are infinite: that offset adds no damage.
     const double coverages = std::pow(10.0, (strengthRatio - kCoverageIntercept) / kCoverageSlope);
     damage += weight[k] / coverages;
@@ -37,6 +36,6 @@ double FactorF3(double sc, double l, double alpha, float sigmaWe, double w, floa
 
   const double equivalentCoverages = totalWeight / damage;
   const double equivalentRatio = kCoverageSlope * (std::log(equivalentCoverages) / std::log(10.0)) + kCoverageIntercept;
-  const double equivalentStress = sc / (0.75 * equivalentRatio);
+  const double equivalentStress = sc / (kLoadTransferFactor * equivalentRatio);
   return equivalentStress / (static_cast<double>(sigmaWe) * fg);
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/mdlR.h"
 #include "project/text_file.h"
 #include "report/report_columns.h"
 #include "state/program_title.h"
@@ -59,7 +60,7 @@ void WriteProperties(ReportLines& out, const ProgramState& state, const Units& u
   out.Spc(kMargin).Text(std::string(kBannerWidth, '=')).EndLine();
   WriteProperty(out, "Elastic Modulus of Concrete", LeadingNumber(state.TxtE), units.stress);
   WriteProperty(out, "Concrete Flexural Strength", LeadingNumber(state.TxtSc), units.stress);
-  WriteProperty(out, "Poisson Ratio of Concrete", 0.15, nullptr);
+  WriteProperty(out, "Poisson Ratio of Concrete", kPoisson, nullptr);
   WriteProperty(out, "Modulus of Subgrade Reaction,k", LeadingNumber(state.Txtk), units.subgrade);
 }
 

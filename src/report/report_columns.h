@@ -16,7 +16,6 @@ class ReportLines {
   ReportLines& EndLine();
   ReportLines& EmptyLines(int count);
 
-  int Column() const { return column_; }
   const std::string& Str() const { return text_; }
 
  private:

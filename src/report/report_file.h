@@ -24,8 +24,6 @@ class TemporaryReportFile {
   Outcome Write(const ProgramState& state);
   // The file's lines, each without its line end.
   Outcome ReadLines(std::vector<std::string>& lines) const;
-  // Where the report was written; empty before a successful Write.
-  const std::string& Path() const { return path_; }
 
  private:
   void Remove();

@@ -12,7 +12,7 @@ struct DesignInputs {
   double e = 0;   // elastic modulus of concrete
   double sc = 0;  // flexural strength of concrete
   double k = 0;   // modulus of subgrade reaction
-  double mu = 0.15;
+  double mu = 0;  // Poisson's ratio of the concrete, set by the design from the engine's
 
   bool operator==(const DesignInputs&) const = default;
 };

@@ -6,8 +6,8 @@
 #include <array>
 
 #include "engine/design_thickness.h"
-#include "units/typical_range.h"
 #include "units/conversion.h"
+#include "units/typical_range.h"
 
 namespace {
 

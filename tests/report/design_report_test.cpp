@@ -126,6 +126,10 @@ TEST(ReportFormats, FixedAndScientificRoundTheirDigitTextHalfAwayFromZero) {
   EXPECT_EQ(FixedFormat(0.125f, 2), "0.13");
   EXPECT_EQ(FixedFormat(2.675f, 2), "2.68");
   EXPECT_EQ(ScientificFormat(1.005e-120), "1.01E-120");
+  // A pass count of 5 a year has the exponent +00, not -00; the neighbours on either side of it.
+  EXPECT_EQ(ScientificFormat(5), "5.00E+00");
+  EXPECT_EQ(ScientificFormat(0.5), "5.00E-01");
+  EXPECT_EQ(ScientificFormat(12345), "1.23E+04");
 }
 
 }  // namespace

@@ -1,0 +1,32 @@
+# Proves from the build itself that the core uses no Qt: every file of the core library compiles with no
+# Qt include path or definition, and the library links no Qt module.
+# Run: cmake -DCOMMANDS=<compile_commands.json> -DLINKS=<file listing the core's link libraries> -P ...
+file(READ "${COMMANDS}" commands)
+string(JSON count LENGTH "${commands}")
+set(coreFiles 0)
+set(violations "")
+math(EXPR last "${count} - 1")
+foreach(i RANGE ${last})
+  string(JSON command GET "${commands}" ${i} command)
+  if(NOT command MATCHES "/ripades_core\\.dir/")
+    continue()
+  endif()
+  math(EXPR coreFiles "${coreFiles} + 1")
+  if(command MATCHES "[Qq][Tt]6|-DQT_")
+    string(JSON file GET "${commands}" ${i} file)
+    string(APPEND violations "  ${file} compiles with Qt\n")
+  endif()
+endforeach()
+if(coreFiles EQUAL 0)
+  string(APPEND violations "  no file of the core library is in ${COMMANDS}\n")
+endif()
+
+file(READ "${LINKS}" links)
+if(links MATCHES "Qt")
+  string(APPEND violations "  the core library links ${links}\n")
+endif()
+
+if(violations)
+  message(FATAL_ERROR "The core must build without Qt:\n${violations}")
+endif()
+message(STATUS "${coreFiles} files of the core compile without Qt")

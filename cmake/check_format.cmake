@@ -1,0 +1,35 @@
+# Fails when a C++ file under the given folders is not as .clang-format lays it out, naming each file.
+# Run: cmake -DCLANG_FORMAT=<program> -DROOT=<folder holding .clang-format> -DFOLDERS="src;app;..." -P ...
+set(files "")
+foreach(folder IN LISTS FOLDERS)
+  file(GLOB_RECURSE found "${ROOT}/${folder}/*.cpp" "${ROOT}/${folder}/*.h")
+  list(APPEND files ${found})
+endforeach()
+list(LENGTH files count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "no C++ files under ${FOLDERS}")
+endif()
+
+# One run over all files; clang-format names each misformatted file in its "FILE:LINE:COL: error:" lines.
+execute_process(COMMAND ${CLANG_FORMAT} --dry-run -Werror --style=file:${ROOT}/.clang-format ${files}
+                RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE errors)
+set(misformatted "")
+if(NOT status EQUAL 0)
+  string(REGEX MATCHALL "[^\n:]+:[0-9]+:[0-9]+: error:" places "${errors}")
+  foreach(place IN LISTS places)
+    string(REGEX REPLACE ":[0-9]+:[0-9]+: error:$" "" file "${place}")
+    file(RELATIVE_PATH name "${ROOT}" "${file}")
+    string(FIND "${misformatted}" "  ${name}\n" known)
+    if(known EQUAL -1)
+      string(APPEND misformatted "  ${name}\n")
+    endif()
+  endforeach()
+  if(misformatted STREQUAL "")
+    set(misformatted "  ${errors}")
+  endif()
+endif()
+
+if(misformatted)
+  message(FATAL_ERROR "Not formatted as .clang-format lays it out (run clang-format -i):\n${misformatted}")
+endif()
+message(STATUS "${count} files formatted")
