@@ -91,7 +91,7 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
   }
   for (const std::string& input : options.inputs) {
     const bool documents = !options.pdfPath.empty() || !options.pdfFolder.empty();
-    BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity || documents);
+    BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity || documents, options.ratings);
     design.state.designResult.date = options.designDate;
     for (const std::string& warning : design.warnings) err << kPrefix << "warning: " << warning << '\n';
     if (design.status == kBatchOk && WriteReport(options, design, out) && WriteDocument(options, design) &&
@@ -99,8 +99,14 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
       out << SummaryLine(design) << '\n';
       if (design.evaluation) WriteEvaluation(*design.evaluation, design.state.Lbunith, design.state.IsMetric(), out);
       if (options.sensitivity && design.sensitivity) WriteSensitivity(*design.sensitivity, design.state.Lbunith, out);
+      if (design.ratings) WriteMixRatings(*design.ratings, out);
     }
     if (design.status != kBatchOk) err << kPrefix << design.error << '\n';
+    if (design.status == kBatchOk && design.ratings)
+      for (const std::string& error : RatingErrors(*design.ratings, design.file)) {
+        err << kPrefix << error << '\n';
+        run.status = std::max(run.status, kBatchFailed);
+      }
     if (!options.sensitivity) design.sensitivity.reset();  // made for the document alone
     run.status = std::max(run.status, design.status);
     run.designs.push_back(std::move(design));
