@@ -93,6 +93,7 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
     const bool documents = !options.pdfPath.empty() || !options.pdfFolder.empty();
     BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity || documents, options.ratings);
     design.state.designResult.date = options.designDate;
+    const bool designed = design.status == kBatchOk;
     for (const std::string& warning : design.warnings) err << kPrefix << "warning: " << warning << '\n';
     if (design.status == kBatchOk && WriteReport(options, design, out) && WriteDocument(options, design) &&
         Analyse(options, design) && options.summaryLines && options.reportPath != "-") {
@@ -102,7 +103,11 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
       if (design.ratings) WriteMixRatings(*design.ratings, out);
     }
     if (design.status != kBatchOk) err << kPrefix << design.error << '\n';
-    if (design.status == kBatchOk && design.ratings)
+    if (!designed && design.ratings && !design.ratings->empty() && options.summaryLines) {
+      out << design.file << ": " << kNoThickness << '\n';
+      WriteMixRatings(*design.ratings, out);
+    }
+    if (design.ratings)
       for (const std::string& error : RatingErrors(*design.ratings, design.file)) {
         err << kPrefix << error << '\n';
         run.status = std::max(run.status, kBatchFailed);
