@@ -53,5 +53,3 @@ void BM_EvaluateAircraft(benchmark::State& st) {
 BENCHMARK(BM_EvaluateAircraft)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

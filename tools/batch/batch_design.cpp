@@ -39,7 +39,8 @@ InputCheck CheckMaterialInputs(const ProgramState& state, const std::string& fil
   return check;
 }
 
-BatchDesign DesignInputFile(const std::string& file, const std::string& libraryPath, bool withSensitivity) {
+BatchDesign DesignInputFile(const std::string& file, const std::string& libraryPath, bool withSensitivity,
+                            bool withRatings) {
   BatchDesign design;
   design.file = file;
   const InputFileResult read = LoadInputFile(design.state, file, libraryPath);
@@ -47,6 +48,8 @@ BatchDesign DesignInputFile(const std::string& file, const std::string& libraryP
     return Failed(std::move(design), kBatchFailed, file + ": Incorrect Input File! (line 8 is not \"***Aircraft\")");
   if (read.status != ReadStatus::kLoaded) return Failed(std::move(design), kBatchFailed, read.message);
 
+  // The ratings are the aircraft's own: made for every file read, designed or not.
+  if (withRatings) design.ratings = RateMix(design.state);
   InputCheck check = CheckMaterialInputs(design.state, file);
   design.warnings = std::move(check.warnings);
   if (!check.errors.empty()) {

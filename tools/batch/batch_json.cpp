@@ -62,13 +62,39 @@ QJsonArray SensitivityCases(const Sensitivity& sensitivity) {
   return cases;
 }
 
+// Each mix aircraft's ACR on the four subgrades, unrounded, or null and the reason.
+void AddRatings(QJsonArray& aircraft, const std::vector<AircraftRating>& ratings) {
+  for (qsizetype i = 0; i < aircraft.size() && i < static_cast<qsizetype>(ratings.size()); ++i) {
+    QJsonObject item = aircraft[i].toObject();
+    const AcrSet& set = ratings[static_cast<std::size_t>(i)].set;
+    if (set.ok) {
+      QJsonObject acr;
+      for (SubgradeCategory c : kSubgradeCategories)
+        acr[QString(QChar(SubgradeLetter(c)))] = Number(set.acr[static_cast<std::size_t>(c)]);
+      item["acr"] = acr;
+    } else {
+      item["acr"] = QJsonValue(QJsonValue::Null);
+      item["acr_error"] = Text(set.error);
+    }
+    aircraft[i] = item;
+  }
+}
+
 }  // namespace
 
 QByteArray DesignsToJson(const std::vector<BatchDesign>& designs) {
   QJsonArray array;
   for (const BatchDesign& d : designs) {
     if (d.status != kBatchOk) {
-      array.append(QJsonObject{{"file", Text(d.file)}, {"error", Text(d.error)}});
+      QJsonObject failed{{"file", Text(d.file)}, {"error", Text(d.error)}};
+      if (d.ratings && !d.ratings->empty()) {
+        // The file was read: its aircraft are rated though not designed.
+        QJsonArray aircraft;
+        for (const AircraftRating& r : *d.ratings) aircraft.append(QJsonObject{{"row", r.row}, {"name", Text(r.name)}});
+        AddRatings(aircraft, *d.ratings);
+        failed["aircraft"] = aircraft;
+      }
+      array.append(failed);
       continue;
     }
     QJsonObject result{
@@ -76,8 +102,10 @@ QByteArray DesignsToJson(const std::vector<BatchDesign>& designs) {
         {"caption", Text(d.state.lbh)},
         {"unit", Text(d.state.Lbunith)},
         {"thickness_in", Number(d.state.designResult.thicknessIn)},
-        {"aircraft", AircraftResults(d.state)},
     };
+    QJsonArray aircraft = AircraftResults(d.state);
+    if (d.ratings) AddRatings(aircraft, *d.ratings);
+    result["aircraft"] = aircraft;
     if (d.evaluation) result["evaluation"] = Evaluation(d);
     if (d.sensitivity) result["sensitivity"] = SensitivityCases(*d.sensitivity);
     array.append(result);

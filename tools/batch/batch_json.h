@@ -14,4 +14,7 @@
 // and the aircraft's damage ratios at that thickness. With --sensitivity, "sensitivity" holds one
 // object per scaled input: input ("E", "Sc", "k" or "departures"), factor, thickness_in and caption
 // (in the file's unit, as the window shows it), or thickness_in null, caption "no thickness" and error.
+// With --acr, each aircraft has "acr": {"A": .., "B": .., "C": .., "D": ..} (unrounded), or "acr": null
+// and the reason as "acr_error"; an input that was read but not designed then also has "aircraft", each
+// with its row, name and rating.
 QByteArray DesignsToJson(const std::vector<BatchDesign>& designs);

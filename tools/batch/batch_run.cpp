@@ -110,16 +110,27 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
   if (!library.message.empty()) err << kPrefix << "warning: " << library.message << '\n';
   for (const std::string& input : options.inputs) {
     const bool documents = !options.pdfPath.empty() || !options.pdfFolder.empty();
-    BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity || documents);
+    BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity || documents, options.ratings);
     design.state.designResult.date = options.designDate;
+    const bool designed = design.status == kBatchOk;
     for (const std::string& warning : design.warnings) err << kPrefix << "warning: " << warning << '\n';
     if (design.status == kBatchOk && WriteReport(options, design, out) && WriteDocument(options, details, design) &&
         Analyse(options, design) && options.summaryLines && options.reportPath != "-") {
       out << SummaryLine(design) << '\n';
       if (design.evaluation) WriteEvaluation(*design.evaluation, design.state.Lbunith, design.state.IsMetric(), out);
       if (options.sensitivity && design.sensitivity) WriteSensitivity(*design.sensitivity, design.state.Lbunith, out);
+      if (design.ratings) WriteMixRatings(*design.ratings, out);
     }
     if (design.status != kBatchOk) err << kPrefix << design.error << '\n';
+    if (!designed && design.ratings && !design.ratings->empty() && options.summaryLines) {
+      out << design.file << ": " << kNoThickness << '\n';
+      WriteMixRatings(*design.ratings, out);
+    }
+    if (design.ratings)
+      for (const std::string& error : RatingErrors(*design.ratings, design.file)) {
+        err << kPrefix << error << '\n';
+        run.status = std::max(run.status, kBatchFailed);
+      }
     if (!options.sensitivity) design.sensitivity.reset();  // made for the document alone
     run.status = std::max(run.status, design.status);
     run.designs.push_back(std::move(design));

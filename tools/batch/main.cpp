@@ -11,6 +11,7 @@
 #include "aircraft/library_reader.h"
 #include "analysis/design_document.h"
 #include "batch_json.h"
+#include "batch_rating.h"
 #include "batch_run.h"
 #include "ui/document/document_pdf.h"
 
@@ -51,8 +52,8 @@ int main(int argc, char* argv[]) {
   parser.setApplicationDescription(
       "Designs the rigid pavement thickness of each input data file (.inp), read as the RIPADES window "
       "reads it, and prints one line per file: the file, the design thickness and its unit.\n"
-      "Exit status: 0 all designed; 1 a file, the library, a design, a report or a document failed, or --pdf "
-      "was given several inputs; "
+      "Exit status: 0 all designed; 1 a file, the library, a design, a report, a document or an aircraft's ACR "
+      "failed, or --pdf was given several inputs; "
       "2 E, Sc or k is not a number of 0 or more; 64 wrong command line.");
   parser.addHelpOption();
   parser.addVersionOption();
@@ -76,7 +77,12 @@ int main(int argc, char* argv[]) {
       "Title and signature blocks of the design documents: \"key: value\" lines, the keys project, "
       "airport, pavement area, designed by, checked by, revision and notes.",
       "FILE");
-  parser.addOptions({library, report, reportDir, json, evaluate, curve, sensitivity, pdf, pdfDir, pageSize, details});
+  const QCommandLineOption acr(
+      "acr", "Also give each mix aircraft's ACR (ICAO aircraft classification rating) on subgrades A, B, C and D.");
+  const QCommandLineOption acrLibrary(
+      "acr-library", "Print the ACR of every library aircraft as CSV (name, gross weight in lb, ACR A, B, C, D).");
+  parser.addOptions({library, report, reportDir, json, evaluate, curve, sensitivity, pdf, pdfDir, pageSize, details,
+                     acr, acrLibrary});
   parser.addPositionalArgument("INPUT.inp", "Input data files to design.", "INPUT.inp...");
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -90,6 +96,15 @@ int main(int argc, char* argv[]) {
   options.libraryPath = parser.isSet(library)
                             ? parser.value(library).toStdString()
                             : QDir(QCoreApplication::applicationDirPath()).filePath(kLibraryFileName).toStdString();
+  if (parser.isSet(acrLibrary)) {
+    if (!parser.positionalArguments().isEmpty()) {
+      std::cerr << "ripades-batch: --acr-library rates the library alone and takes no input data file (see --help)\n";
+      return kBatchUsage;
+    }
+    const int status = WriteLibraryRatings(options.libraryPath, std::cout, std::cerr);
+    std::cout.flush();
+    return status;
+  }
   options.inputs = ToStrings(parser.positionalArguments());
   options.reportPath = parser.value(report).toStdString();
   options.reportFolder = parser.value(reportDir).toStdString();
@@ -97,6 +112,7 @@ int main(int argc, char* argv[]) {
   options.evaluateThickness = parser.value(evaluate).toStdString();
   options.curvePath = parser.value(curve).toStdString();
   options.sensitivity = parser.isSet(sensitivity);
+  options.ratings = parser.isSet(acr);
   options.pdfPath = parser.value(pdf).toStdString();
   options.pdfFolder = parser.value(pdfDir).toStdString();
   const QString paper = parser.value(pageSize).toLower();
