@@ -1,6 +1,6 @@
 # Fails when a folder of src/ includes a folder above it in the layer order, so the folders stay a
 # stack that reads and tests from the bottom up. Run: cmake -DSRC=<src folder> -P check_layers.cmake
-set(layers state services units aircraft engine project report analysis ui)
+set(layers state services units aircraft engine layered rating project report analysis ui)
 
 get_filename_component(SRC "${SRC}" ABSOLUTE)
 set(violations "")

@@ -8,6 +8,7 @@
 #include "analysis/mix_analysis.h"
 #include "analysis/sensitivity.h"
 #include "engine/design_thickness.h"
+#include "rating/pavement_rating.h"
 #include "state/program_state.h"
 
 // Exit statuses of ripades-batch; a run ends with the largest status of its files.
@@ -37,6 +38,7 @@ struct BatchDesign {
   ProgramState state;                      // after the design: thickness caption, unit, the design's record
   std::optional<MixDamage> evaluation;     // the damage at the thickness asked with --evaluate
   std::optional<Sensitivity> sensitivity;  // with --sensitivity: the designs of the scaled inputs
+  std::optional<PavementRating> rating;    // with --rating: of the design, or of the slab evaluated
 };
 
 // Reads the file exactly as "&Read Data From File..." does (reset with the library, then the file),

@@ -56,6 +56,7 @@ bool Analyse(const BatchOptions& options, BatchDesign& design) {
   if (!options.evaluateThickness.empty() && !(done = EvaluateAtThickness(design, options.evaluateThickness)))
     failure = kBatchBadInput;
   if (done && !options.curvePath.empty()) done = WriteCurveCsv(design, options.curvePath);
+  if (done && options.rating) RateBatchSlab(design);
   if (done) return true;
   design.status = failure;
   design.error = design.file + ": " + done.message;
@@ -99,8 +100,14 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
       out << SummaryLine(design) << '\n';
       if (design.evaluation) WriteEvaluation(*design.evaluation, design.state.Lbunith, design.state.IsMetric(), out);
       if (options.sensitivity && design.sensitivity) WriteSensitivity(*design.sensitivity, design.state.Lbunith, out);
+      if (design.rating) WriteRating(*design.rating, design.state.IsMetric(), out);
     }
     if (design.status != kBatchOk) err << kPrefix << design.error << '\n';
+    // An aircraft without an ACR leaves the others rated, and fails the run.
+    for (const std::string& error : RatingErrors(design)) {
+      err << kPrefix << error << '\n';
+      run.status = std::max(run.status, kBatchFailed);
+    }
     if (!options.sensitivity) design.sensitivity.reset();  // made for the document alone
     run.status = std::max(run.status, design.status);
     run.designs.push_back(std::move(design));

@@ -17,6 +17,7 @@ struct BatchOptions {
   std::string evaluateThickness;  // evaluate each design at this thickness (file's unit); empty for none
   std::string curvePath;          // the one input's damage curve as CSV; empty for none
   bool sensitivity = false;       // also design each input with E, Sc, k or the departures scaled
+  bool rating = false;            // also rate the slab designed (or evaluated): its PCR, each aircraft's ACR
   std::string pdfPath;            // the one input's design document; empty for none
   std::string pdfFolder;          // one "<name>.pdf" design document per input; empty for none
   std::string designDate;         // the day the designs are made, as their documents show it

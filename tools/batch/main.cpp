@@ -67,11 +67,14 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption sensitivity(
       "sensitivity",
       "Also design each input with E, Sc and k scaled by 0.8, 0.9, 1.1 and 1.2 and the departures by 0.5 and 2.");
+  const QCommandLineOption rating(
+      "rating",
+      "Also rate the slab designed (or evaluated with --evaluate): its PCR and each aircraft's ACR against it.");
   const QCommandLineOption pdf("pdf", "Write the design document of the one input to FILE.pdf.", "FILE.pdf");
   const QCommandLineOption pdfDir("pdf-dir", "Write the design document of each input to DIR/<name>.pdf.", "DIR");
   const QCommandLineOption pageSize("page-size", "Paper of the design documents: a4 (default) or letter.", "SIZE",
                                     "a4");
-  parser.addOptions({library, report, reportDir, json, evaluate, curve, sensitivity, pdf, pdfDir, pageSize});
+  parser.addOptions({library, report, reportDir, json, evaluate, curve, sensitivity, rating, pdf, pdfDir, pageSize});
   parser.addPositionalArgument("INPUT.inp", "Input data files to design.", "INPUT.inp...");
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -92,6 +95,7 @@ int main(int argc, char* argv[]) {
   options.evaluateThickness = parser.value(evaluate).toStdString();
   options.curvePath = parser.value(curve).toStdString();
   options.sensitivity = parser.isSet(sensitivity);
+  options.rating = parser.isSet(rating);
   options.pdfPath = parser.value(pdf).toStdString();
   options.pdfFolder = parser.value(pdfDir).toStdString();
   const QString paper = parser.value(pageSize).toLower();
