@@ -36,8 +36,8 @@ double EquivalentDepartures(double departures, double mixDamage, double ownDamag
   return departures * mixDamage / ownDamage;
 }
 
-std::optional<double> MaxAllowableGrossWeight(const DesignInputs& inputs, const MixAircraft& aircraft, double departures,
-                                              double hIn, std::string* noPcr) {
+std::optional<double> MaxAllowableGrossWeight(const DesignInputs& inputs, const MixAircraft& aircraft,
+                                              double departures, double hIn, std::string* noPcr) {
   const auto damageAt = [&](double weight) {
     AircraftData data = aircraft.data;
     data.grossWeight = weight;
@@ -112,8 +112,8 @@ PavementRating RateSlab(const DesignBasis& basis, double hIn) {
   r.damage = EvaluateMix(basis, hIn, &rows);
   for (const MixAircraft& m : basis.mix) r.aircraftDamage.push_back(rows.damageRatioPct[m.row] / 100.0f);
   if (!std::isfinite(r.damage)) {
-    r.outcome = Outcome::Failure("no rating: the damage of the mix at " + FormatDecimals(hIn, 2) +
-                                 " in cannot be computed");
+    r.outcome =
+        Outcome::Failure("no rating: the damage of the mix at " + FormatDecimals(hIn, 2) + " in cannot be computed");
     return r;
   }
 
@@ -121,8 +121,7 @@ PavementRating RateSlab(const DesignBasis& basis, double hIn) {
   const MixAircraft& critical = basis.mix[r.critical];
   r.criticalRow = critical.row;
   r.criticalName = critical.name;
-  r.equivalentDepartures =
-      EquivalentDepartures(critical.data.departures, r.damage, r.aircraftDamage[r.critical]);
+  r.equivalentDepartures = EquivalentDepartures(critical.data.departures, r.damage, r.aircraftDamage[r.critical]);
   if (const std::optional<double> weight =
           MaxAllowableGrossWeight(basis.inputs, critical, r.equivalentDepartures, hIn, &r.noPcr)) {
     r.maxGrossWeightLb = *weight;

@@ -11,7 +11,8 @@
 
 // Said instead of a maximum allowable weight, and so of a PCR, when even ten times the critical
 // aircraft's gross weight does less than a damage of 1.
-inline constexpr const char* kNoPcrTenTimes = "no PCR: the slab carries more than ten times the critical aircraft's weight";
+inline constexpr const char* kNoPcrTenTimes =
+    "no PCR: the slab carries more than ten times the critical aircraft's weight";
 
 // The mix aircraft with the largest damage, the first in mix order on a tie; damages in mix order.
 std::size_t CriticalAircraft(const std::vector<float>& damages);
@@ -24,8 +25,8 @@ double EquivalentDepartures(double departures, double mixDamage, double ownDamag
 // (pass-to-coverage ratio included) unchanged, has a damage of at most 1 at thickness hIn: bisection
 // between 1 lb and ten times its gross weight to 0.01 lb. Nothing, and why in `noPcr`, when ten times
 // its weight stays below a damage of 1 or 1 lb already reaches it.
-std::optional<double> MaxAllowableGrossWeight(const DesignInputs& inputs, const MixAircraft& aircraft, double departures,
-                                              double hIn, std::string* noPcr = nullptr);
+std::optional<double> MaxAllowableGrossWeight(const DesignInputs& inputs, const MixAircraft& aircraft,
+                                              double departures, double hIn, std::string* noPcr = nullptr);
 
 // The gross weight (lb) at which the aircraft's ACR on the category equals the PCR, by a secant search
 // on the ACR from its own weight to 0.1 %; acrAtOwnWeight is its ACR there. Nothing, and the reason in
@@ -42,10 +43,10 @@ struct RatedAircraft {
   int row = 0;
   std::string name;
   double grossWeightLb = 0;
-  AcrSet acr;                      // its ACR on A..D at its own weight, or why there is none
-  bool withinPcr = false;          // its ACR on the slab's category is at most the PCR
+  AcrSet acr;                            // its ACR on A..D at its own weight, or why there is none
+  bool withinPcr = false;                // its ACR on the slab's category is at most the PCR
   std::optional<double> weightForPcrLb;  // its largest weight for operation without restriction
-  std::string weightError;         // when there is a PCR but no such weight: why
+  std::string weightError;               // when there is a PCR but no such weight: why
 };
 
 struct PavementRating {
