@@ -68,9 +68,9 @@ void WriteRating(const PavementRating& rating, bool metric, std::ostream& out) {
     return;
   }
   const double shown = metric ? rating.thicknessIn * kLengthFactor : rating.thicknessIn;
-  out << "  " << (rating.hasPcr ? rating.code : rating.noPcr) << " at " << NumberText(shown) << (metric ? " cm" : " in")
-      << ", subgrade " << SubgradeLetter(rating.category) << " (E = " << FormatDecimals(rating.subgradeModulusMpa, 1)
-      << " MPa)\n";
+  out << "  rating at " << FormatDecimals(shown, 1) << (metric ? " cm" : " in") << ", subgrade "
+      << SubgradeLetter(rating.category) << " (E = " << FormatDecimals(rating.subgradeModulusMpa, 1)
+      << " MPa): " << (rating.hasPcr ? rating.code : rating.noPcr) << '\n';
   out << "  critical aircraft " << rating.criticalName << ": " << FormatDecimals(rating.equivalentDepartures, 1)
       << " equivalent departures";
   if (rating.hasPcr) out << ", maximum allowable gross weight " << WeightText(rating.maxGrossWeightLb, metric);

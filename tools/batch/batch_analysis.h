@@ -31,7 +31,7 @@ void RateBatchSlab(BatchDesign& design);
 // Each aircraft of the rating whose values make no gear, as "<file>: no ACR for \"<name>\": <why>".
 std::vector<std::string> RatingErrors(const BatchDesign& design);
 
-// Lines after a file's summary: "  PCR 938/R/B/W/T at 17.9 in, subgrade B (E = 123.4 MPa)", the
+// Lines after a file's summary: "  rating at 17.9 in, subgrade B (E = 123.4 MPa): PCR 938/R/B/W/T", the
 // critical aircraft's line, then one line per aircraft "    B737-800: ACR 501/523/538/554 (A/B/C/D),
 // within the PCR, at most 198765 lb"; weights in lb, or kN when metric. A slab without a rating has
 // the one line "  <why>".
