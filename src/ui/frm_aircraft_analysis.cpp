@@ -52,7 +52,9 @@ void frmAircraft::mnuEvaluateThickness_Click() {
     services_.messages.MsgBox(evaluated.message, kMsgOk, kProgramName);
     return;
   }
-  analysis_->Open(state_)->ShowEvaluation(mix, state_.IsMetric());
+  frmAnalysis* window = analysis_->Open(state_);
+  window->ShowEvaluation(mix, state_.IsMetric());
+  window->RateEvaluation(PrepareDesign(state_), mix.thicknessIn, state_.IsMetric());
 }
 
 void frmAircraft::mnuExportReport_Click() {

@@ -17,6 +17,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class QTabWidget;
+class RatingView;
 class SensitivityView;
 
 // Modeless; Escape closes it. The charts show the design handed in last and the evaluation panel the
@@ -36,6 +37,8 @@ class frmAnalysis : public QDialog {
   void ShowSensitivity(const Sensitivity& sensitivity);
   // Shows the damage of a slab, each aircraft's damage ratio and the structural life left.
   void ShowEvaluation(const MixDamage& mix, bool metric);
+  // Rates the evaluated slab, of thickness hIn, for the data it was evaluated against.
+  void RateEvaluation(const DesignBasis& basis, double hIn, bool metric);
 
   // "Export...": saves the charts of the view shown (damage or sensitivity) as one PNG or SVG picture.
   void cmdExport_Click();
@@ -56,6 +59,7 @@ class frmAnalysis : public QDialog {
   QTableWidget* GridEvaluation = nullptr;
   QTabWidget* tabViews = nullptr;
   SensitivityView* viewSensitivity = nullptr;
+  RatingView* viewRating = nullptr;
   QPushButton* cmdExport = nullptr;
   QPushButton* cmdClose = nullptr;
 };
