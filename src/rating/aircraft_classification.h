@@ -9,7 +9,7 @@
 // The four standard subgrades of the rigid ACR, from the strongest to the weakest.
 enum class SubgradeCategory { kA, kB, kC, kD };
 inline constexpr std::array<SubgradeCategory, 4> kSubgradeCategories{SubgradeCategory::kA, SubgradeCategory::kB,
-                                                                      SubgradeCategory::kC, SubgradeCategory::kD};
+                                                                     SubgradeCategory::kC, SubgradeCategory::kD};
 
 // 'A', 'B', 'C' or 'D'.
 char SubgradeLetter(SubgradeCategory category);
