@@ -42,6 +42,7 @@ RatingPanel::RatingPanel(const QString& title, const QString& name, QWidget* par
   GridRating->setObjectName("GridRating" + name);
   GridRating->setEditTriggers(QAbstractItemView::NoEditTriggers);
   GridRating->verticalHeader()->hide();
+  GridRating->verticalHeader()->setDefaultSectionSize(GridRating->fontMetrics().height() + 6);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(LbCode);
   layout->addWidget(barBusy);

@@ -238,6 +238,7 @@ void DocumentLayout::SensitivitySection(const DesignDocument& document) {
 }
 
 void DocumentLayout::RatingSection(const DesignDocument& document) {
+  if (document.ratingCode.empty()) return;  // a document made without its rating
   Heading(QStringLiteral("Pavement rating"), FactHeight() * 4);
   Title(Text(document.ratingCode));
   if (document.rating.empty()) return;
