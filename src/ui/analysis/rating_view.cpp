@@ -52,9 +52,21 @@ RatingPanel::RatingPanel(const QString& title, const QString& name, QWidget* par
 
 void RatingPanel::Rate(std::function<PavementRating()> work, bool metric) {
   if (dropped_) *dropped_ = true;
-  dropped_ = std::make_shared<std::atomic<bool>>(false);
+  dropped_.reset();
   rating_.reset();
   metric_ = metric;
+  waiting_ = std::move(work);
+  if (isVisible()) Start();
+  Show();
+}
+
+void RatingPanel::showEvent(QShowEvent* event) {
+  QGroupBox::showEvent(event);
+  if (waiting_) Start();
+}
+
+void RatingPanel::Start() {
+  dropped_ = std::make_shared<std::atomic<bool>>(false);
   // A rating dropped before its turn on the pool is not made at all.
   const auto dropped = dropped_;
   auto* watcher = new QFutureWatcher<std::optional<PavementRating>>(this);
@@ -65,11 +77,11 @@ void RatingPanel::Rate(std::function<PavementRating()> work, bool metric) {
     dropped_.reset();
     Show();
   });
-  watcher->setFuture(QtConcurrent::run([work = std::move(work), dropped]() -> std::optional<PavementRating> {
+  watcher->setFuture(QtConcurrent::run([work = std::move(waiting_), dropped]() -> std::optional<PavementRating> {
     if (*dropped) return std::nullopt;
     return work();
   }));
-  Show();
+  waiting_ = nullptr;
 }
 
 void RatingPanel::SetMetric(bool metric) {
@@ -80,13 +92,14 @@ void RatingPanel::SetMetric(bool metric) {
 void RatingPanel::Clear(const QString& note) {
   if (dropped_) *dropped_ = true;
   dropped_.reset();
+  waiting_ = nullptr;
   rating_.reset();
   Show();
   LbCode->setText(note);
 }
 
 void RatingPanel::Show() {
-  const bool running = dropped_ != nullptr;
+  const bool running = dropped_ != nullptr || waiting_ != nullptr;
   barBusy->setVisible(running);
   GridRating->clear();
   GridRating->setRowCount(0);

@@ -16,8 +16,9 @@ class QProgressBar;
 class QTableWidget;
 
 // One slab's rating: the code in large type, its figures and a table of the mix aircraft. A rating is
-// made on the thread pool; while it runs the panel says so with a busy bar, and a rating asked for
-// later (or a Clear) drops the one running, whose result is never shown.
+// made on the thread pool once the panel is shown (a tab never looked at costs nothing); until it ends
+// the panel says so with a busy bar, and a rating asked for later (or a Clear) drops the one waiting or
+// running, whose result is never shown.
 class RatingPanel : public QGroupBox {
   Q_OBJECT
 
@@ -31,9 +32,14 @@ class RatingPanel : public QGroupBox {
   // Drops the rating (and the one running) and shows the note instead.
   void Clear(const QString& note);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void Start();
   void Show();
 
+  std::function<PavementRating()> waiting_;     // the rating to make once shown
   std::shared_ptr<std::atomic<bool>> dropped_;  // of the rating running, if any
   std::optional<PavementRating> rating_;
   bool metric_ = false;
