@@ -3,14 +3,10 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cmath>
-#include <exception>
-#include <mutex>
-#include <system_error>
-#include <thread>
 
 #include "engine/design_thickness.h"
+#include "engine/side_by_side.h"
 #include "units/conversion.h"
 #include "units/number_text.h"
 
@@ -116,35 +112,16 @@ Sensitivity DesignSensitivity(const ProgramState& state) {
   ProgramState base = state;
   Outcome baseDesigned;
   // The designs are independent, each on its own copy of the state, so they run side by side on the
-  // processor's cores; the unscaled design is task number -1. Each result has its own slot.
-  std::atomic<int> next{-1};
-  std::mutex failedLock;
-  std::exception_ptr failed;  // the first exception of a thread, raised again once all have ended
-  const auto work = [&] {
-    try {
-      for (int i; (i = next++) < static_cast<int>(tasks.size());) {
-        if (i < 0)
+  // processor's cores; the unscaled design is task number 0. Each result has its own slot.
+  RunSideBySide(
+      static_cast<int>(tasks.size()) + 1,
+      [&](int i) {
+        if (i == 0)
           baseDesigned = DesignThickness(base);
         else
-          s.cases[static_cast<std::size_t>(i)] = DesignCase(state, tasks[i].input, tasks[i].factor);
-      }
-    } catch (...) {
-      const std::lock_guard<std::mutex> lock(failedLock);
-      if (!failed) failed = std::current_exception();
-    }
-  };
-  const unsigned helpers = std::min(std::max(std::thread::hardware_concurrency(), 1u), kMostThreads) - 1;
-  std::vector<std::thread> threads;
-  for (unsigned t = 0; t < helpers; ++t) {
-    try {
-      threads.emplace_back(work);
-    } catch (const std::system_error&) {
-      break;  // fewer threads take longer, with the same results
-    }
-  }
-  work();
-  for (std::thread& t : threads) t.join();
-  if (failed) std::rethrow_exception(failed);
+          s.cases[static_cast<std::size_t>(i - 1)] = DesignCase(state, tasks[i - 1].input, tasks[i - 1].factor);
+      },
+      kMostThreads);
 
   if (!(s.outcome = baseDesigned)) {
     s.cases.clear();

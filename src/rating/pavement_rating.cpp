@@ -6,6 +6,7 @@
 
 #include "engine/design_thickness.h"
 #include "engine/evaluate_aircraft.h"
+#include "engine/side_by_side.h"
 #include "rating/subgrade_category.h"
 #include "units/number_text.h"
 
@@ -137,9 +138,12 @@ PavementRating RateSlab(const DesignBasis& basis, double hIn) {
     }
   }
 
+  // Each aircraft's ratings are independent of the others': they are made side by side.
   const int category = static_cast<int>(r.category);
-  for (const MixAircraft& m : basis.mix) {
-    RatedAircraft a;
+  r.aircraft.resize(basis.mix.size());
+  RunSideBySide(static_cast<int>(basis.mix.size()), [&](int i) {
+    const MixAircraft& m = basis.mix[static_cast<std::size_t>(i)];
+    RatedAircraft& a = r.aircraft[static_cast<std::size_t>(i)];
     a.row = m.row;
     a.name = m.name;
     a.grossWeightLb = m.data.grossWeight;
@@ -148,8 +152,7 @@ PavementRating RateSlab(const DesignBasis& basis, double hIn) {
       a.withinPcr = a.acr.acr[category] <= r.pcr;
       a.weightForPcrLb = WeightForPcr(m.data, r.category, r.pcr, a.acr.acr[category], &a.weightError);
     }
-    r.aircraft.push_back(std::move(a));
-  }
+  });
   return r;
 }
 

@@ -68,8 +68,8 @@ struct PavementRating {
   std::vector<RatedAircraft> aircraft;  // mix order
 };
 
-// Rates the slab of thickness hIn for the basis's inputs and mix. A pure function: safe to call from
-// several threads at once.
+// Rates the slab of thickness hIn for the basis's inputs and mix, the mix aircraft side by side on the
+// processor's cores. A pure function: safe to call from several threads at once.
 PavementRating RateSlab(const DesignBasis& basis, double hIn);
 
 // Rates a design's slab, unless its mix is empty or no slab up to the thickest one carries it.
