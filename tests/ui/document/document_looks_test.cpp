@@ -1,5 +1,5 @@
 // The design document's pages as pictures: the English mixed fleet and the metric regional mix with
-// their sensitivity designs, written as A4 PDFs, rendered page by page and compared with golden PNGs.
+// their sensitivity designs and ratings, written as A4 PDFs, rendered page by page and compared with golden PNGs.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "analysis/design_document.h"
+#include "analysis/rating_section.h"
 #include "analysis/sensitivity.h"
 #include "golden/example_states.h"
 #include "support/golden_image.h"
@@ -43,6 +44,7 @@ TEST_P(DocumentLooks, EveryPageLooksAsBefore) {
       "subgrade, the check for the 2027 tender";
   DesignDocument document;
   ASSERT_TRUE(BuildDesignDocument(state, DesignSensitivity(state), document).ok);
+  AddRatingSection(RateDesign(state.designResult), state.IsMetric(), document);
 
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
