@@ -52,5 +52,3 @@ void BM_EvaluateAircraft(benchmark::State& st) {
 BENCHMARK(BM_EvaluateAircraft)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -1,46 +1,37 @@
-// Benchmarks of the rating of a designed slab: the 6-aircraft example and a mix of 20 aircraft.
+// Benchmarks of the classification rating: one aircraft on the four subgrades, and the whole library.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <string>
+#include <vector>
 
-#include "engine/design_thickness.h"
-#include "project/input_file_reader.h"
-#include "rating/pavement_rating.h"
+#include "aircraft/library_reader.h"
+#include "engine/prepared_design.h"
+#include "rating/aircraft_classification.h"
 
 namespace {
 
-std::filesystem::path ProgramFolder() { return std::filesystem::read_symlink("/proc/self/exe").parent_path(); }
+// The published dual-tandem example: 400,000 lb, 47.5 % on the gear, 200 psi, 30 in by 55 in.
+void BM_AircraftRatings(benchmark::State& st) {
+  const AircraftData dualTandem{400000, 1200, 47.5, 200, 4, 30, 55, 12.8};
+  for (auto _ : st) benchmark::DoNotOptimize(AircraftClassificationRatings(dualTandem));
+}
+BENCHMARK(BM_AircraftRatings)->Unit(benchmark::kMillisecond);
 
-// The design of the example file english_mixed_fleet.inp (6 aircraft).
-DesignResult ExampleDesign() {
+// The widest gear of the library: six wheels, 55 in by 2 × 57 in.
+void BM_AircraftRatingsSixWheels(benchmark::State& st) {
+  const AircraftData b777{777000, 300, 46.23, 221, 6, 55, 57, 13.7};
+  for (auto _ : st) benchmark::DoNotOptimize(AircraftClassificationRatings(b777));
+}
+BENCHMARK(BM_AircraftRatingsSixWheels)->Unit(benchmark::kMillisecond);
+
+// Every row of the shipped library, side by side on the processor's cores: measured in real time.
+void BM_LibraryRatings(benchmark::State& st) {
   ProgramState state;
-  LoadInputFile(state, RIPADES_EXAMPLES_DIR "/english_mixed_fleet.inp", (ProgramFolder() / "fly.dll").string());
-  DesignThickness(state);
-  return state.designResult;
+  ReadLibrary(state, (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "fly.dll").string());
+  std::vector<AircraftData> library;
+  for (int row = 1; row <= state.account; ++row) library.push_back(ReadAircraft(state.acdata[row]));
+  for (auto _ : st) benchmark::DoNotOptimize(AircraftClassificationRatingsOf(library));
 }
-
-// The design of library rows 11 to 30 (the B737-300 to the A330-300) at their library departures.
-DesignResult TwentyAircraftDesign() {
-  ProgramState state;
-  LoadInputFile(state, RIPADES_EXAMPLES_DIR "/english_mixed_fleet.inp", (ProgramFolder() / "fly.dll").string());
-  state.mixlist.fill(0);
-  for (int p = 1; p <= 20; ++p) state.mixlist[p] = static_cast<int16_t>(p + 10);
-  state.mixnext = 21;
-  DesignThickness(state);
-  return state.designResult;
-}
-
-void BM_RatingExample6(benchmark::State& st) {
-  const DesignResult design = ExampleDesign();
-  for (auto _ : st) benchmark::DoNotOptimize(RateDesign(design));
-}
-BENCHMARK(BM_RatingExample6)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_Rating20(benchmark::State& st) {
-  const DesignResult design = TwentyAircraftDesign();
-  for (auto _ : st) benchmark::DoNotOptimize(RateDesign(design));
-}
-BENCHMARK(BM_Rating20)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LibraryRatings)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -68,8 +68,6 @@ std::optional<ProgramState> ScaledState(const ProgramState& state, SensitivityIn
 
 namespace {
 
-constexpr unsigned kMostThreads = 8;
-
 SensitivityCase DesignCase(const ProgramState& state, SensitivityInput input, double factor) {
   SensitivityCase c;
   c.input = input;
@@ -112,16 +110,13 @@ Sensitivity DesignSensitivity(const ProgramState& state) {
   ProgramState base = state;
   Outcome baseDesigned;
   // The designs are independent, each on its own copy of the state, so they run side by side on the
-  // processor's cores; the unscaled design is task number 0. Each result has its own slot.
-  RunSideBySide(
-      static_cast<int>(tasks.size()) + 1,
-      [&](int i) {
-        if (i == 0)
-          baseDesigned = DesignThickness(base);
-        else
-          s.cases[static_cast<std::size_t>(i - 1)] = DesignCase(state, tasks[i - 1].input, tasks[i - 1].factor);
-      },
-      kMostThreads);
+  // processor's cores; the unscaled design is the first task. Each result has its own slot.
+  RunSideBySide(tasks.size() + 1, [&](std::size_t i) {
+    if (i == 0)
+      baseDesigned = DesignThickness(base);
+    else
+      s.cases[i - 1] = DesignCase(state, tasks[i - 1].input, tasks[i - 1].factor);
+  });
 
   if (!(s.outcome = baseDesigned)) {
     s.cases.clear();

@@ -32,19 +32,6 @@ Outcome CheckInput(double value, const char* what) {
   return Outcome::Failure(std::string("Cannot design: the ") + what + " must be a number above 0.");
 }
 
-AircraftData ReadAircraft(const LibraryRow& r) {
-  AircraftData a;
-  a.grossWeight = LeadingNumber(r[kFieldGrossWeight]);
-  a.departures = LeadingNumber(r[kFieldDepartures]);
-  a.gearLoadPct = LeadingNumber(r[kFieldGearLoadPct]);
-  a.tirePressure = LeadingNumber(r[kFieldTirePressure]);
-  a.wheelCount = LeadingNumber(r[kFieldWheelCount]);
-  a.dualSpacing = LeadingNumber(r[kFieldDualSpacing]);
-  a.tandemSpacing = LeadingNumber(r[kFieldTandemSpacing]);
-  a.contactWidth = LeadingNumber(r[kFieldContactWidth]);
-  return a;
-}
-
 // Checks one mix aircraft; `shown` is its row as the user sees it (in the unit system in force).
 Outcome CheckAircraft(const LibraryRow& english, const LibraryRow& shown, bool metric) {
   const std::string name = Quoted(shown[kFieldName]);
@@ -62,6 +49,19 @@ Outcome CheckAircraft(const LibraryRow& english, const LibraryRow& shown, bool m
 }
 
 }  // namespace
+
+AircraftData ReadAircraft(const LibraryRow& r) {
+  AircraftData a;
+  a.grossWeight = LeadingNumber(r[kFieldGrossWeight]);
+  a.departures = LeadingNumber(r[kFieldDepartures]);
+  a.gearLoadPct = LeadingNumber(r[kFieldGearLoadPct]);
+  a.tirePressure = LeadingNumber(r[kFieldTirePressure]);
+  a.wheelCount = LeadingNumber(r[kFieldWheelCount]);
+  a.dualSpacing = LeadingNumber(r[kFieldDualSpacing]);
+  a.tandemSpacing = LeadingNumber(r[kFieldTandemSpacing]);
+  a.contactWidth = LeadingNumber(r[kFieldContactWidth]);
+  return a;
+}
 
 PreparedDesign PrepareDesign(const ProgramState& state) {
   PreparedDesign d;

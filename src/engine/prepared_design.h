@@ -14,3 +14,6 @@ struct PreparedDesign : DesignBasis {
 // Reads the inputs and the mix aircraft, converted to English units, and checks that every value the
 // design divides by or takes a logarithm of is usable. Does not change the state.
 PreparedDesign PrepareDesign(const ProgramState& state);
+
+// An aircraft's library record as numbers, each field read as its leading number (0 for none).
+AircraftData ReadAircraft(const LibraryRow& row);

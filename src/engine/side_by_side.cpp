@@ -1,4 +1,4 @@
-// A pool of threads for one batch of independent tasks, ended before it returns.
+// Independent tasks on the processor's cores, taken one at a time by each thread.
 #include "engine/side_by_side.h"
 
 #include <algorithm>
@@ -9,29 +9,35 @@
 #include <thread>
 #include <vector>
 
-void RunSideBySide(int count, const std::function<void(int)>& task, unsigned mostThreads) {
-  std::atomic<int> next{0};
+namespace {
+
+constexpr unsigned kMostThreads = 8;
+
+}  // namespace
+
+void RunSideBySide(std::size_t count, const std::function<void(std::size_t)>& task) {
+  std::atomic<std::size_t> next{0};
   std::mutex failedLock;
-  std::exception_ptr failed;
+  std::exception_ptr failed;  // the first exception of a thread, raised again once all have ended
   const auto work = [&] {
     try {
-      for (int i; (i = next++) < count;) task(i);
+      for (std::size_t i; (i = next++) < count;) task(i);
     } catch (...) {
       const std::lock_guard<std::mutex> lock(failedLock);
       if (!failed) failed = std::current_exception();
     }
   };
-  const unsigned wanted = std::min({std::max(std::thread::hardware_concurrency(), 1u), std::max(mostThreads, 1u),
-                                    static_cast<unsigned>(std::max(count, 1))});
-  std::vector<std::thread> helpers;
-  for (unsigned t = 1; t < wanted; ++t) {
+  const unsigned cores = std::min(std::max(std::thread::hardware_concurrency(), 1u), kMostThreads);
+  const std::size_t helpers = std::min<std::size_t>(cores - 1, count > 0 ? count - 1 : 0);
+  std::vector<std::thread> threads;
+  for (std::size_t t = 0; t < helpers; ++t) {
     try {
-      helpers.emplace_back(work);
+      threads.emplace_back(work);
     } catch (const std::system_error&) {
       break;  // fewer threads take longer, with the same results
     }
   }
   work();
-  for (std::thread& t : helpers) t.join();
+  for (std::thread& t : threads) t.join();
   if (failed) std::rethrow_exception(failed);
 }

@@ -6,11 +6,34 @@
 
 #include "layered/bessel.h"
 
+namespace {
+
+// J0(mr), J1(mr) and J1(mr)/(mr) at every node, for one distance r.
+struct RadialBessel {
+  double r = 0;
+  std::vector<double> j0, j1, j1OverX;
+};
+
+RadialBessel BesselAt(double r, const WavenumberGrid& grid) {
+  RadialBessel b{r, {}, {}, {}};
+  for (double m : grid.m) {
+    const double mr = m * r;
+    b.j0.push_back(BesselJ0(mr));
+    b.j1.push_back(BesselJ1(mr));
+    b.j1OverX.push_back(mr > 1e-8 ? b.j1.back() / mr : 0.5 - mr * mr / 16);
+  }
+  return b;
+}
+
+}  // namespace
+
 LoadGeometry::LoadGeometry(const std::vector<CircularLoad>& loads, const std::vector<StressPoint>& points,
                            const WavenumberGrid& grid)
     : pointCount_(points.size()), nodeCount_(grid.m.size()), weight_(grid.weight) {
   factors_.assign(pointCount_ * nodeCount_ * kFactors, 0);
   std::vector<double> loadFactor(nodeCount_);
+  // A gear's wheels and points repeat few distances: each distance's Bessel functions are computed once.
+  std::vector<RadialBessel> distances;
   for (const CircularLoad& load : loads) {
     for (std::size_t i = 0; i < nodeCount_; ++i)
       loadFactor[i] = load.pressure * load.radius * BesselJ1(grid.m[i] * load.radius);
@@ -18,15 +41,17 @@ LoadGeometry::LoadGeometry(const std::vector<CircularLoad>& loads, const std::ve
       const double dx = points[p].x - load.x;
       const double dy = points[p].y - load.y;
       const double r = std::hypot(dx, dy);
+      auto known = std::find_if(distances.begin(), distances.end(), [r](const RadialBessel& b) { return b.r == r; });
+      if (known == distances.end()) known = distances.insert(distances.end(), BesselAt(r, grid));
+      const RadialBessel& bessel = *known;
       // Under the centre σr = σθ and τrz = 0: any direction does.
       const double c = r > 0 ? dx / r : 1;
       const double s = r > 0 ? dy / r : 0;
       double* f = &factors_[p * nodeCount_ * kFactors];
       for (std::size_t i = 0; i < nodeCount_; ++i, f += kFactors) {
-        const double mr = grid.m[i] * r;
-        const double j0 = BesselJ0(mr);
-        const double j1 = BesselJ1(mr);
-        const double j1OverX = mr > 1e-8 ? j1 / mr : 0.5 - mr * mr / 16;
+        const double j0 = bessel.j0[i];
+        const double j1 = bessel.j1[i];
+        const double j1OverX = bessel.j1OverX[i];
         const double q = loadFactor[i];
         f[kRrX] += q * c * c * j0;
         f[kTtX] += q * s * s * j0;

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "engine/side_by_side.h"
 #include "rating/acr_gear.h"
 #include "rating/acr_structure.h"
 #include "rating/root_search.h"
@@ -58,4 +59,10 @@ AcrSet AircraftClassificationRatings(const AircraftData& aircraft) {
   }
   set.ok = true;
   return set;
+}
+
+std::vector<AcrSet> AircraftClassificationRatingsOf(const std::vector<AircraftData>& aircraft) {
+  std::vector<AcrSet> sets(aircraft.size());
+  RunSideBySide(aircraft.size(), [&](std::size_t i) { sets[i] = AircraftClassificationRatings(aircraft[i]); });
+  return sets;
 }

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "state/design_record.h"
 
@@ -32,3 +33,6 @@ struct AcrSet {
   std::string error;
 };
 AcrSet AircraftClassificationRatings(const AircraftData& aircraft);
+
+// The ratings of several aircraft in their order, shared out over the processor's cores.
+std::vector<AcrSet> AircraftClassificationRatingsOf(const std::vector<AircraftData>& aircraft);

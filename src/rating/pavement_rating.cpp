@@ -141,9 +141,9 @@ PavementRating RateSlab(const DesignBasis& basis, double hIn) {
   // Each aircraft's ratings are independent of the others': they are made side by side.
   const int category = static_cast<int>(r.category);
   r.aircraft.resize(basis.mix.size());
-  RunSideBySide(static_cast<int>(basis.mix.size()), [&](int i) {
-    const MixAircraft& m = basis.mix[static_cast<std::size_t>(i)];
-    RatedAircraft& a = r.aircraft[static_cast<std::size_t>(i)];
+  RunSideBySide(basis.mix.size(), [&](std::size_t i) {
+    const MixAircraft& m = basis.mix[i];
+    RatedAircraft& a = r.aircraft[i];
     a.row = m.row;
     a.name = m.name;
     a.grossWeightLb = m.data.grossWeight;

@@ -43,13 +43,14 @@ Outcome WriteCurveCsv(const BatchDesign& design, const std::string& path) {
 
 void RateBatchSlab(BatchDesign& design) {
   const DesignResult& designed = design.state.designResult;
-  design.rating = design.evaluation ? RateSlab(designed.basis, design.evaluation->thicknessIn) : RateDesign(designed);
+  design.pavementRating =
+      design.evaluation ? RateSlab(designed.basis, design.evaluation->thicknessIn) : RateDesign(designed);
 }
 
-std::vector<std::string> RatingErrors(const BatchDesign& design) {
+std::vector<std::string> PavementRatingErrors(const BatchDesign& design) {
   std::vector<std::string> errors;
-  if (design.rating)
-    for (const RatedAircraft& a : design.rating->aircraft)
+  if (design.pavementRating)
+    for (const RatedAircraft& a : design.pavementRating->aircraft)
       if (!a.acr.ok) errors.push_back(design.file + ": no ACR for \"" + a.name + "\": " + a.acr.error);
   return errors;
 }
@@ -62,7 +63,7 @@ std::string WeightText(double lb, bool metric) {
 
 }  // namespace
 
-void WriteRating(const PavementRating& rating, bool metric, std::ostream& out) {
+void WritePavementRating(const PavementRating& rating, bool metric, std::ostream& out) {
   if (!rating.outcome) {
     out << "  " << rating.outcome.message << '\n';
     return;

@@ -29,13 +29,13 @@ void WriteSensitivity(const Sensitivity& sensitivity, const std::string& unit, s
 void RateBatchSlab(BatchDesign& design);
 
 // Each aircraft of the rating whose values make no gear, as "<file>: no ACR for \"<name>\": <why>".
-std::vector<std::string> RatingErrors(const BatchDesign& design);
+std::vector<std::string> PavementRatingErrors(const BatchDesign& design);
 
 // Lines after a file's summary: "  rating at 17.9 in, subgrade B (E = 123.4 MPa): PCR 938/R/B/W/T", the
 // critical aircraft's line, then one line per aircraft "    B737-800: ACR 501/523/538/554 (A/B/C/D),
 // within the PCR, at most 198765 lb"; weights in lb, or kN when metric. A slab without a rating has
 // the one line "  <why>".
-void WriteRating(const PavementRating& rating, bool metric, std::ostream& out);
+void WritePavementRating(const PavementRating& rating, bool metric, std::ostream& out);
 
 // The damage curve of the design as CSV: a heading "thickness_<unit>,damage", then one point a line.
 Outcome WriteCurveCsv(const BatchDesign& design, const std::string& path);

@@ -39,7 +39,8 @@ InputCheck CheckMaterialInputs(const ProgramState& state, const std::string& fil
   return check;
 }
 
-BatchDesign DesignInputFile(const std::string& file, const std::string& libraryPath, bool withSensitivity) {
+BatchDesign DesignInputFile(const std::string& file, const std::string& libraryPath, bool withSensitivity,
+                            bool withRatings) {
   BatchDesign design;
   design.file = file;
   const InputFileResult read = LoadInputFile(design.state, file, libraryPath);
@@ -56,6 +57,7 @@ BatchDesign DesignInputFile(const std::string& file, const std::string& libraryP
   }
   // Before the design, which leaves a metric library rewritten through English units.
   if (withSensitivity) design.sensitivity = DesignSensitivity(design.state);
+  if (withRatings) design.ratings = RateMix(design.state);
   if (const Outcome designed = DesignThickness(design.state); !designed)
     return Failed(std::move(design), kBatchFailed, file + ": " + designed.message);
   return design;

@@ -7,6 +7,7 @@
 
 #include "analysis/mix_analysis.h"
 #include "analysis/sensitivity.h"
+#include "batch_rating.h"
 #include "engine/design_thickness.h"
 #include "rating/pavement_rating.h"
 #include "state/program_state.h"
@@ -35,16 +36,19 @@ struct BatchDesign {
   BatchStatus status = kBatchOk;
   std::string error;  // when status is not kBatchOk
   std::vector<std::string> warnings;
-  ProgramState state;                      // after the design: thickness caption, unit, the design's record
-  std::optional<MixDamage> evaluation;     // the damage at the thickness asked with --evaluate
-  std::optional<Sensitivity> sensitivity;  // with --sensitivity: the designs of the scaled inputs
-  std::optional<PavementRating> rating;    // with --rating: of the design, or of the slab evaluated
+  ProgramState state;                                  // after the design: thickness caption, unit, the design's record
+  std::optional<MixDamage> evaluation;                 // the damage at the thickness asked with --evaluate
+  std::optional<Sensitivity> sensitivity;              // with --sensitivity: the designs of the scaled inputs
+  std::optional<std::vector<AircraftRating>> ratings;  // with --acr: the mix aircraft's ratings
+  std::optional<PavementRating> pavementRating;        // with --rating: of the design, or of the slab evaluated
 };
 
 // Reads the file exactly as "&Read Data From File..." does (reset with the library, then the file),
 // checks the inputs and designs. withSensitivity also designs the inputs as read with each one scaled,
-// so that each case is the design of the file with that value scaled in it.
-BatchDesign DesignInputFile(const std::string& file, const std::string& libraryPath, bool withSensitivity = false);
+// so that each case is the design of the file with that value scaled in it. withRatings rates the mix
+// aircraft at the values the file gives.
+BatchDesign DesignInputFile(const std::string& file, const std::string& libraryPath, bool withSensitivity = false,
+                            bool withRatings = false);
 
 // "<file>: <caption> <unit>", for example "mix.inp: 12.3 in".
 std::string SummaryLine(const BatchDesign& design);

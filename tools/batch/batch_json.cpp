@@ -62,6 +62,24 @@ QJsonArray SensitivityCases(const Sensitivity& sensitivity) {
   return cases;
 }
 
+// Each mix aircraft's ACR on the four subgrades, unrounded, or null and the reason.
+void AddRatings(QJsonArray& aircraft, const std::vector<AircraftRating>& ratings) {
+  for (qsizetype i = 0; i < aircraft.size() && i < static_cast<qsizetype>(ratings.size()); ++i) {
+    QJsonObject item = aircraft[i].toObject();
+    const AcrSet& set = ratings[static_cast<std::size_t>(i)].set;
+    if (set.ok) {
+      QJsonObject acr;
+      for (SubgradeCategory c : kSubgradeCategories)
+        acr[QString(QChar(SubgradeLetter(c)))] = Number(set.acr[static_cast<std::size_t>(c)]);
+      item["acr"] = acr;
+    } else {
+      item["acr"] = QJsonValue(QJsonValue::Null);
+      item["acr_error"] = Text(set.error);
+    }
+    aircraft[i] = item;
+  }
+}
+
 QJsonValue NumberOrNull(bool present, double value) { return present ? Number(value) : QJsonValue(QJsonValue::Null); }
 
 // The rating of the slab, and each mix aircraft's ACR on its category against the PCR.
@@ -111,11 +129,13 @@ QByteArray DesignsToJson(const std::vector<BatchDesign>& designs) {
         {"caption", Text(d.state.lbh)},
         {"unit", Text(d.state.Lbunith)},
         {"thickness_in", Number(d.state.designResult.thicknessIn)},
-        {"aircraft", AircraftResults(d.state)},
     };
+    QJsonArray aircraft = AircraftResults(d.state);
+    if (d.ratings) AddRatings(aircraft, *d.ratings);
+    result["aircraft"] = aircraft;
     if (d.evaluation) result["evaluation"] = Evaluation(d);
     if (d.sensitivity) result["sensitivity"] = SensitivityCases(*d.sensitivity);
-    if (d.rating) AddRating(*d.rating, result);
+    if (d.pavementRating) AddRating(*d.pavementRating, result);
     array.append(result);
   }
   return QJsonDocument(array).toJson(QJsonDocument::Indented);

@@ -56,7 +56,7 @@ bool Analyse(const BatchOptions& options, BatchDesign& design) {
   if (!options.evaluateThickness.empty() && !(done = EvaluateAtThickness(design, options.evaluateThickness)))
     failure = kBatchBadInput;
   if (done && !options.curvePath.empty()) done = WriteCurveCsv(design, options.curvePath);
-  if (done && options.rating) RateBatchSlab(design);
+  if (done && options.pavementRating) RateBatchSlab(design);
   if (done) return true;
   design.status = failure;
   design.error = design.file + ": " + done.message;
@@ -92,7 +92,7 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
   }
   for (const std::string& input : options.inputs) {
     const bool documents = !options.pdfPath.empty() || !options.pdfFolder.empty();
-    BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity || documents);
+    BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity || documents, options.ratings);
     design.state.designResult.date = options.designDate;
     for (const std::string& warning : design.warnings) err << kPrefix << "warning: " << warning << '\n';
     if (design.status == kBatchOk && WriteReport(options, design, out) && WriteDocument(options, design) &&
@@ -100,11 +100,17 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
       out << SummaryLine(design) << '\n';
       if (design.evaluation) WriteEvaluation(*design.evaluation, design.state.Lbunith, design.state.IsMetric(), out);
       if (options.sensitivity && design.sensitivity) WriteSensitivity(*design.sensitivity, design.state.Lbunith, out);
-      if (design.rating) WriteRating(*design.rating, design.state.IsMetric(), out);
+      if (design.ratings) WriteMixRatings(*design.ratings, out);
+      if (design.pavementRating) WritePavementRating(*design.pavementRating, design.state.IsMetric(), out);
     }
     if (design.status != kBatchOk) err << kPrefix << design.error << '\n';
     // An aircraft without an ACR leaves the others rated, and fails the run.
-    for (const std::string& error : RatingErrors(design)) {
+    if (design.status == kBatchOk && design.ratings)
+      for (const std::string& error : RatingErrors(*design.ratings, design.file)) {
+        err << kPrefix << error << '\n';
+        run.status = std::max(run.status, kBatchFailed);
+      }
+    for (const std::string& error : PavementRatingErrors(design)) {
       err << kPrefix << error << '\n';
       run.status = std::max(run.status, kBatchFailed);
     }

@@ -17,7 +17,8 @@ struct BatchOptions {
   std::string evaluateThickness;  // evaluate each design at this thickness (file's unit); empty for none
   std::string curvePath;          // the one input's damage curve as CSV; empty for none
   bool sensitivity = false;       // also design each input with E, Sc, k or the departures scaled
-  bool rating = false;            // also rate the slab designed (or evaluated): its PCR, each aircraft's ACR
+  bool ratings = false;           // also rate each input's mix aircraft (ACR on the four subgrades)
+  bool pavementRating = false;    // also rate the slab designed (or evaluated): its PCR, each aircraft's ACR
   std::string pdfPath;            // the one input's design document; empty for none
   std::string pdfFolder;          // one "<name>.pdf" design document per input; empty for none
   std::string designDate;         // the day the designs are made, as their documents show it
@@ -35,6 +36,7 @@ std::string UsageError(const BatchOptions& options);
 
 // Refuses --pdf with more than one input (status kBatchFailed, nothing designed), checks the library,
 // then designs every input in turn (one bad file does not stop the others) and
-// writes the asked reports. Summary lines and a report on "-" go to out; every warning and error is
-// one line on err, prefixed "ripades-batch: ".
+// writes the asked reports. An aircraft that cannot be rated is named on err and makes the status
+// kBatchFailed; its file's design and the other ratings stand. Summary lines and a report on "-" go to out; every
+// warning and error is one line on err, prefixed "ripades-batch: ".
 BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err);

@@ -11,6 +11,7 @@
 #include "aircraft/library_reader.h"
 #include "analysis/design_document.h"
 #include "batch_json.h"
+#include "batch_rating.h"
 #include "batch_run.h"
 #include "ui/document/document_pdf.h"
 
@@ -51,8 +52,8 @@ int main(int argc, char* argv[]) {
   parser.setApplicationDescription(
       "Designs the rigid pavement thickness of each input data file (.inp), read as the RIPADES window "
       "reads it, and prints one line per file: the file, the design thickness and its unit.\n"
-      "Exit status: 0 all designed; 1 a file, the library, a design, a report or a document failed, or --pdf "
-      "was given several inputs; "
+      "Exit status: 0 all designed; 1 a file, the library, a design, a report, a document or an aircraft's ACR "
+      "failed, or --pdf was given several inputs; "
       "2 E, Sc or k is not a number of 0 or more; 64 wrong command line.");
   parser.addHelpOption();
   parser.addVersionOption();
@@ -74,7 +75,12 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption pdfDir("pdf-dir", "Write the design document of each input to DIR/<name>.pdf.", "DIR");
   const QCommandLineOption pageSize("page-size", "Paper of the design documents: a4 (default) or letter.", "SIZE",
                                     "a4");
-  parser.addOptions({library, report, reportDir, json, evaluate, curve, sensitivity, rating, pdf, pdfDir, pageSize});
+  const QCommandLineOption acr(
+      "acr", "Also give each mix aircraft's ACR (ICAO aircraft classification rating) on subgrades A, B, C and D.");
+  const QCommandLineOption acrLibrary(
+      "acr-library", "Print the ACR of every library aircraft as CSV (name, gross weight in lb, ACR A, B, C, D).");
+  parser.addOptions(
+      {library, report, reportDir, json, evaluate, curve, sensitivity, rating, pdf, pdfDir, pageSize, acr, acrLibrary});
   parser.addPositionalArgument("INPUT.inp", "Input data files to design.", "INPUT.inp...");
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -88,6 +94,15 @@ int main(int argc, char* argv[]) {
   options.libraryPath = parser.isSet(library)
                             ? parser.value(library).toStdString()
                             : QDir(QCoreApplication::applicationDirPath()).filePath(kLibraryFileName).toStdString();
+  if (parser.isSet(acrLibrary)) {
+    if (!parser.positionalArguments().isEmpty()) {
+      std::cerr << "ripades-batch: --acr-library rates the library alone and takes no input data file (see --help)\n";
+      return kBatchUsage;
+    }
+    const int status = WriteLibraryRatings(options.libraryPath, std::cout, std::cerr);
+    std::cout.flush();
+    return status;
+  }
   options.inputs = ToStrings(parser.positionalArguments());
   options.reportPath = parser.value(report).toStdString();
   options.reportFolder = parser.value(reportDir).toStdString();
@@ -95,7 +110,8 @@ int main(int argc, char* argv[]) {
   options.evaluateThickness = parser.value(evaluate).toStdString();
   options.curvePath = parser.value(curve).toStdString();
   options.sensitivity = parser.isSet(sensitivity);
-  options.rating = parser.isSet(rating);
+  options.ratings = parser.isSet(acr);
+  options.pavementRating = parser.isSet(rating);
   options.pdfPath = parser.value(pdf).toStdString();
   options.pdfFolder = parser.value(pdfDir).toStdString();
   const QString paper = parser.value(pageSize).toLower();
@@ -109,6 +125,8 @@ int main(int argc, char* argv[]) {
     usage = "--page-size takes a4 or letter, not \"" + parser.value(pageSize).toStdString() + "\"";
   if (usage.empty() && parser.isSet(json) && options.reportPath == "-")
     usage = "--json and --report - both need standard output";
+  if (usage.empty() && parser.isSet(json) && options.ratings && options.pavementRating)
+    usage = "--acr and --rating both write each aircraft's \"acr\" in the JSON; give one of them";
   if (!usage.empty()) {
     std::cerr << "ripades-batch: " << usage << " (see --help)\n";
     return kBatchUsage;
