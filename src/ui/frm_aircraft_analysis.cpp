@@ -8,6 +8,7 @@
 #include "ui/analysis/analysis_keeper.h"
 #include "ui/analysis/damage_charts.h"
 #include "ui/analysis/frm_analysis.h"
+#include "ui/analysis/rating_view.h"
 #include "ui/analysis/report_export.h"
 #include "ui/document/document_pdf.h"
 #include "ui/frm_aircraft.h"
@@ -70,8 +71,9 @@ void frmAircraft::mnuExportReport_Click() {
   {
     BusyScope busy(services_.busy);
     if (IsPdfName(*path)) {
-      // The design, its curve, shares and sensitivity as the analysis window shows them.
-      saved = SaveDesignPdf(*path, state_, analysis_->SensitivityShown(state_), DefaultPageSize());
+      // The design, its curve, shares and sensitivity as the analysis window shows them, and its rating.
+      saved = SaveDesignPdf(*path, state_, analysis_->SensitivityShown(state_),
+                            RateDesignWhileWaiting(state_.designResult), DefaultPageSize());
     } else {
       std::vector<std::string> lines;
       saved = ReportLinesFromFile(lines);

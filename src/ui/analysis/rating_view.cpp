@@ -1,6 +1,7 @@
 // The rating view: each slab rated on the thread pool, then shown in the unit in force.
 #include "ui/analysis/rating_view.h"
 
+#include <QEventLoop>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -134,6 +135,15 @@ void RatingPanel::Show() {
     }
   }
   GridRating->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+PavementRating RateDesignWhileWaiting(const DesignResult& design) {
+  QFutureWatcher<PavementRating> watcher;
+  QEventLoop loop;
+  QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+  watcher.setFuture(QtConcurrent::run([design] { return RateDesign(design); }));
+  if (!watcher.isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+  return watcher.result();
 }
 
 RatingView::RatingView(QWidget* parent) : QWidget(parent) {

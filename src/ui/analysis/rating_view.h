@@ -49,6 +49,10 @@ class RatingPanel : public QGroupBox {
   QTableWidget* GridRating = nullptr;
 };
 
+// Rates the design's slab on the thread pool while the window keeps painting (user input waits), and
+// returns the rating: for a command that needs it at once, such as the design document's export.
+PavementRating RateDesignWhileWaiting(const DesignResult& design);
+
 class RatingView : public QWidget {
   Q_OBJECT
 

@@ -374,9 +374,15 @@ Outcome SaveDesignDocument(const std::string& path, const DesignDocument& docume
 Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
                       const QPageSize& pageSize) {
   DesignDocument document;
+  return SaveDesignPdf(path, state, sensitivity, RateDesign(state.designResult), pageSize);
+}
+
+Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
+                      const PavementRating& rating, const QPageSize& pageSize) {
+  DesignDocument document;
   const Outcome built = BuildDesignDocument(state, sensitivity, document);
   if (!built) return built;
-  AddRatingSection(RateDesign(state.designResult), state.IsMetric(), document);
+  AddRatingSection(rating, state.IsMetric(), document);
   return SaveDesignDocument(path, document, pageSize);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "analysis/design_document.h"
+#include "rating/pavement_rating.h"
 #include "state/outcome.h"
 
 // Lays the document out on pages of `pageSize`, each headed by the input data file's name and footed
@@ -17,6 +18,10 @@ Outcome SaveDesignDocument(const std::string& path, const DesignDocument& docume
 // SaveDesignDocument saves it; fails, writing nothing, when the design cannot be documented.
 Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
                       const QPageSize& pageSize);
+
+// The same, with the rating of the design's slab made already (off the window's thread).
+Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
+                      const PavementRating& rating, const QPageSize& pageSize);
 
 // The date a design made now is given in the document (2026-12-06).
 std::string DocumentDate();
