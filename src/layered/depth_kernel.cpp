@@ -18,12 +18,10 @@ struct Derivatives {
 Derivatives LayerDerivatives(double xi, double eta) {
   const double up = std::exp(xi);
   const double down = std::exp(-eta);
+  // d/dη of (C + Dη)e^{−η} flips C's sign and turns Dη into D(1 − η), then D(η − 2), then D(3 − η).
+  const std::array<double, 4> dFactor{eta, 1 - eta, eta - 2, 3 - eta};
   Derivatives d;
-  for (int k = 0; k < 4; ++k) {
-    const double sign = k % 2 == 0 ? 1 : -1;
-    const std::array<double, 4> dTerm{0, 1 - eta, eta - 2, 3 - eta};
-    d.g[k] = {up, (k + xi) * up, sign * down, (k == 0 ? eta : dTerm[k]) * down};
-  }
+  for (int k = 0; k < 4; ++k) d.g[k] = {up, (k + xi) * up, (k % 2 == 0 ? 1 : -1) * down, dFactor[k] * down};
   return d;
 }
 

@@ -20,7 +20,7 @@ struct QuadratureSettings {
 };
 
 inline constexpr int kGaussOrder = 10;              // nodes per panel
-inline constexpr std::size_t kMaxPanels = 1 << 14;  // bounds the work of a point very near the surface
+inline constexpr std::size_t kMaxPanels = 1 << 12;  // bounds the work of a point very near the surface
 
 struct WavenumberGrid {
   std::vector<double> panelStart;  // ascending, from 0

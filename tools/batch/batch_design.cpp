@@ -48,6 +48,8 @@ BatchDesign DesignInputFile(const std::string& file, const std::string& libraryP
     return Failed(std::move(design), kBatchFailed, file + ": Incorrect Input File! (line 8 is not \"***Aircraft\")");
   if (read.status != ReadStatus::kLoaded) return Failed(std::move(design), kBatchFailed, read.message);
 
+  // The ratings are the aircraft's own: made for every file read, designed or not.
+  if (withRatings) design.ratings = RateMix(design.state);
   InputCheck check = CheckMaterialInputs(design.state, file);
   design.warnings = std::move(check.warnings);
   if (!check.errors.empty()) {
@@ -57,7 +59,6 @@ BatchDesign DesignInputFile(const std::string& file, const std::string& libraryP
   }
   // Before the design, which leaves a metric library rewritten through English units.
   if (withSensitivity) design.sensitivity = DesignSensitivity(design.state);
-  if (withRatings) design.ratings = RateMix(design.state);
   if (const Outcome designed = DesignThickness(design.state); !designed)
     return Failed(std::move(design), kBatchFailed, file + ": " + designed.message);
   return design;

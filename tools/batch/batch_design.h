@@ -46,7 +46,7 @@ struct BatchDesign {
 // Reads the file exactly as "&Read Data From File..." does (reset with the library, then the file),
 // checks the inputs and designs. withSensitivity also designs the inputs as read with each one scaled,
 // so that each case is the design of the file with that value scaled in it. withRatings rates the mix
-// aircraft at the values the file gives.
+// aircraft at the values the file gives, also when the file cannot be designed.
 BatchDesign DesignInputFile(const std::string& file, const std::string& libraryPath, bool withSensitivity = false,
                             bool withRatings = false);
 

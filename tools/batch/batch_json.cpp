@@ -121,7 +121,15 @@ QByteArray DesignsToJson(const std::vector<BatchDesign>& designs) {
   QJsonArray array;
   for (const BatchDesign& d : designs) {
     if (d.status != kBatchOk) {
-      array.append(QJsonObject{{"file", Text(d.file)}, {"error", Text(d.error)}});
+      QJsonObject failed{{"file", Text(d.file)}, {"error", Text(d.error)}};
+      if (d.ratings && !d.ratings->empty()) {
+        // The file was read: its aircraft are rated though not designed.
+        QJsonArray aircraft;
+        for (const AircraftRating& r : *d.ratings) aircraft.append(QJsonObject{{"row", r.row}, {"name", Text(r.name)}});
+        AddRatings(aircraft, *d.ratings);
+        failed["aircraft"] = aircraft;
+      }
+      array.append(failed);
       continue;
     }
     QJsonObject result{

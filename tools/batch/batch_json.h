@@ -15,7 +15,8 @@
 // object per scaled input: input ("E", "Sc", "k" or "departures"), factor, thickness_in and caption
 // (in the file's unit, as the window shows it), or thickness_in null, caption "no thickness" and error.
 // With --acr, each aircraft has "acr": {"A": .., "B": .., "C": .., "D": ..} (unrounded), or "acr": null
-// and the reason as "acr_error".
+// and the reason as "acr_error"; an input that was read but not designed then also has "aircraft", each
+// with its row, name and rating.
 // With --rating, "rating" holds thickness_in, subgrade_category, subgrade_modulus_mpa, critical (row
 // and name), equivalent_departures, max_gross_weight_lb, pcr (whole), pcr_exact and code (without a
 // PCR: those three numbers null and code the reason), and each aircraft gains acr (its ACR on the

@@ -1,10 +1,12 @@
 // Classification ratings of mix aircraft and library rows for the batch command.
 #include "batch_rating.h"
 
+#include <algorithm>
 #include <array>
 
 #include "aircraft/library_reader.h"
 #include "engine/prepared_design.h"
+#include "units/conversion.h"
 #include "units/number_text.h"
 
 namespace {
@@ -54,13 +56,16 @@ std::string CsvField(const std::string& text) {
 }  // namespace
 
 std::vector<AircraftRating> RateMix(const ProgramState& state) {
-  const PreparedDesign prepared = PrepareDesign(state);
-  if (!prepared.outcome) return {};
+  // The values in English units, converted as a design converts them.
+  LibraryTable english = state.acdata;
+  ConvertLibraryFields(english, state.IsMetric() ? Conversion::kToEnglish : Conversion::kRewrite);
   std::vector<AircraftRating> ratings;
   std::vector<AircraftData> data;
-  for (const MixAircraft& m : prepared.mix) {
-    ratings.push_back({m.row, m.name, Refused(TextError(state.acdata[m.row]))});
-    data.push_back(m.data);
+  for (int p = 1; p <= std::min(state.MixCount(), kMaxAircraft); ++p) {
+    const int row = state.mixlist[p];
+    if (row < 1 || row > kMaxAircraft) continue;
+    ratings.push_back({row, english[row][kFieldName], Refused(TextError(state.acdata[row]))});
+    data.push_back(ReadAircraft(english[row]));
   }
   RateAll(ratings, data);
   return ratings;

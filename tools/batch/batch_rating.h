@@ -15,8 +15,8 @@ struct AircraftRating {
 };
 
 // The ratings of the mix aircraft at the values the state holds (as read from a file, before a design
-// rewrites them), in mix order; a field the rating reads that is not a number is refused by name.
-// Empty when the mix cannot be taken for a design (the design then says why).
+// rewrites them), in mix order, whether or not the file can be designed; a field the rating reads that
+// is not a number is refused by name.
 std::vector<AircraftRating> RateMix(const ProgramState& state);
 
 // One line per aircraft after a file's summary: "  B737-800: ACR 501/523/538/554 (A/B/C/D)", or

@@ -94,6 +94,7 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
     const bool documents = !options.pdfPath.empty() || !options.pdfFolder.empty();
     BatchDesign design = DesignInputFile(input, options.libraryPath, options.sensitivity || documents, options.ratings);
     design.state.designResult.date = options.designDate;
+    const bool designed = design.status == kBatchOk;
     for (const std::string& warning : design.warnings) err << kPrefix << "warning: " << warning << '\n';
     if (design.status == kBatchOk && WriteReport(options, design, out) && WriteDocument(options, design) &&
         Analyse(options, design) && options.summaryLines && options.reportPath != "-") {
@@ -104,8 +105,12 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
       if (design.pavementRating) WritePavementRating(*design.pavementRating, design.state.IsMetric(), out);
     }
     if (design.status != kBatchOk) err << kPrefix << design.error << '\n';
+    if (!designed && design.ratings && !design.ratings->empty() && options.summaryLines) {
+      out << design.file << ": " << kNoThickness << '\n';
+      WriteMixRatings(*design.ratings, out);
+    }
     // An aircraft without an ACR leaves the others rated, and fails the run.
-    if (design.status == kBatchOk && design.ratings)
+    if (design.ratings)
       for (const std::string& error : RatingErrors(*design.ratings, design.file)) {
         err << kPrefix << error << '\n';
         run.status = std::max(run.status, kBatchFailed);
