@@ -38,6 +38,11 @@ LayeredStressResult LayeredStresses(const LayeredStructure& structure, const std
     for (std::size_t i : indices) level.push_back(points[i]);
     const WavenumberGrid grid =
         MakeWavenumberGrid(depth, LoadReach(loads, level), StiffnessLength(structure), settings);
+    if (grid.truncated) {
+      result.error = "the loads reach too far for points this near the surface";
+      result.stresses.clear();
+      return result;
+    }
     const DepthKernel kernel = ComputeDepthKernel(structure, depth, grid, grid.m.size());
     const std::vector<StressTensor> stresses = LoadGeometry(loads, level, grid).Stresses(kernel);
     for (std::size_t k = 0; k < indices.size(); ++k) result.stresses[indices[k]] = stresses[k];

@@ -46,13 +46,17 @@ WavenumberGrid MakeWavenumberGrid(double minDepth, double reach, double length, 
   double widest = 8 / minDepth;
   if (reach > 0) widest = std::min(widest, 2 * std::numbers::pi / reach);
   widest /= settings.panelsPerPeriod;
-  // Never more than kMaxPanels: a point very near the surface is integrated more coarsely.
-  widest = std::max(widest, limit / static_cast<double>(kMaxPanels / 2));
+  WavenumberGrid grid;
+  // Never more than kMaxPanels: a grid that would need more is made coarser and marked as such.
+  if (widest < limit / static_cast<double>(kMaxPanels / 2)) {
+    widest = limit / static_cast<double>(kMaxPanels / 2);
+    grid.truncated = true;
+  }
   const double nearZero = length > 0 ? 1 / length : widest;
 
   static const std::vector<std::pair<double, double>> unit = UnitRule();
-  WavenumberGrid grid;
-  for (double start = 0; start < limit && grid.panelStart.size() < kMaxPanels;) {
+  double start = 0;
+  while (start < limit && grid.panelStart.size() < kMaxPanels) {
     const double width = std::min(widest, std::max((start + nearZero) / settings.panelsPerPeriod, widest / 64));
     grid.panelStart.push_back(start);
     for (const auto& [t, weight] : unit) {
@@ -61,5 +65,6 @@ WavenumberGrid MakeWavenumberGrid(double minDepth, double reach, double length, 
     }
     start += width;
   }
+  if (start < limit) grid.truncated = true;
   return grid;
 }

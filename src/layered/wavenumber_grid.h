@@ -20,12 +20,13 @@ struct QuadratureSettings {
 };
 
 inline constexpr int kGaussOrder = 10;              // nodes per panel
-inline constexpr std::size_t kMaxPanels = 1 << 12;  // bounds the work of a point very near the surface
+inline constexpr std::size_t kMaxPanels = 1 << 12;  // bounds the work of far-reaching loads over shallow points
 
 struct WavenumberGrid {
   std::vector<double> panelStart;  // ascending, from 0
   std::vector<double> m;           // kGaussOrder nodes per panel, ascending
   std::vector<double> weight;      // Gauss–Legendre weight × panel half-width
+  bool truncated = false;          // kMaxPanels could not resolve the integrand: its sums are not to be trusted
 
   // The number of leading nodes that cover m up to `limit` in whole panels.
   std::size_t NodesUpTo(double limit) const;

@@ -17,6 +17,8 @@ constexpr double kThickestSlabIn = 200;
 constexpr double kThicknessToleranceIn = 1e-6;
 constexpr double kLoadToleranceLb = 1e-3;
 
+constexpr const char* kTooWide = "the gear's wheels or tire prints spread too wide to rate";
+
 AcrOutcome Failed(std::string error) { return {false, 0, std::move(error)}; }
 
 }  // namespace
@@ -32,8 +34,11 @@ AcrOutcome AircraftClassificationRating(const AircraftData& aircraft, SubgradeCa
   const auto slabGuess = [](double h, double excess) { return h * std::sqrt(1 - excess / kAcrStressPsi); };
   const RootSearch slab =
       FindIncreasingRoot(slabExcess, kFirstSlabIn, slabGuess, kThinnestSlabIn, kThickestSlabIn, kThicknessToleranceIn);
-  if (!slab.ok && slab.belowLeast) return Failed("the gear is too light to rate: its slab would be under 1 in");
-  if (!slab.ok) return Failed("the gear is too heavy to rate: its slab would be over 200 in");
+  if (slab.failure == RootFailure::kBelowLeast)
+    return Failed("the gear is too light to rate: its slab would be under 1 in");
+  if (slab.failure == RootFailure::kAboveMost)
+    return Failed("the gear is too heavy to rate: its slab would be over 200 in");
+  if (!slab.Found()) return Failed(kTooWide);
 
   // The derived single wheel: its stress rises with its load, about in proportion.
   const double gearLoad = aircraft.grossWeight * aircraft.gearLoadPct / 100;
@@ -43,7 +48,8 @@ AcrOutcome AircraftClassificationRating(const AircraftData& aircraft, SubgradeCa
   const RootSearch dswl =
       FindIncreasingRoot(wheelExcess, gearLoad / 2, wheelGuess, gearLoad * 1e-6, gearLoad * 1e3, kLoadToleranceLb);
   const double acr = dswl.root * kKgPerLb / 50;
-  if (!dswl.ok || !std::isfinite(acr)) return Failed("no single wheel load gives the gear's stress");
+  if (dswl.failure == RootFailure::kNotFinite) return Failed(kTooWide);
+  if (!dswl.Found() || !std::isfinite(acr)) return Failed("no single wheel load gives the gear's stress");
   return {true, acr, {}};
 }
 

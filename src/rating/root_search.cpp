@@ -21,7 +21,7 @@ RootSearch FindIncreasingRoot(const std::function<double(double)>& f, double x0,
   x0 = std::clamp(x0, least, most);
   double f0 = f(x0);
   if (!std::isfinite(f0)) return {};
-  if (f0 == 0) return {true, x0, false};
+  if (f0 == 0) return {RootFailure::kNone, x0};
   // Towards the root: down while f is above 0, up while below.
   const bool down = f0 > 0;
   double x1 = guess(x0, f0);
@@ -30,7 +30,8 @@ RootSearch FindIncreasingRoot(const std::function<double(double)>& f, double x0,
   double factor = down ? x0 / x1 : x1 / x0;
   double f1 = f(x1);
   for (int step = 0; std::isfinite(f1) && f1 != 0 && (f1 > 0) == down; ++step) {
-    if ((down ? x1 <= least : x1 >= most) || step == kMaxBracketSteps) return {false, 0, down};
+    if ((down ? x1 <= least : x1 >= most) || step == kMaxBracketSteps)
+      return {down ? RootFailure::kBelowLeast : RootFailure::kAboveMost, 0};
     x0 = x1;
     f0 = f1;
     factor = std::clamp(factor * factor, kLeastStep, 1e3);
@@ -38,7 +39,7 @@ RootSearch FindIncreasingRoot(const std::function<double(double)>& f, double x0,
     f1 = f(x1);
   }
   if (!std::isfinite(f1)) return {};
-  if (f1 == 0) return {true, x1, false};
+  if (f1 == 0) return {RootFailure::kNone, x1};
   const bool ascending = x0 < x1;
   try {
     std::uintmax_t steps = kMaxSolverSteps;
@@ -46,7 +47,7 @@ RootSearch FindIncreasingRoot(const std::function<double(double)>& f, double x0,
         f, ascending ? x0 : x1, ascending ? x1 : x0, ascending ? f0 : f1, ascending ? f1 : f0,
         [tolerance](double u, double v) { return std::abs(v - u) <= tolerance; }, steps);
     const double root = (a + b) / 2;
-    return {std::isfinite(root), root, false};
+    return {std::isfinite(root) ? RootFailure::kNone : RootFailure::kNotFinite, root};
   } catch (const std::exception&) {  // a value that is not finite inside the bracket
     return {};
   }

@@ -2,6 +2,7 @@
 #include "rating/slab_stress.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "rating/acr_gear.h"
 #include "rating/acr_structure.h"
@@ -30,6 +31,7 @@ double GearSlabStress::operator()(double h) {
     grid_ = MakeWavenumberGrid(floor_, LoadReach(wheels_, centres_), length, settings);
     geometry_ = std::make_unique<LoadGeometry>(wheels_, centres_, grid_);
   }
+  if (grid_.truncated) return std::numeric_limits<double>::quiet_NaN();
   const std::size_t nodes = grid_.NodesUpTo(WavenumberLimit(h, settings));
   return LargestPrincipal(geometry_->Stresses(ComputeDepthKernel(AcrStructure(category_, h), h, grid_, nodes)));
 }
@@ -46,5 +48,6 @@ double SingleWheelSlabStress::operator()(double wheelLoad) {
     grid_ = MakeWavenumberGrid(thickness_, widestRadius_, StiffnessLength(structure), QuadratureSettings{});
     kernel_ = ComputeDepthKernel(structure, thickness_, grid_, grid_.m.size());
   }
+  if (grid_.truncated) return std::numeric_limits<double>::quiet_NaN();
   return LargestPrincipal(LoadGeometry(wheel, centre, grid_).Stresses(kernel_));
 }

@@ -13,7 +13,7 @@
 // The largest horizontal principal stress at the bottom of the slab under any wheel's centre, all
 // wheels' stresses added, for any slab thickness. The wheels' Bessel factors are kept for a grid that
 // serves slabs from 0.75 to 1.5 times the thickness it was laid out for, so that a thickness search
-// computes them once or twice.
+// computes them once or twice. Not a number when the wheels spread too wide for the grid to resolve.
 class GearSlabStress {
  public:
   GearSlabStress(SubgradeCategory category, std::vector<CircularLoad> wheels);
@@ -30,7 +30,7 @@ class GearSlabStress {
 
 // The stress at the bottom of a slab of fixed thickness under the centre of one wheel of fixed tire
 // pressure, for any load. The structure's kernel is kept for a grid that serves every contact radius
-// up to the largest asked so far.
+// up to the largest asked so far. Not a number when the tire print is too wide for the grid to resolve.
 class SingleWheelSlabStress {
  public:
   SingleWheelSlabStress(SubgradeCategory category, double slabThicknessIn, double tirePressure);
