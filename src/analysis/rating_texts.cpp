@@ -49,7 +49,10 @@ RatingTexts RatingInUnits(const PavementRating& rating, bool metric) {
     } else if (!rating.hasPcr) {
       row.insert(row.end(), {"", ""});
     } else {
-      row.push_back(a.withinPcr ? "yes" : "no");
+      // The unrounded ACR and PCR are compared: "no" can stand beside an ACR that rounds to the PCR,
+      // so it says by how much the ACR exceeds it.
+      const double excess = a.acr.acr[static_cast<std::size_t>(rating.category)] - rating.pcr;
+      row.push_back(a.withinPcr ? "yes" : "no, " + FixedText(excess, 2) + " above");
       row.push_back(a.weightForPcrLb ? Weight(*a.weightForPcrLb, metric) : a.weightError);
     }
     texts.rows.push_back(std::move(row));

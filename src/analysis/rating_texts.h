@@ -13,11 +13,12 @@ struct RatingFigure {
 };
 
 struct RatingTexts {
-  std::string code;                            // "PCR 571/R/B/W/T", or why there is no PCR or no rating
-  std::vector<RatingFigure> figures;           // thickness, subgrade, critical aircraft, its departures and weight
-  std::vector<std::string> headings;           // of the table; the slab's category marked "ACR B (slab)"
-  std::vector<std::vector<std::string>> rows;  // one per mix aircraft: name, weight, ACR A..D, within, weight for PCR
-  int slabColumn = 0;                          // the table column of the ACR on the slab's category
+  std::string code;                   // "PCR 571/R/B/W/T", or why there is no PCR or no rating
+  std::vector<RatingFigure> figures;  // thickness, subgrade, critical aircraft, its departures and weight
+  std::vector<std::string> headings;  // of the table; the slab's category marked "ACR B (slab)"
+  // One per mix aircraft: name, weight, ACR A..D, within ("yes" or "no, 0.21 above"), weight for the PCR.
+  std::vector<std::vector<std::string>> rows;
+  int slabColumn = 0;  // the table column of the ACR on the slab's category
 };
 
 // Weights in lb, or kN when metric; the thickness in in or cm; the ACRs and the PCR as whole numbers.
