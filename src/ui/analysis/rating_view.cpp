@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
+#include <exception>
 
 #include "analysis/rating_texts.h"
 
@@ -18,6 +19,18 @@ namespace {
 constexpr double kCodeScale = 2;  // the code's type size over the window's
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// The rating, or, should making it fail (memory, threads), no rating and why: nothing thrown on the pool
+// reaches the window.
+PavementRating Guarded(const std::function<PavementRating()>& work) {
+  try {
+    return work();
+  } catch (const std::exception& e) {
+    PavementRating failed;
+    failed.outcome = Outcome::Failure(std::string("no rating: ") + e.what());
+    return failed;
+  }
+}
 
 }  // namespace
 
@@ -80,7 +93,7 @@ void RatingPanel::Start() {
   });
   watcher->setFuture(QtConcurrent::run([work = std::move(waiting_), dropped]() -> std::optional<PavementRating> {
     if (*dropped) return std::nullopt;
-    return work();
+    return Guarded(work);
   }));
   waiting_ = nullptr;
 }
@@ -141,7 +154,7 @@ PavementRating RateDesignWhileWaiting(const DesignResult& design) {
   QFutureWatcher<PavementRating> watcher;
   QEventLoop loop;
   QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-  watcher.setFuture(QtConcurrent::run([design] { return RateDesign(design); }));
+  watcher.setFuture(QtConcurrent::run([design] { return Guarded([&design] { return RateDesign(design); }); }));
   if (!watcher.isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
   return watcher.result();
 }
