@@ -57,6 +57,12 @@ struct DesignDocument {
   DocumentTable sensitivity;
   std::vector<SensitivitySeries> sensitivitySeries;
   std::string sensitivityNote;
+
+  // The rating of the design's slab: its code (or why it has none), figures and the mix aircraft
+  // against the PCR (no rows without a rating).
+  std::string ratingCode;
+  std::vector<DocumentFact> rating;
+  DocumentTable ratingTable;
 };
 
 // The document of the state's last design, `sensitivity` the designs of its inputs scaled, `details` its

@@ -8,6 +8,7 @@
 #include "ui/analysis/analysis_keeper.h"
 #include "ui/analysis/damage_charts.h"
 #include "ui/analysis/frm_analysis.h"
+#include "ui/analysis/rating_view.h"
 #include "ui/analysis/report_export.h"
 #include "ui/document/document_pdf.h"
 #include "ui/frm_aircraft.h"
@@ -52,7 +53,9 @@ void frmAircraft::mnuEvaluateThickness_Click() {
     services_.messages.MsgBox(evaluated.message, kMsgOk, kProgramName);
     return;
   }
-  analysis_->Open(state_)->ShowEvaluation(mix, state_.IsMetric());
+  frmAnalysis* window = analysis_->Open(state_);
+  window->ShowEvaluation(mix, state_.IsMetric());
+  window->RateEvaluation(PrepareDesign(state_), mix.thicknessIn, state_.IsMetric());
 }
 
 void frmAircraft::mnuExportReport_Click() {
@@ -74,8 +77,9 @@ void frmAircraft::mnuExportReport_Click() {
   {
     BusyScope busy(services_.busy);
     if (IsPdfName(*path)) {
-      // The design, its curve, shares and sensitivity as the analysis window shows them.
-      saved = SaveDesignPdf(*path, state_, analysis_->SensitivityShown(state_), documentDetails_, DefaultPageSize());
+      // The design, its curve, shares and sensitivity as the analysis window shows them, and its rating.
+      saved = SaveDesignPdf(*path, state_, analysis_->SensitivityShown(state_), documentDetails_,
+                            RateDesignWhileWaiting(state_.designResult), DefaultPageSize());
     } else {
       std::vector<std::string> lines;
       saved = ReportLinesFromFile(lines);

@@ -19,6 +19,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
+#include <QThreadPool>
 #include <QToolTip>
 #include <QUrl>
 #include <QValueAxis>
@@ -516,6 +517,9 @@ class SessionTest : public WindowTest, public testing::WithParamInterface<std::s
     } else if (verb == "idle") {
       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
       QApplication::processEvents();
+    } else if (verb == "wait") {  // the work off the window's thread ends and the window takes its results
+      QThreadPool::globalInstance()->waitForDone();
+      for (int round = 0; round < 3; ++round) QApplication::processEvents();
     } else if (verb == "detail") {
       for (std::string name; args >> name;) Detail(name);
     } else if (verb == "chart") {

@@ -40,3 +40,58 @@ Outcome WriteCurveCsv(const BatchDesign& design, const std::string& path) {
   if (!WriteTextFileAtomically(path, csv)) return Outcome::Failure("the curve file \"" + path + "\" cannot be written");
   return Outcome::Success();
 }
+
+void RateBatchSlab(BatchDesign& design) {
+  const DesignResult& designed = design.state.designResult;
+  design.pavementRating =
+      design.evaluation ? RateSlab(designed.basis, design.evaluation->thicknessIn) : RateDesign(designed);
+}
+
+std::vector<std::string> PavementRatingErrors(const BatchDesign& design) {
+  std::vector<std::string> errors;
+  if (design.pavementRating)
+    for (const RatedAircraft& a : design.pavementRating->aircraft)
+      if (!a.acr.ok) errors.push_back(design.file + ": no ACR for \"" + a.name + "\": " + a.acr.error);
+  return errors;
+}
+
+namespace {
+
+std::string WeightText(double lb, bool metric) {
+  return metric ? FormatDecimals(lb * kForceFactor, 1) + " kN" : FormatDecimals(lb, 0) + " lb";
+}
+
+}  // namespace
+
+void WritePavementRating(const PavementRating& rating, bool metric, std::ostream& out) {
+  if (!rating.outcome) {
+    out << "  " << rating.outcome.message << '\n';
+    return;
+  }
+  const double shown = metric ? rating.thicknessIn * kLengthFactor : rating.thicknessIn;
+  out << "  rating at " << FormatDecimals(shown, 1) << (metric ? " cm" : " in") << ", subgrade "
+      << SubgradeLetter(rating.category) << " (E = " << FormatDecimals(rating.subgradeModulusMpa, 1)
+      << " MPa): " << (rating.hasPcr ? rating.code : rating.noPcr) << '\n';
+  out << "  critical aircraft " << rating.criticalName << ": " << FormatDecimals(rating.equivalentDepartures, 1)
+      << " equivalent departures";
+  if (rating.hasPcr) out << ", maximum allowable gross weight " << WeightText(rating.maxGrossWeightLb, metric);
+  out << '\n';
+  for (const RatedAircraft& a : rating.aircraft) {
+    out << "    " << a.name << ": ";
+    if (!a.acr.ok) {
+      out << "no ACR (" << a.acr.error << ")\n";
+      continue;
+    }
+    out << "ACR";
+    for (std::size_t c = 0; c < a.acr.acr.size(); ++c) out << (c ? '/' : ' ') << FormatDecimals(a.acr.acr[c], 0);
+    out << " (A/B/C/D)";
+    if (rating.hasPcr) {
+      out << (a.withinPcr ? ", within the PCR" : ", above the PCR");
+      if (a.weightForPcrLb)
+        out << ", at most " << WeightText(*a.weightForPcrLb, metric);
+      else
+        out << ", " << a.weightError;
+    }
+    out << '\n';
+  }
+}

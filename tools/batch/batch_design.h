@@ -9,6 +9,7 @@
 #include "analysis/sensitivity.h"
 #include "batch_rating.h"
 #include "engine/design_thickness.h"
+#include "rating/pavement_rating.h"
 #include "state/program_state.h"
 
 // Exit statuses of ripades-batch; a run ends with the largest status of its files.
@@ -39,6 +40,7 @@ struct BatchDesign {
   std::optional<MixDamage> evaluation;                 // the damage at the thickness asked with --evaluate
   std::optional<Sensitivity> sensitivity;              // with --sensitivity: the designs of the scaled inputs
   std::optional<std::vector<AircraftRating>> ratings;  // with --acr: the mix aircraft's ratings
+  std::optional<PavementRating> pavementRating;        // with --rating: of the design, or of the slab evaluated
 };
 
 // Reads the file exactly as "&Read Data From File..." does (reset with the library, then the file),

@@ -80,6 +80,41 @@ void AddRatings(QJsonArray& aircraft, const std::vector<AircraftRating>& ratings
   }
 }
 
+QJsonValue NumberOrNull(bool present, double value) { return present ? Number(value) : QJsonValue(QJsonValue::Null); }
+
+// The rating of the slab, and each mix aircraft's ACR on its category against the PCR.
+void AddRating(const PavementRating& rating, QJsonObject& result) {
+  if (!rating.outcome) {
+    result["rating"] = QJsonValue(QJsonValue::Null);
+    result["rating_error"] = Text(rating.outcome.message);
+    return;
+  }
+  result["rating"] = QJsonObject{
+      {"thickness_in", Number(rating.thicknessIn)},
+      {"subgrade_category", QString(QChar(SubgradeLetter(rating.category)))},
+      {"subgrade_modulus_mpa", Number(rating.subgradeModulusMpa)},
+      {"critical", QJsonObject{{"row", rating.criticalRow}, {"name", Text(rating.criticalName)}}},
+      {"equivalent_departures", Number(rating.equivalentDepartures)},
+      {"max_gross_weight_lb", NumberOrNull(rating.hasPcr, rating.maxGrossWeightLb)},
+      {"pcr", rating.hasPcr ? QJsonValue(static_cast<qint64>(std::llround(rating.pcr))) : QJsonValue(QJsonValue::Null)},
+      {"pcr_exact", NumberOrNull(rating.hasPcr, rating.pcr)},
+      {"code", Text(rating.hasPcr ? rating.code : rating.noPcr)},
+  };
+  QJsonArray aircraft = result["aircraft"].toArray();
+  const auto category = static_cast<std::size_t>(rating.category);
+  for (qsizetype i = 0; i < aircraft.size() && i < static_cast<qsizetype>(rating.aircraft.size()); ++i) {
+    const RatedAircraft& a = rating.aircraft[static_cast<std::size_t>(i)];
+    QJsonObject item = aircraft[i].toObject();
+    const bool rated = rating.hasPcr && a.acr.ok;
+    item["acr"] = NumberOrNull(a.acr.ok, a.acr.acr[category]);
+    if (!a.acr.ok) item["acr_error"] = Text(a.acr.error);
+    item["within_pcr"] = rated ? QJsonValue(a.withinPcr) : QJsonValue(QJsonValue::Null);
+    item["max_weight_for_pcr_lb"] = NumberOrNull(rated && a.weightForPcrLb, a.weightForPcrLb.value_or(0));
+    aircraft[i] = item;
+  }
+  result["aircraft"] = aircraft;
+}
+
 }  // namespace
 
 QByteArray DesignsToJson(const std::vector<BatchDesign>& designs) {
@@ -108,6 +143,7 @@ QByteArray DesignsToJson(const std::vector<BatchDesign>& designs) {
     result["aircraft"] = aircraft;
     if (d.evaluation) result["evaluation"] = Evaluation(d);
     if (d.sensitivity) result["sensitivity"] = SensitivityCases(*d.sensitivity);
+    if (d.pavementRating) AddRating(*d.pavementRating, result);
     array.append(result);
   }
   return QJsonDocument(array).toJson(QJsonDocument::Indented);

@@ -17,4 +17,9 @@
 // With --acr, each aircraft has "acr": {"A": .., "B": .., "C": .., "D": ..} (unrounded), or "acr": null
 // and the reason as "acr_error"; an input that was read but not designed then also has "aircraft", each
 // with its row, name and rating.
+// With --rating, "rating" holds thickness_in, subgrade_category, subgrade_modulus_mpa, critical (row
+// and name), equivalent_departures, max_gross_weight_lb, pcr (whole), pcr_exact and code (without a
+// PCR: those three numbers null and code the reason), and each aircraft gains acr (its ACR on the
+// slab's category), within_pcr and max_weight_for_pcr_lb (null without them; acr_error when it has no
+// ACR); a slab that cannot be rated has "rating": null and the reason as "rating_error".
 QByteArray DesignsToJson(const std::vector<BatchDesign>& designs);

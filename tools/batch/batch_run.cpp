@@ -60,6 +60,7 @@ bool Analyse(const BatchOptions& options, BatchDesign& design) {
   if (!options.evaluateThickness.empty() && !(done = EvaluateAtThickness(design, options.evaluateThickness)))
     failure = kBatchBadInput;
   if (done && !options.curvePath.empty()) done = WriteCurveCsv(design, options.curvePath);
+  if (done && options.pavementRating) RateBatchSlab(design);
   if (done) return true;
   design.status = failure;
   design.error = design.file + ": " + done.message;
@@ -120,17 +121,23 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
       if (design.evaluation) WriteEvaluation(*design.evaluation, design.state.Lbunith, design.state.IsMetric(), out);
       if (options.sensitivity && design.sensitivity) WriteSensitivity(*design.sensitivity, design.state.Lbunith, out);
       if (design.ratings) WriteMixRatings(*design.ratings, out);
+      if (design.pavementRating) WritePavementRating(*design.pavementRating, design.state.IsMetric(), out);
     }
     if (design.status != kBatchOk) err << kPrefix << design.error << '\n';
     if (!designed && design.ratings && !design.ratings->empty() && options.summaryLines) {
       out << design.file << ": " << kNoThickness << '\n';
       WriteMixRatings(*design.ratings, out);
     }
+    // An aircraft without an ACR leaves the others rated, and fails the run.
     if (design.ratings)
       for (const std::string& error : RatingErrors(*design.ratings, design.file)) {
         err << kPrefix << error << '\n';
         run.status = std::max(run.status, kBatchFailed);
       }
+    for (const std::string& error : PavementRatingErrors(design)) {
+      err << kPrefix << error << '\n';
+      run.status = std::max(run.status, kBatchFailed);
+    }
     if (!options.sensitivity) design.sensitivity.reset();  // made for the document alone
     run.status = std::max(run.status, design.status);
     run.designs.push_back(std::move(design));

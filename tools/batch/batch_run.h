@@ -19,6 +19,7 @@ struct BatchOptions {
   std::string curvePath;          // the one input's damage curve as CSV; empty for none
   bool sensitivity = false;       // also design each input with E, Sc, k or the departures scaled
   bool ratings = false;           // also rate each input's mix aircraft (ACR on the four subgrades)
+  bool pavementRating = false;    // also rate the slab designed (or evaluated): its PCR, each aircraft's ACR
   std::string pdfPath;            // the one input's design document; empty for none
   std::string pdfFolder;          // one "<name>.pdf" design document per input; empty for none
   std::string detailsPath;        // the documents' title and signature blocks, "key: value" lines; empty for none

@@ -68,6 +68,9 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption sensitivity(
       "sensitivity",
       "Also design each input with E, Sc and k scaled by 0.8, 0.9, 1.1 and 1.2 and the departures by 0.5 and 2.");
+  const QCommandLineOption rating(
+      "rating",
+      "Also rate the slab designed (or evaluated with --evaluate): its PCR and each aircraft's ACR against it.");
   const QCommandLineOption pdf("pdf", "Write the design document of the one input to FILE.pdf.", "FILE.pdf");
   const QCommandLineOption pdfDir("pdf-dir", "Write the design document of each input to DIR/<name>.pdf.", "DIR");
   const QCommandLineOption pageSize("page-size", "Paper of the design documents: a4 (default) or letter.", "SIZE",
@@ -81,8 +84,8 @@ int main(int argc, char* argv[]) {
       "acr", "Also give each mix aircraft's ACR (ICAO aircraft classification rating) on subgrades A, B, C and D.");
   const QCommandLineOption acrLibrary(
       "acr-library", "Print the ACR of every library aircraft as CSV (name, gross weight in lb, ACR A, B, C, D).");
-  parser.addOptions({library, report, reportDir, json, evaluate, curve, sensitivity, pdf, pdfDir, pageSize, details,
-                     acr, acrLibrary});
+  parser.addOptions({library, report, reportDir, json, evaluate, curve, sensitivity, rating, pdf, pdfDir, pageSize,
+                     details, acr, acrLibrary});
   parser.addPositionalArgument("INPUT.inp", "Input data files to design.", "INPUT.inp...");
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -113,6 +116,7 @@ int main(int argc, char* argv[]) {
   options.curvePath = parser.value(curve).toStdString();
   options.sensitivity = parser.isSet(sensitivity);
   options.ratings = parser.isSet(acr);
+  options.pavementRating = parser.isSet(rating);
   options.pdfPath = parser.value(pdf).toStdString();
   options.pdfFolder = parser.value(pdfDir).toStdString();
   const QString paper = parser.value(pageSize).toLower();
@@ -127,6 +131,8 @@ int main(int argc, char* argv[]) {
     usage = "--page-size takes a4 or letter, not \"" + parser.value(pageSize).toStdString() + "\"";
   if (usage.empty() && parser.isSet(json) && options.reportPath == "-")
     usage = "--json and --report - both need standard output";
+  if (usage.empty() && parser.isSet(json) && options.ratings && options.pavementRating)
+    usage = "--acr and --rating both write each aircraft's \"acr\" in the JSON; give one of them";
   if (!usage.empty()) {
     std::cerr << "ripades-batch: " << usage << " (see --help)\n";
     return kBatchUsage;

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QThreadPool>
 #include <QTimer>
 #include <iostream>
 #include <optional>
@@ -102,6 +103,13 @@ int main(int argc, char* argv[]) {
   for (QWidget* top : QApplication::topLevelWidgets())
     if (auto* views = top->findChild<QTabWidget*>("tabViews")) views->setCurrentIndex(1);
   ok &= SaveTopLevel("frmAnalysis", folder, "sensitivity_view.png");
+  // The Rating tab once its rating, made off the window's thread, is shown.
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (auto* views = top->findChild<QTabWidget*>("tabViews")) views->setCurrentIndex(2);
+  QApplication::processEvents();
+  QThreadPool::globalInstance()->waitForDone();
+  for (int round = 0; round < 3; ++round) QApplication::processEvents();
+  ok &= SaveTopLevel("frmAnalysis", folder, "rating_view.png");
   window.mnuAbout_Click();
   ok &= SaveTopLevel("frmAbout", folder, "about_box.png");
   return ok ? 0 : 1;

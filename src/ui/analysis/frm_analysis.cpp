@@ -18,6 +18,7 @@
 #include "ui/analysis/chart_export.h"
 #include "ui/analysis/damage_charts.h"
 #include "ui/analysis/damage_curve_view.h"
+#include "ui/analysis/rating_view.h"
 #include "ui/analysis/sensitivity_view.h"
 
 namespace {
@@ -117,6 +118,9 @@ void frmAnalysis::CreateControls() {
   tabViews->setObjectName("tabViews");
   tabViews->addTab(content, tr("&Damage"));
   tabViews->addTab(viewSensitivity, tr("&Sensitivity"));
+  viewRating = new RatingView;
+  viewRating->setObjectName("viewRating");
+  tabViews->addTab(viewRating, tr("&Rating"));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   cmdExport = AddButton(buttons, "cmdExport", tr("&Export..."));
@@ -126,6 +130,9 @@ void frmAnalysis::CreateControls() {
   window->addLayout(buttons);
 
   connect(cmdExport, &QPushButton::clicked, this, &frmAnalysis::cmdExport_Click);
+  // The rating has no chart to export.
+  connect(tabViews, &QTabWidget::currentChanged, this,
+          [this] { cmdExport->setEnabled(tabViews->currentWidget() != viewRating); });
   connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -136,6 +143,7 @@ void frmAnalysis::ShowDesign(const DesignResult& design, bool metric, const std:
   const std::vector<AircraftShare> shares = DamageShares(design);
   ReplaceChart(chtShares, DamageShareChart(shares));
   chtShares->setMinimumHeight(kShareChartChrome + kPixelsPerBar * static_cast<int>(shares.size()));
+  viewRating->ShowDesign(design, metric);
 }
 
 void frmAnalysis::ClearDesign() {
@@ -143,6 +151,7 @@ void frmAnalysis::ClearDesign() {
   ReplaceChart(chtShares, EmptyChart(tr("No design, so no governing aircraft")));
   chtShares->setMinimumHeight(kShareChartChrome);
   viewSensitivity->Clear();
+  viewRating->Clear();
 }
 
 void frmAnalysis::ShowSensitivity(const Sensitivity& sensitivity) { viewSensitivity->ShowSensitivity(sensitivity); }
@@ -158,6 +167,7 @@ void frmAnalysis::ClearEvaluation() {
   fraEvaluation->hide();
   GridEvaluation->setRowCount(0);
   RemoveEvaluatedMark(chtDamage->chart());
+  viewRating->ClearEvaluation();
 }
 
 void frmAnalysis::ShowEvaluationIn(bool metric) {
@@ -189,6 +199,10 @@ void frmAnalysis::ShowEvaluationIn(bool metric) {
   GridEvaluation->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   fraEvaluation->show();
   MarkEvaluatedThickness(chtDamage->chart(), shown.thickness, mix.damage, metric);
+}
+
+void frmAnalysis::RateEvaluation(const DesignBasis& basis, double hIn, bool metric) {
+  viewRating->ShowEvaluation(basis, hIn, metric);
 }
 
 void frmAnalysis::cmdExport_Click() {

@@ -17,6 +17,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class QTabWidget;
+class RatingView;
 class SensitivityView;
 
 // Modeless; Escape closes it. The charts show the design handed in last and the evaluation panel the
@@ -42,6 +43,8 @@ class frmAnalysis : public QDialog {
   void ShowEvaluationIn(bool metric);
   // Takes the evaluation and its mark away: the data it was made of have changed.
   void ClearEvaluation();
+  // Rates the evaluated slab, of thickness hIn, for the data it was evaluated against.
+  void RateEvaluation(const DesignBasis& basis, double hIn, bool metric);
 
   // "Export...": saves the charts of the view shown (damage or sensitivity) as one PNG or SVG picture.
   void cmdExport_Click();
@@ -62,6 +65,7 @@ class frmAnalysis : public QDialog {
   QTableWidget* GridEvaluation = nullptr;
   QTabWidget* tabViews = nullptr;
   SensitivityView* viewSensitivity = nullptr;
+  RatingView* viewRating = nullptr;
   QPushButton* cmdExport = nullptr;
   QPushButton* cmdClose = nullptr;
 };

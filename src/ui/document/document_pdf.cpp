@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <algorithm>
 
+#include "analysis/rating_section.h"
 #include "project/text_file.h"
 #include "ui/document/document_charts.h"
 #include "ui/document/page_flow.h"
@@ -157,6 +158,8 @@ class DocumentLayout {
   }
   // Heading, what the cases are, their table and chart.
   void SensitivitySection(const DesignDocument& document);
+  // Heading, the PCR's code in large type, the rating's figures and the table of the mix aircraft.
+  void RatingSection(const DesignDocument& document);
   // Each aircraft's share of D as a bar a row, largest first, the governing aircraft in red.
   void ShareRows(const std::vector<AircraftShare>& shares);
 
@@ -285,6 +288,20 @@ void DocumentLayout::SensitivitySection(const DesignDocument& document) {
   flow_.Draw([=, this, &document](QPainter& p) { DrawSensitivity(p, area, document, style_); });
 }
 
+void DocumentLayout::RatingSection(const DesignDocument& document) {
+  if (document.ratingCode.empty()) return;  // a document made without its rating
+  Heading(QStringLiteral("Pavement rating"), FactHeight() * 4);
+  Title(Text(document.ratingCode));
+  if (document.rating.empty()) return;
+  Facts(document.rating);
+  Paragraph(QStringLiteral(
+      "The PCR is the ACR of the critical aircraft at its maximum allowable gross weight on the subgrade's "
+      "category: rigid (R), the category, no tire pressure limit (W), technical evaluation (T). Each aircraft's "
+      "ACR at its own weight on the four standard subgrades, the slab's marked, and the gross weight at which "
+      "its ACR equals the PCR:"));
+  Table(document.ratingTable);
+}
+
 void DocumentLayout::ShareRows(const std::vector<AircraftShare>& shares) {
   const QFont font = style_.Font(kTablePoints);
   const QFontMetricsF metrics = style_.Metrics(font);
@@ -406,6 +423,7 @@ Outcome SaveDesignDocument(const std::string& path, const DesignDocument& docume
   layout.Heading(QStringLiteral("Damage ratios at the design thickness"), layout.FactHeight() * 3);
   layout.ShareRows(document.shares);
   layout.SensitivitySection(document);
+  layout.RatingSection(document);
   if (!layout.Paint(writer, Text(document.inputName)))
     return Outcome::Failure("The design document could not be laid out as a PDF; nothing was saved to \"" + path +
                             "\".");
@@ -415,8 +433,15 @@ Outcome SaveDesignDocument(const std::string& path, const DesignDocument& docume
 Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
                       const DocumentDetails& details, const QPageSize& pageSize) {
   DesignDocument document;
+  return SaveDesignPdf(path, state, sensitivity, details, RateDesign(state.designResult), pageSize);
+}
+
+Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
+                      const DocumentDetails& details, const PavementRating& rating, const QPageSize& pageSize) {
+  DesignDocument document;
   const Outcome built = BuildDesignDocument(state, sensitivity, document, details);
   if (!built) return built;
+  AddRatingSection(rating, state.IsMetric(), document);
   return SaveDesignDocument(path, document, pageSize);
 }
 

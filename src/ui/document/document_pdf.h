@@ -5,6 +5,7 @@
 #include <string>
 
 #include "analysis/design_document.h"
+#include "rating/pavement_rating.h"
 #include "state/outcome.h"
 
 // Lays the document out on pages of `pageSize`, the first ending with the signature block, each headed by the input
@@ -18,6 +19,10 @@ Outcome SaveDesignDocument(const std::string& path, const DesignDocument& docume
 // design cannot be documented.
 Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
                       const DocumentDetails& details, const QPageSize& pageSize);
+
+// The same, with the rating of the design's slab made already (off the window's thread).
+Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,
+                      const DocumentDetails& details, const PavementRating& rating, const QPageSize& pageSize);
 
 // The date a design made now is given in the document (2026-12-06).
 std::string DocumentDate();

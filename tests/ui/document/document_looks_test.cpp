@@ -1,5 +1,5 @@
 // The design document's pages as pictures: the English mixed fleet and the metric regional mix with
-// their sensitivity designs, written as A4 PDFs, rendered page by page and compared with golden PNGs.
+// their sensitivity designs and ratings, written as A4 PDFs, rendered page by page and compared with golden PNGs.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -12,6 +12,7 @@
 
 #include "analysis/design_document.h"
 #include "analysis/document_details.h"
+#include "analysis/rating_section.h"
 #include "analysis/sensitivity.h"
 #include "golden/example_states.h"
 #include "project/input_file_reader.h"
@@ -67,6 +68,7 @@ TEST_P(DocumentLooks, EveryPageLooksAsBefore) {
   ASSERT_TRUE(BuildDesignDocument(state, DesignSensitivity(state), document,
                                   GetParam().filledIn ? FullDetails() : DocumentDetails{})
                   .ok);
+  AddRatingSection(RateDesign(state.designResult), state.IsMetric(), document);
 
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
