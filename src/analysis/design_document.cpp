@@ -9,7 +9,6 @@
 #include "project/input_file_origin.h"
 #include "report/design_report.h"
 #include "state/program_title.h"
-#include "units/conversion.h"
 #include "units/number_text.h"
 
 namespace {
@@ -133,7 +132,7 @@ void AddSensitivity(const ProgramState& state, const Sensitivity& sensitivity, D
     return;
   }
   const std::string unit = state.Lbunith;
-  const auto shown = [&](double inches) { return sensitivity.metric ? inches * kLengthFactor : inches; };
+  const auto shown = [&](double inches) { return ThicknessInUnit(inches, sensitivity.metric); };
   DocumentTable& table = document.sensitivity;
   table.headings = {{"Input", "Scaled by", "Scaled value", "Design thickness", "Change"}, {"", "", "", unit, unit}};
   table.numeric = {false, true, false, true, true};
@@ -175,7 +174,7 @@ Outcome BuildDesignDocument(const ProgramState& state, const Sensitivity& sensit
   document.result = Result(state, atDesign, document.shares);
   document.fatigue = Fatigue(state, rows);
   document.curve = DamageCurve(design, metric);
-  document.designThickness = metric ? designIn * kLengthFactor : designIn;
+  document.designThickness = ThicknessInUnit(designIn, metric);
   document.thicknessCaption = state.lbh;
   document.thicknessUnit = metric ? "cm" : "in";
   AddSensitivity(state, sensitivity, document);

@@ -24,8 +24,6 @@ MixDamage EvaluateMixDamage(const DesignBasis& design, double hIn) {
   return mix;
 }
 
-double ThicknessInUnit(double inches, bool metric) { return metric ? inches * kLengthFactor : inches; }
-
 EvaluationInUnits InUnitsInForce(const MixDamage& mix, bool metric) {
   EvaluationInUnits shown;
   shown.thickness = ThicknessInUnit(mix.thicknessIn, metric);
@@ -38,7 +36,7 @@ std::vector<CurvePoint> DamageCurve(const DesignResult& design, bool metric, int
   const double designIn = design.thicknessIn;
   const double from = std::clamp(designIn / 2, 0.0, kMaxThicknessIn);
   const double to = std::clamp(designIn * 2, 0.0, kMaxThicknessIn);
-  const auto shown = [metric](double h) { return metric ? h * kLengthFactor : h; };
+  const auto shown = [metric](double h) { return ThicknessInUnit(h, metric); };
   std::vector<CurvePoint> curve;
   for (int i = 0; i < points; ++i) {
     const double h = points == 1 ? from : from + (to - from) * i / (points - 1);

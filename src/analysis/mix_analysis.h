@@ -6,6 +6,7 @@
 
 #include "engine/design_thickness.h"
 #include "state/outcome.h"
+#include "units/thickness_caption.h"
 
 // One aircraft's part of the cumulative damage at a thickness.
 struct AircraftDamage {
@@ -33,9 +34,6 @@ struct EvaluationInUnits {
 };
 
 EvaluationInUnits InUnitsInForce(const MixDamage& mix, bool metric);
-
-// A thickness in inches in the unit in force: centimetres when metric.
-double ThicknessInUnit(double inches, bool metric);
 
 struct CurvePoint {
   double thickness = 0;  // in the unit in force (in or cm)

@@ -7,8 +7,8 @@
 
 #include "engine/design_thickness.h"
 #include "engine/side_by_side.h"
-#include "units/conversion.h"
 #include "units/number_text.h"
+#include "units/thickness_caption.h"
 
 const char* SensitivityInputName(SensitivityInput input) {
   switch (input) {
@@ -128,8 +128,7 @@ Sensitivity DesignSensitivity(const ProgramState& state) {
 }
 
 Sensitivity InUnit(const Sensitivity& sensitivity, bool metric) {
-  // The caption DesignThickness writes for a thickness h in inches.
-  const auto caption = [metric](double h) { return FormatDecimals(metric ? h * kLengthFactor : h, 1); };
+  const auto caption = [metric](double h) { return ThicknessCaption(h, metric); };
   Sensitivity shown = sensitivity;
   shown.metric = metric;
   if (!shown.outcome) return shown;

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "units/conversion.h"
-#include "units/number_text.h"
+#include "units/thickness_caption.h"
 
 float EvaluateMix(const DesignBasis& design, double h, DesignResult* rows) {
   float damage = 0;
@@ -67,11 +67,7 @@ Outcome DesignThickness(ProgramState& state) {
   rows.date.clear();
   state.designResult = std::move(rows);
   state.acdata = design.englishLibrary;
-  if (state.IsMetric()) {
-    state.lbh = FormatDecimals(h * kLengthFactor, 1);
-    ConvertLibraryFields(state.acdata, Conversion::kToMetric);
-  } else {
-    state.lbh = FormatDecimals(h, 1);
-  }
+  state.lbh = ThicknessCaption(h, state.IsMetric());
+  if (state.IsMetric()) ConvertLibraryFields(state.acdata, Conversion::kToMetric);
   return Outcome::Success();
 }

@@ -6,17 +6,18 @@
 
 #include "units/conversion.h"
 #include "units/number_text.h"
+#include "units/thickness_caption.h"
 #include "units/unit_words.h"
 
 namespace {
 
 // Converts a text that is wholly a number; any other text (empty included) stays as it is, since
 // the switch has no value to put in its place.
-void ConvertText(std::string& text, double factor, Conversion conversion, int captionDecimals = -1) {
+void ConvertText(std::string& text, double factor, Conversion conversion) {
   if (!IsNumber(text)) return;
   const double value = Convert(LeadingNumber(text), factor, conversion);
   if (!std::isfinite(value)) return;
-  text = captionDecimals < 0 ? NumberText(value) : FormatDecimals(value, captionDecimals);
+  text = NumberText(value);
 }
 
 void Switch(ProgramState& state, bool toMetric) {
@@ -26,8 +27,10 @@ void Switch(ProgramState& state, bool toMetric) {
     ConvertText(state.TxtE, kStressFactor, conversion);
     ConvertText(state.TxtSc, kStressFactor, conversion);
     ConvertText(state.Txtk, kSubgradeFactor, conversion);
-    // The thickness goes from its displayed one-decimal caption, not the design's full value.
-    ConvertText(state.lbh, kLengthFactor, conversion, 1);
+    // A caption shows the current design: it is shown again from the design's own thickness, rounded
+    // once in the new unit, as a design made in that unit shows it; converting the one-decimal text
+    // would round twice and drift from the design (50.4 cm would come back as 50.3 cm).
+    if (state.HasCurrentDesign()) state.lbh = ThicknessCaption(state.designResult.thicknessIn, toMetric);
     ConvertLibraryFields(state.acdata, conversion);
   }
   SetUnitLabels(state, toMetric);

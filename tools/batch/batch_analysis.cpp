@@ -3,7 +3,6 @@
 
 #include "batch_design.h"
 #include "project/text_file.h"
-#include "units/conversion.h"
 #include "units/number_text.h"
 
 Outcome EvaluateAtThickness(BatchDesign& design, const std::string& thicknessText) {
@@ -14,7 +13,7 @@ Outcome EvaluateAtThickness(BatchDesign& design, const std::string& thicknessTex
 }
 
 void WriteEvaluation(const MixDamage& evaluation, const std::string& unit, bool metric, std::ostream& out) {
-  const double shown = metric ? evaluation.thicknessIn * kLengthFactor : evaluation.thicknessIn;
+  const double shown = ThicknessInUnit(evaluation.thicknessIn, metric);
   out << "  at " << NumberText(shown) << ' ' << unit << ": damage " << NumberText(evaluation.damage) << ", life "
       << LifeText(evaluation.damage) << '\n';
   for (const AircraftDamage& a : evaluation.aircraft)
