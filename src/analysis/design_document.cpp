@@ -85,11 +85,22 @@ DocumentTable Fatigue(const ProgramState& state, const std::vector<int>& rows) {
   return table;
 }
 
+// The design's thickness, damage and governing aircraft; a search that found no design states no
+// design thickness (its statement stands boxed above these facts instead).
 std::vector<DocumentFact> Result(const ProgramState& state, const MixDamage& atDesign,
                                  const std::vector<AircraftShare>& shares) {
   std::string governing = "none: no aircraft damages the slab";
   if (!shares.empty() && shares.front().damageRatioPct > 0)
     governing = shares.front().name + " (damage ratio " + PercentText(shares.front().damageRatioPct) + " %)";
+  switch (VerdictOf(state.designResult)) {
+    case DesignVerdict::kNotCarried:
+      return {{"Cumulative damage D at " + WithUnit(state.lbh, state.Lbunith), DamageText(atDesign.damage)},
+              {"Governing aircraft", governing}};
+    case DesignVerdict::kNoDamage:
+      return {{"Governing aircraft", governing}};
+    case DesignVerdict::kCarried:
+      break;
+  }
   return {{"Design thickness", WithUnit(state.lbh, state.Lbunith)},
           {"Cumulative damage D at the design thickness", DamageText(atDesign.damage)},
           {"Governing aircraft", governing}};
@@ -137,18 +148,22 @@ void AddSensitivity(const ProgramState& state, const Sensitivity& sensitivity, D
   table.headings = {{"Input", "Scaled by", "Scaled value", "Design thickness", "Change"}, {"", "", "", unit, unit}};
   table.numeric = {false, true, false, true, true};
   const double base = LeadingNumber(sensitivity.designCaption);
+  // A change, and a line through x 1, need the unscaled search to have found a design.
+  const bool designed = sensitivity.verdict == DesignVerdict::kCarried;
   table.rows.push_back({"None (the design)", "1", "", sensitivity.designCaption, ""});
   for (const SensitivityCase& c : sensitivity.cases) {
     std::string change;
-    if (c.designed) {
+    if (designed && IsDesign(c)) {
       const double delta = LeadingNumber(c.caption) - base;
       change = FormatDecimals(delta, 1);
       if (delta > 0) change.insert(0, 1, '+');
     }
     table.rows.push_back({ScaledInputName(c.input), NumberText(c.factor), ScaledValue(state, c), c.caption, change});
     if (document.sensitivitySeries.empty() || document.sensitivitySeries.back().name != ScaledInputName(c.input))
-      document.sensitivitySeries.push_back({ScaledInputName(c.input), {{1, shown(sensitivity.designIn)}}});
-    if (c.designed) document.sensitivitySeries.back().points.emplace_back(c.factor, shown(c.thicknessIn));
+      document.sensitivitySeries.push_back({ScaledInputName(c.input), {}});
+    SensitivitySeries& series = document.sensitivitySeries.back();
+    if (designed && series.points.empty()) series.points.emplace_back(1, shown(sensitivity.designIn));
+    if (IsDesign(c)) series.points.emplace_back(c.factor, shown(c.thicknessIn));
   }
   for (SensitivitySeries& series : document.sensitivitySeries) std::sort(series.points.begin(), series.points.end());
 }
@@ -171,11 +186,14 @@ Outcome BuildDesignDocument(const ProgramState& state, const Sensitivity& sensit
   document.inputs = Inputs(state);
   document.traffic = Traffic(state);
   document.shares = DamageShares(design);  // the report's damage ratios
+  document.resultStatement = VerdictWarning(design, metric);
   document.result = Result(state, atDesign, document.shares);
   document.fatigue = Fatigue(state, rows);
   document.curve = DamageCurve(design, metric);
   document.designThickness = ThicknessInUnit(designIn, metric);
-  document.thicknessCaption = state.lbh;
+  document.designLineName = VerdictOf(design) == DesignVerdict::kCarried
+                                ? "Design thickness " + WithUnit(state.lbh, state.Lbunith)
+                                : VerdictMark(design, metric);
   document.thicknessUnit = metric ? "cm" : "in";
   AddSensitivity(state, sensitivity, document);
   return Outcome::Success();

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/design_verdict.h"
 #include "analysis/mix_analysis.h"
 #include "analysis/sensitivity.h"
 #include "engine/design_thickness.h"
@@ -42,14 +43,15 @@ struct DesignDocument {
   DocumentDetails details;               // of the signature block
   std::vector<DocumentFact> inputs;      // E, Sc and k with their units, Poisson's ratio, design period
   DocumentTable traffic;                 // the mix as the grid shows it, with the units
+  std::string resultStatement;           // a search that found no design: what it found, boxed; else empty
   std::vector<DocumentFact> result;      // thickness as the thickness box shows it, damage, governing aircraft
   DocumentTable fatigue;                 // the report's fatigue table, cell for cell
 
   // The charts, thicknesses in the unit in force.
   std::vector<CurvePoint> curve;  // damage against thickness
   double designThickness = 0;
-  std::string thicknessCaption;  // as the thickness box shows it
-  std::string thicknessUnit;     // "in" or "cm"
+  std::string designLineName;  // "Design thickness 16.6 in", or the mark of a search that found no design
+  std::string thicknessUnit;   // "in" or "cm"
   std::vector<AircraftShare> shares;
 
   // The designs with E, Sc, k or the departures scaled: a table of the cases and the chart's lines, or

@@ -8,7 +8,6 @@
 #include "engine/design_thickness.h"
 #include "engine/side_by_side.h"
 #include "units/number_text.h"
-#include "units/thickness_caption.h"
 
 const char* SensitivityInputName(SensitivityInput input) {
   switch (input) {
@@ -87,8 +86,9 @@ SensitivityCase DesignCase(const ProgramState& state, SensitivityInput input, do
     return c;
   }
   c.designed = true;
+  c.verdict = VerdictOf(scaled->designResult);
   c.thicknessIn = scaled->designResult.thicknessIn;
-  c.caption = scaled->lbh;
+  c.caption = VerdictCaption(c.verdict, c.thicknessIn, scaled->IsMetric());
   return c;
 }
 
@@ -122,18 +122,18 @@ Sensitivity DesignSensitivity(const ProgramState& state) {
     s.cases.clear();
     return s;
   }
+  s.verdict = VerdictOf(base.designResult);
   s.designIn = base.designResult.thicknessIn;
-  s.designCaption = base.lbh;
+  s.designCaption = VerdictCaption(s.verdict, s.designIn, s.metric);
   return s;
 }
 
 Sensitivity InUnit(const Sensitivity& sensitivity, bool metric) {
-  const auto caption = [metric](double h) { return ThicknessCaption(h, metric); };
   Sensitivity shown = sensitivity;
   shown.metric = metric;
   if (!shown.outcome) return shown;
-  shown.designCaption = caption(shown.designIn);
+  shown.designCaption = VerdictCaption(shown.verdict, shown.designIn, metric);
   for (SensitivityCase& c : shown.cases)
-    if (c.designed) c.caption = caption(c.thicknessIn);
+    if (c.designed) c.caption = VerdictCaption(c.verdict, c.thicknessIn, metric);
   return shown;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/design_verdict.h"
 #include "state/outcome.h"
 #include "state/program_state.h"
 
@@ -17,9 +18,6 @@ const char* SensitivityInputName(SensitivityInput input);
 inline constexpr double kMaterialFactors[] = {0.8, 0.9, 1.1, 1.2};  // E, Sc and k
 inline constexpr double kDepartureFactors[] = {0.5, 2};             // every mix aircraft's departures
 
-// Shown, and written as the caption, for a scaled design that could not be made.
-inline constexpr const char* kNoThickness = "no thickness";
-
 // The design of the inputs with one of them scaled.
 struct SensitivityCase {
   SensitivityInput input = SensitivityInput::kE;
@@ -27,15 +25,20 @@ struct SensitivityCase {
   double factor = 1;
   bool designed = false;  // false: the scaled inputs cannot be designed; see failure
   double thicknessIn = 0;
-  std::string caption;  // the thickness in the unit in force as lbh would show it, or kNoThickness
+  std::string caption;  // VerdictCaption in the unit in force, or kNoThickness when not designed
   std::string failure;  // why the design could not be made, as "Design Thickness" would say it
+  DesignVerdict verdict = DesignVerdict::kCarried;  // of a search made: whether its thickness is a design
 };
+
+// The case has a design thickness: its search was made and found one.
+inline bool IsDesign(const SensitivityCase& c) { return c.designed && c.verdict == DesignVerdict::kCarried; }
 
 struct Sensitivity {
   Outcome outcome;  // a failure: the unscaled inputs cannot be designed, and there are no cases
   bool metric = false;
-  double designIn = 0;                 // the thickness of the unscaled inputs, inches
-  std::string designCaption;           // as lbh shows it, in the unit in force
+  DesignVerdict verdict = DesignVerdict::kCarried;  // whether the unscaled search found a design
+  double designIn = 0;                              // the thickness of the unscaled inputs, inches
+  std::string designCaption;                        // VerdictCaption in the unit in force
   std::vector<SensitivityCase> cases;  // E, Sc, k by kMaterialFactors, then departures by kDepartureFactors
 };
 
@@ -47,8 +50,8 @@ struct Sensitivity {
 // designs run side by side on the processor's cores (at most 8 threads, all ended before it returns).
 Sensitivity DesignSensitivity(const ProgramState& state);
 
-// The same designs shown in the other unit system: each thickness caption as lbh would show that
-// thickness in it ("0.0", centimetres when metric). Converting to the unit they were designed in
+// The same designs shown in the other unit system: each caption as VerdictCaption gives it there
+// ("0.0" or "over 76.2 cm", centimetres when metric). Converting to the unit they were designed in
 // changes nothing.
 Sensitivity InUnit(const Sensitivity& sensitivity, bool metric);
 

@@ -37,6 +37,16 @@ int UndefinedRow(const DesignBasis& design, const DesignResult& rows) {
 
 }  // namespace
 
+DesignVerdict VerdictOf(const DesignResult& design) {
+  if (design.damage == 0) return DesignVerdict::kNoDamage;
+  // A search whose every trial is too thin climbs towards the cap by halving steps and ends within its
+  // last step of it; a trial that carried the mix keeps every later one at least two steps below.
+  const double lastStep = std::ldexp(kMaxThicknessIn, -(kPassLimit - 1));
+  if (design.damage > 1 + kDamageTolerance && kMaxThicknessIn - design.thicknessIn <= lastStep)
+    return DesignVerdict::kNotCarried;
+  return DesignVerdict::kCarried;
+}
+
 Outcome DesignThickness(ProgramState& state) {
   const PreparedDesign design = PrepareDesign(state);
   if (!design.outcome) return design.outcome;
@@ -62,6 +72,7 @@ Outcome DesignThickness(ProgramState& state) {
                             "\" lead to a stress that cannot be computed. Check its values.");
 
   rows.thicknessIn = h;
+  rows.damage = damage;
   rows.basis = design;
   rows.number = state.designResult.number + 1;
   rows.date.clear();

@@ -13,6 +13,7 @@ enum MsgBoxStyle : int {
   kMsgYesNo = 4,                   // Yes, No
   kMsgCancelTryAgainContinue = 6,  // Cancel, Try Again, Continue (the callers ignore which)
   kMsgYesNoCancelQuestion = 35,    // Yes, No, Cancel with the question icon
+  kMsgOkWarning = 48,              // OK with the warning icon
   kMsgOkSecondDefault = 256,       // names a second button as default; with one button it is plain OK
 };
 
@@ -34,6 +35,7 @@ inline std::vector<MsgBoxAnswer> MsgBoxButtons(int style) {
 }
 
 inline bool MsgBoxHasQuestionIcon(int style) { return style == kMsgYesNoCancelQuestion; }
+inline bool MsgBoxHasWarningIcon(int style) { return style == kMsgOkWarning; }
 
 class MessageBox {
  public:

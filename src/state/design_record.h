@@ -53,7 +53,8 @@ struct DesignBasis {
 // only rows of the mix are written) and the inputs and mix it computed with, so that the report, the
 // analysis and the design document explain exactly this design even after the data changed.
 struct DesignResult {
-  double thicknessIn = 0;                                // design thickness, inches
+  double thicknessIn = 0;  // design thickness, inches
+  float damage = 0;        // cumulative damage D at thicknessIn, as the search's last pass summed it
   std::array<float, kMaxAircraft + 1> sigmaWe{};         // Westergaard edge stress, psi
   std::array<float, kMaxAircraft + 1> gearFactor{};      // Fg
   std::array<float, kMaxAircraft + 1> wanderFactor{};    // F3

@@ -1,6 +1,7 @@
 // The design view's command: "Design Thickness" checks the three inputs and designs.
 #include <QAction>
 
+#include "analysis/design_verdict.h"
 #include "engine/design_command.h"
 #include "state/program_title.h"
 #include "ui/document/document_pdf.h"
@@ -11,7 +12,11 @@ void frmAircraft::cmdDesign_Click() {
   // The ranges follow the check mark of the English item, which the unit commands keep with the flags.
   const Outcome outcome =
       CheckInputsAndDesign(state_, menus_.EnglishOption->isChecked(), services_.messages, [this] { ShowInputs(); });
-  if (state_.designResult.number != designsBefore) state_.designResult.date = DocumentDate();
+  const bool designed = state_.designResult.number != designsBefore;
+  if (designed) state_.designResult.date = DocumentDate();
   ShowInputs();
   if (!outcome) services_.messages.MsgBox(outcome.message, kMsgOk, kProgramName);
+  // The search has no failure exit: a thickness it ends at that is no design is shown with a warning.
+  if (const std::string warning = VerdictWarning(state_.designResult, state_.IsMetric()); designed && !warning.empty())
+    services_.messages.MsgBox(warning, kMsgOkWarning, kProgramName);
 }

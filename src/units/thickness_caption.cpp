@@ -4,6 +4,8 @@
 #include "units/conversion.h"
 #include "units/number_text.h"
 
+const char* ThicknessUnitWord(bool metric) { return metric ? "cm" : "in"; }
+
 double ThicknessInUnit(double inches, bool metric) { return metric ? inches * kLengthFactor : inches; }
 
 std::string ThicknessCaption(double inches, bool metric) { return FormatDecimals(ThicknessInUnit(inches, metric), 1); }

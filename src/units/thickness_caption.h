@@ -3,6 +3,9 @@
 
 #include <string>
 
+// The thickness's unit word beside the Thickness box: "in", or "cm" when metric.
+const char* ThicknessUnitWord(bool metric);
+
 // A thickness in inches in the unit in force: centimetres when metric.
 double ThicknessInUnit(double inches, bool metric);
 

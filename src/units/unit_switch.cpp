@@ -49,5 +49,5 @@ void SetUnitLabels(ProgramState& state, bool metric) {
   state.LbunitE = metric ? "kPa" : "psi";
   state.LbunitSc = metric ? "kPa" : "psi";
   state.Lbunitk = metric ? "kPa/mm" : "pci";
-  state.Lbunith = metric ? "cm" : "in";
+  state.Lbunith = ThicknessUnitWord(metric);
 }

@@ -23,8 +23,10 @@ void WriteEvaluation(const MixDamage& evaluation, const std::string& unit, bool 
 void WriteSensitivity(const Sensitivity& sensitivity, const std::string& unit, std::ostream& out) {
   for (const SensitivityCase& c : sensitivity.cases) {
     out << "  " << c.inputName << " x " << NumberText(c.factor) << ": " << c.caption;
-    if (c.designed)
+    if (IsDesign(c))
       out << ' ' << unit << '\n';
+    else if (c.designed)  // the caption says what the search found: "over 30.0 in", "no thickness"
+      out << '\n';
     else
       out << " (" << c.failure << ")\n";
   }

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "analysis/design_verdict.h"
 #include "engine/design_thickness.h"
 #include "project/input_file_reader.h"
 #include "units/number_text.h"
@@ -65,7 +66,8 @@ BatchDesign DesignInputFile(const std::string& file, const std::string& libraryP
 }
 
 std::string SummaryLine(const BatchDesign& design) {
-  return design.file + ": " + design.state.lbh + " " + design.state.Lbunith;
+  const std::string mark = VerdictMark(design.state.designResult, design.state.IsMetric());
+  return design.file + ": " + design.state.lbh + " " + design.state.Lbunith + (mark.empty() ? "" : " \u2014 " + mark);
 }
 
 std::string ReportPathFor(const std::string& folder, const std::string& inputFile, const std::string& extension) {

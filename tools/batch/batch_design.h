@@ -50,7 +50,8 @@ struct BatchDesign {
 BatchDesign DesignInputFile(const std::string& file, const std::string& libraryPath, bool withSensitivity = false,
                             bool withRatings = false);
 
-// "<file>: <caption> <unit>", for example "mix.inp: 12.3 in".
+// "<file>: <caption> <unit>", for example "mix.inp: 12.3 in"; a search that found no design adds its
+// mark: "mix.inp: 30.0 in — not carried: D = 15.93 at 30.0 in".
 std::string SummaryLine(const BatchDesign& design);
 
 // The output file for an input in an output folder: "<folder>/<input name without .inp><extension>".

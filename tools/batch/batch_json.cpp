@@ -45,15 +45,16 @@ QJsonObject Evaluation(const BatchDesign& d) {
   };
 }
 
-// Each case's thickness in inches and caption in the file's unit; a case that could not be designed
-// has no thickness (null), the caption "no thickness" and the reason as "error".
+// Each case's thickness in inches and caption in the file's unit; a case that is no design has no
+// thickness (null): one that could not be designed the caption "no thickness" and the reason as
+// "error", one whose search found no design the caption "over 30.0 in" or "no thickness".
 QJsonArray SensitivityCases(const Sensitivity& sensitivity) {
   QJsonArray cases;
   for (const SensitivityCase& c : sensitivity.cases) {
     QJsonObject item{
         {"input", Text(c.inputName)},
         {"factor", c.factor},
-        {"thickness_in", c.designed ? Number(c.thicknessIn) : QJsonValue(QJsonValue::Null)},
+        {"thickness_in", IsDesign(c) ? Number(c.thicknessIn) : QJsonValue(QJsonValue::Null)},
         {"caption", Text(c.caption)},
     };
     if (!c.designed) item["error"] = Text(c.failure);
@@ -137,7 +138,9 @@ QByteArray DesignsToJson(const std::vector<BatchDesign>& designs) {
         {"caption", Text(d.state.lbh)},
         {"unit", Text(d.state.Lbunith)},
         {"thickness_in", Number(d.state.designResult.thicknessIn)},
+        {"carried", VerdictOf(d.state.designResult) == DesignVerdict::kCarried},
     };
+    if (!result["carried"].toBool()) result["damage_at_thickness"] = Number(d.state.designResult.damage);
     QJsonArray aircraft = AircraftResults(d.state);
     if (d.ratings) AddRatings(aircraft, *d.ratings);
     result["aircraft"] = aircraft;

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "aircraft/library_reader.h"
+#include "analysis/design_verdict.h"
 #include "analysis/document_details.h"
 #include "batch_analysis.h"
 #include "project/text_file.h"
@@ -136,6 +137,12 @@ BatchRun RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& 
       }
     for (const std::string& error : PavementRatingErrors(design)) {
       err << kPrefix << error << '\n';
+      run.status = std::max(run.status, kBatchFailed);
+    }
+    // A search that found no design is reported as designed, and fails the run with what it found.
+    if (const std::string warning = VerdictWarning(design.state.designResult, design.state.IsMetric());
+        design.status == kBatchOk && !warning.empty()) {
+      err << kPrefix << design.file << ": " << warning << '\n';
       run.status = std::max(run.status, kBatchFailed);
     }
     if (!options.sensitivity) design.sensitivity.reset();  // made for the document alone

@@ -29,11 +29,9 @@ void AnalysisKeeper::DropEvaluation() {
 }
 
 Sensitivity AnalysisKeeper::SensitivityShown(const ProgramState& state) {
-  // A unit switch converts the design's thicknesses, as it converts the caption, rather than
+  // A unit switch shows the design's thicknesses in the new unit, as it shows the caption, rather than
   // designing the converted inputs again.
-  Sensitivity shown = InUnit(SensitivityOf(state), state.IsMetric());
-  shown.designCaption = state.lbh;
-  return shown;
+  return InUnit(SensitivityOf(state), state.IsMetric());
 }
 
 const Sensitivity& AnalysisKeeper::SensitivityOf(const ProgramState& state) {

@@ -121,7 +121,7 @@ std::vector<CurvePoint> PlottablePoints(const std::vector<CurvePoint>& curve) {
 QChart* EmptyChart(const QString& why) { return NewChart(why); }
 
 QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThickness, bool metric,
-                         const QString& caption) {
+                         const QString& designName) {
   const std::vector<CurvePoint> points = PlottablePoints(curve);
   QChart* chart = NewChart(points.empty() ? QObject::tr("No aircraft damages the slab over this range of thickness")
                                           : QObject::tr("Cumulative damage of the traffic mix against slab thickness"));
@@ -138,8 +138,7 @@ QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThic
   QList<QLineSeries*> series{
       Line(chart, QObject::tr(kCurveSeriesName), kCurveColour, Qt::SolidLine, curvePoints),
       Line(chart, QObject::tr(kLimitSeriesName), kLimitColour, Qt::DashLine, {{span.from, 1}, {span.to, 1}}),
-      Line(chart, QObject::tr("Design thickness %1 %2").arg(caption, unit), kDesignColour, Qt::DashDotLine,
-           designPoints)};
+      Line(chart, designName, kDesignColour, Qt::DashDotLine, designPoints)};
 
   auto* thickness = new QValueAxis;
   thickness->setTitleText(ChartText(QObject::tr("Slab thickness (%1)").arg(unit)));

@@ -25,11 +25,11 @@ QString ChartText(const QString& text);
 std::vector<CurvePoint> PlottablePoints(const std::vector<CurvePoint>& curve);
 
 // D against thickness (in the unit in force) on a logarithmic axis, a dashed line at D = 1 and a
-// vertical line at the design thickness, named with the thickness caption the main window shows. The
+// vertical line at the design thickness named `designName` ("Design thickness 16.6 in"). The
 // damage steps where the gear models jump at their knots; the curve shows them as they are. The chart
 // belongs to the caller.
 QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThickness, bool metric,
-                         const QString& caption);
+                         const QString& designName);
 
 // Each aircraft's damage ratio in percent as horizontal bars, largest on top, the governing aircraft
 // (the first share) highlighted, each named as in the library followed by its ratio, "B737-800

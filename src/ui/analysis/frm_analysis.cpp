@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "analysis/design_verdict.h"
 #include "state/program_title.h"
 #include "ui/analysis/chart_export.h"
 #include "ui/analysis/damage_charts.h"
@@ -23,6 +24,7 @@
 
 namespace {
 
+constexpr const char* kAnalysisTitle = "RIPADES - Damage Analysis";
 constexpr int kShareChartChrome = 120;  // title, value axis and margins of the share chart, pixels
 constexpr int kPixelsPerBar = 26;       // keeps the aircraft names apart however many there are
 // Small enough that the window, buttons included, fits a 1024 x 768 screen and one of 800 x 450 logical
@@ -61,7 +63,6 @@ QPushButton* AddButton(QLayout* layout, const char* name, const QString& caption
 frmAnalysis::frmAnalysis(FileDialogs& files, MessageBox& messages, QWidget* parent)
     : QDialog(parent), files_(files), messages_(messages) {
   setObjectName("frmAnalysis");
-  setWindowTitle(tr("RIPADES - Damage Analysis"));
   // A window of its own that can be placed beside the main window, enlarged or minimized.
   setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   CreateControls();
@@ -139,7 +140,16 @@ void frmAnalysis::CreateControls() {
 void frmAnalysis::ShowDesign(const DesignResult& design, bool metric, const std::string& caption) {
   const std::vector<CurvePoint> curve = DamageCurve(design, metric);
   const double designShown = ThicknessInUnit(design.thicknessIn, metric);
-  chtDamage->SetCurve(DamageCurveChart(curve, designShown, metric, QString::fromStdString(caption)), curve, metric);
+  // A search that found no design is marked where the design would stand: the title line, the chart's
+  // title and the line at its thickness.
+  const QString mark = QString::fromStdString(VerdictMark(design, metric));
+  setWindowTitle(mark.isEmpty() ? tr(kAnalysisTitle) : tr(kAnalysisTitle) + QStringLiteral(" - ") + mark);
+  QString designName = tr("Design thickness %1 %2").arg(QString::fromStdString(caption), ThicknessUnit(metric));
+  if (!mark.isEmpty()) designName = mark.front().toUpper() + mark.mid(1);
+  QChart* curveChart = DamageCurveChart(curve, designShown, metric, designName);
+  if (const std::string headline = VerdictHeadline(design, metric); !headline.empty())
+    curveChart->setTitle(ChartText(QString::fromStdString(headline)));
+  chtDamage->SetCurve(curveChart, curve, metric);
   const std::vector<AircraftShare> shares = DamageShares(design);
   ReplaceChart(chtShares, DamageShareChart(shares));
   chtShares->setMinimumHeight(kShareChartChrome + kPixelsPerBar * static_cast<int>(shares.size()));
@@ -147,6 +157,7 @@ void frmAnalysis::ShowDesign(const DesignResult& design, bool metric, const std:
 }
 
 void frmAnalysis::ClearDesign() {
+  setWindowTitle(tr(kAnalysisTitle));
   chtDamage->SetCurve(EmptyChart(tr("No design to show: press \"Design Thickness\" first")), {}, false);
   ReplaceChart(chtShares, EmptyChart(tr("No design, so no governing aircraft")));
   chtShares->setMinimumHeight(kShareChartChrome);

@@ -56,8 +56,10 @@ QChart* SensitivityChart(const Sensitivity& s) {
   const QString unit = ThicknessUnit(s.metric);
   chart->setTitle(ChartText(QObject::tr("Design thickness with one input scaled")));
   const double design = ThicknessInUnit(s.designIn, s.metric);
-  // Only finite thicknesses are drawn and set the axis: without any, the axis spans the largest slab.
-  const bool designDrawn = std::isfinite(design);
+  // Only finite thicknesses are drawn and set the axis: without any, the axis spans the largest slab. A
+  // search of the unscaled inputs that found no design gives the lines no point at x 1, and no line.
+  const bool designed = s.verdict == DesignVerdict::kCarried;
+  const bool designDrawn = designed && std::isfinite(design);
   double low = designDrawn ? design : 0, high = designDrawn ? design : ThicknessInUnit(kMaxThicknessIn, s.metric);
 
   QList<QLineSeries*> lines;
@@ -70,7 +72,7 @@ QChart* SensitivityChart(const Sensitivity& s) {
     if (designDrawn) points << QPointF(0, design);
     for (const SensitivityCase& c : s.cases) {
       const double shown = ThicknessInUnit(c.thicknessIn, s.metric);
-      if (c.input != input || !c.designed || !std::isfinite(shown)) continue;
+      if (c.input != input || !IsDesign(c) || !std::isfinite(shown)) continue;
       points << QPointF(std::log2(c.factor), shown);
       low = std::min(low, shown);
       high = std::max(high, shown);
@@ -79,11 +81,13 @@ QChart* SensitivityChart(const Sensitivity& s) {
     line->append(points);
     lines << line;
   }
-  auto* designLine = new QLineSeries;
-  designLine->setName(ChartText(QObject::tr(kDesignLineName) + ' ' + Text(s.designCaption) + ' ' + unit));
-  designLine->setPen(QPen(kDesignColour, 2, Qt::DashLine));
-  if (designDrawn) designLine->append({{std::log2(kSmallestFactor), design}, {std::log2(kLargestFactor), design}});
-  lines << designLine;
+  if (designed) {
+    auto* designLine = new QLineSeries;
+    designLine->setName(ChartText(QObject::tr(kDesignLineName) + ' ' + Text(s.designCaption) + ' ' + unit));
+    designLine->setPen(QPen(kDesignColour, 2, Qt::DashLine));
+    if (designDrawn) designLine->append({{std::log2(kSmallestFactor), design}, {std::log2(kLargestFactor), design}});
+    lines << designLine;
+  }
 
   QCategoryAxis* factors = FactorAxis();
   auto* thickness = new QValueAxis;
@@ -105,10 +109,13 @@ QChart* SensitivityChart(const Sensitivity& s) {
 
 QList<QStringList> SensitivityRows(const Sensitivity& s) {
   const double design = LeadingNumber(s.designCaption);
-  QList<QStringList> rows{{QObject::tr("as designed"), FactorText(1), Text(s.designCaption), ChangeText(0)}};
+  // A change needs two designs: the case's and the unscaled one.
+  const bool designed = s.verdict == DesignVerdict::kCarried;
+  QList<QStringList> rows{
+      {QObject::tr("as designed"), FactorText(1), Text(s.designCaption), designed ? ChangeText(0) : QString()}};
   for (const SensitivityCase& c : s.cases) {
     // The change is that of the thicknesses as shown, so that the table's columns agree.
-    const QString change = c.designed ? ChangeText(LeadingNumber(c.caption) - design) : QString();
+    const QString change = designed && IsDesign(c) ? ChangeText(LeadingNumber(c.caption) - design) : QString();
     rows << QStringList{Text(c.inputName), FactorText(c.factor), Text(c.caption), change};
   }
   return rows;

@@ -92,9 +92,8 @@ void DrawDamageCurve(QPainter& painter, const QRectF& area, const DesignDocument
   painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line), Qt::AlignCenter,
                    QStringLiteral("Cumulative damage D (logarithmic)"));
   painter.restore();
-  const QString legend[] = {
-      QStringLiteral("Cumulative damage D"), QStringLiteral("D = 1"),
-      QStringLiteral("Design thickness %1 %2").arg(QString::fromStdString(document.thicknessCaption), unit)};
+  const QString legend[] = {QStringLiteral("Cumulative damage D"), QStringLiteral("D = 1"),
+                            QString::fromStdString(document.designLineName)};
   const QPen pens[] = {style.Pen(kCurveColour, 0.5), style.Pen(kLimitColour, 0.35, Qt::DashLine),
                        style.Pen(kDesignColour, 0.35, Qt::DashDotLine)};
   double left = plot.left();
@@ -152,9 +151,11 @@ void DrawSensitivity(QPainter& painter, const QRectF& area, const DesignDocument
   painter.setPen(style.Pen(Qt::black, 0.25));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(plot);
-  painter.setPen(style.Pen(kDesignColour, 0.3, Qt::DashDotLine));
-  painter.drawLine(QPointF(plot.left(), y(document.designThickness)),
-                   QPointF(plot.right(), y(document.designThickness)));
+  if (document.resultStatement.empty()) {  // the line of the design, when the search found one
+    painter.setPen(style.Pen(kDesignColour, 0.3, Qt::DashDotLine));
+    painter.drawLine(QPointF(plot.left(), y(document.designThickness)),
+                     QPointF(plot.right(), y(document.designThickness)));
+  }
 
   double left = plot.left();
   const double legendY = plot.bottom() + line * kLegendTop;

@@ -156,6 +156,28 @@ class DocumentLayout {
       p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
     });
   }
+  // A paragraph in bold, framed, that no reader can take for a line of facts.
+  void Statement(const QString& text) {
+    const QFont font = style_.Font(kBodyPoints + 1, true);
+    const double pad = style_.Mm(2.5);
+    const double height =
+        style_.Metrics(font)
+            .boundingRect(QRectF(0, 0, page_.width() - 2 * pad, page_.height()), Qt::TextWordWrap, text)
+            .height() +
+        2 * pad;
+    flow_.Skip(style_.Mm(1));
+    if (!flow_.Fits(height)) flow_.NewPage();
+    const QRectF box(page_.left(), flow_.Place(height), page_.width(), height);
+    flow_.Skip(style_.Mm(2));
+    flow_.Draw([=, this](QPainter& p) {
+      p.setPen(style_.Pen(kGoverningColour, 0.6));
+      p.setBrush(Qt::NoBrush);
+      p.drawRect(box);
+      p.setFont(font);
+      p.setPen(Qt::black);
+      p.drawText(box.adjusted(pad, pad, -pad, -pad), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    });
+  }
   // Heading, what the cases are, their table and chart.
   void SensitivitySection(const DesignDocument& document);
   // Heading, the PCR's code in large type, the rating's figures and the table of the mix aircraft.
@@ -416,6 +438,7 @@ Outcome SaveDesignDocument(const std::string& path, const DesignDocument& docume
   layout.Heading(QStringLiteral("Traffic mix"), layout.FactHeight() * 4);
   layout.Table(document.traffic);
   layout.Heading(QStringLiteral("Result"), layout.FactHeight());
+  if (!document.resultStatement.empty()) layout.Statement(Text(document.resultStatement));
   layout.Facts(document.result);
   layout.Heading(QStringLiteral("Fatigue analysis"), layout.FactHeight() * 5);
   layout.Table(document.fatigue);

@@ -35,7 +35,9 @@ MsgBoxAnswer QtMessageBox::Show(const std::string& text, int style, const std::s
   box.setWindowTitle(QString::fromStdString(title));
   box.setTextFormat(Qt::PlainText);
   box.setText(QString::fromStdString(text));
-  box.setIcon(MsgBoxHasQuestionIcon(style) ? QMessageBox::Question : QMessageBox::NoIcon);
+  box.setIcon(MsgBoxHasQuestionIcon(style)  ? QMessageBox::Question
+              : MsgBoxHasWarningIcon(style) ? QMessageBox::Warning
+                                            : QMessageBox::NoIcon);
 
   std::map<QAbstractButton*, MsgBoxAnswer> answers;
   const std::vector<MsgBoxAnswer> buttons = MsgBoxButtons(style);
