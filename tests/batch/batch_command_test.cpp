@@ -86,22 +86,6 @@ TEST_F(BatchFilesTest, PdfWritesTheDesignDocumentOfTheExampleOnNumberedPages) {
     EXPECT_NE(all.find(text), std::string::npos) << text;
 }
 
-// A mix no slab up to 30 in carries: the document states it, boxed, where the design thickness would
-// stand, and its scaled cases read "over 30.0 in".
-TEST_F(BatchFilesTest, PdfOfAMixNoSlabCarriesStatesSoInsteadOfADesignThickness) {
-  const std::string heavy = std::string(RIPADES_SOURCE_DIR) + "/tests/batch/cases/search_not_carried_or_no_damage/";
-  const CommandResult result = RunCommand(
-      folder, "--library '" + heavy + "fly.dll' --pdf heavy.pdf '" + heavy + "heavy.inp'", "env -u QT_QPA_PLATFORM");
-  EXPECT_EQ(result.status, 1);
-  std::string all;
-  for (const std::string& page : PdfPages((folder / "heavy.pdf").string())) all += page;
-  for (const char* text : {"No slab up to 30.0 in carries this traffic mix: at 30.0 in its cumulative damage is 15.53, "
-                           "and it must not exceed 1. Raise the concrete's flexural strength or reduce the traffic.",
-                           "Cumulative damage D at 30.0 in: 15.53", "Sc, flexural strength 0.8 400 psi over 30.0 in"})
-    EXPECT_NE(all.find(text), std::string::npos) << text;
-  EXPECT_EQ(all.find("Design thickness:"), std::string::npos);
-}
-
 // Documents and reports of each input go into the folders named; a file where a folder or a folder that
 // does not exist stops the run with nothing written.
 TEST_F(BatchFilesTest, OutputFilesGoWhereTheOptionsSayOrNowhereOnAnError) {
