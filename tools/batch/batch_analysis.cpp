@@ -3,6 +3,7 @@
 
 #include "batch_design.h"
 #include "project/text_file.h"
+#include "units/conversion.h"
 #include "units/number_text.h"
 
 Outcome EvaluateAtThickness(BatchDesign& design, const std::string& thicknessText) {
@@ -69,7 +70,7 @@ void WritePavementRating(const PavementRating& rating, bool metric, std::ostream
     out << "  " << rating.outcome.message << '\n';
     return;
   }
-  const double shown = metric ? rating.thicknessIn * kLengthFactor : rating.thicknessIn;
+  const double shown = ThicknessInUnit(rating.thicknessIn, metric);
   out << "  rating at " << FormatDecimals(shown, 1) << (metric ? " cm" : " in") << ", subgrade "
       << SubgradeLetter(rating.category) << " (E = " << FormatDecimals(rating.subgradeModulusMpa, 1)
       << " MPa): " << (rating.hasPcr ? rating.code : rating.noPcr) << '\n';
