@@ -157,17 +157,13 @@ PavementRating RateSlab(const DesignBasis& basis, double hIn) {
 }
 
 PavementRating RateDesign(const DesignResult& design) {
-  const DesignBasis& basis = design.basis;
-  if (!basis.mix.empty()) {
-    // The thickest slab the design searches; a mix it cannot carry has no design to rate.
-    const float thickest = EvaluateMix(basis, kMaxThicknessIn);
-    if (!(thickest <= 1 + kDamageTolerance)) {
-      PavementRating r;
-      r.thicknessIn = design.thicknessIn;
-      r.outcome = Outcome::Failure("no rating: the design cannot carry the mix; its damage at 30 in is " +
-                                   FixedText(thickest, 4) + ", more than 1");
-      return r;
-    }
+  // A mix no slab up to the thickest one the search tries carries has no design to rate.
+  if (VerdictOf(design) == DesignVerdict::kNotCarried) {
+    PavementRating r;
+    r.thicknessIn = design.thicknessIn;
+    r.outcome = Outcome::Failure("no rating: the design cannot carry the mix; its damage at 30 in is " +
+                                 FixedText(design.damage, 4) + ", more than 1");
+    return r;
   }
-  return RateSlab(basis, design.thicknessIn);
+  return RateSlab(design.basis, design.thicknessIn);
 }
