@@ -2,6 +2,7 @@
 #include "batch_analysis.h"
 
 #include "batch_design.h"
+#include "batch_rating.h"
 #include "project/text_file.h"
 #include "units/conversion.h"
 #include "units/number_text.h"
@@ -79,14 +80,11 @@ void WritePavementRating(const PavementRating& rating, bool metric, std::ostream
   if (rating.hasPcr) out << ", maximum allowable gross weight " << WeightText(rating.maxGrossWeightLb, metric);
   out << '\n';
   for (const RatedAircraft& a : rating.aircraft) {
-    out << "    " << a.name << ": ";
+    out << "    " << a.name << ": " << AcrText(a.acr);
     if (!a.acr.ok) {
-      out << "no ACR (" << a.acr.error << ")\n";
+      out << '\n';
       continue;
     }
-    out << "ACR";
-    for (std::size_t c = 0; c < a.acr.acr.size(); ++c) out << (c ? '/' : ' ') << FormatDecimals(a.acr.acr[c], 0);
-    out << " (A/B/C/D)";
     if (rating.hasPcr) {
       out << (a.withinPcr ? ", within the PCR" : ", above the PCR");
       if (a.weightForPcrLb)

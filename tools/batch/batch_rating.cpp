@@ -71,17 +71,18 @@ std::vector<AircraftRating> RateMix(const ProgramState& state) {
   return ratings;
 }
 
-void WriteMixRatings(const std::vector<AircraftRating>& ratings, std::ostream& out) {
-  for (const AircraftRating& r : ratings) {
-    out << "  " << r.name << ": ";
-    if (!r.set.ok) {
-      out << "no ACR (" << r.set.error << ")\n";
-      continue;
-    }
-    out << "ACR ";
-    for (std::size_t c = 0; c < r.set.acr.size(); ++c) out << (c ? "/" : "") << FormatDecimals(r.set.acr[c], 0);
-    out << " (A/B/C/D)\n";
+std::string AcrText(const AcrSet& set) {
+  if (!set.ok) return "no ACR (" + set.error + ")";
+  std::string text = "ACR ";
+  for (std::size_t c = 0; c < set.acr.size(); ++c) {
+    if (c) text += '/';
+    text += FormatDecimals(set.acr[c], 0);
   }
+  return text + " (A/B/C/D)";
+}
+
+void WriteMixRatings(const std::vector<AircraftRating>& ratings, std::ostream& out) {
+  for (const AircraftRating& r : ratings) out << "  " << r.name << ": " << AcrText(r.set) << '\n';
 }
 
 std::vector<std::string> RatingErrors(const std::vector<AircraftRating>& ratings, const std::string& file) {

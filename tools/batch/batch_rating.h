@@ -21,6 +21,9 @@ std::vector<AircraftRating> RateMix(const ProgramState& state);
 
 // One line per aircraft after a file's summary: "  B737-800: ACR 501/523/538/554 (A/B/C/D)", or
 // "  B737-800: no ACR (<why>)".
+// "ACR 500/523/538/554 (A/B/C/D)", whole numbers, or "no ACR (why)".
+std::string AcrText(const AcrSet& set);
+
 void WriteMixRatings(const std::vector<AircraftRating>& ratings, std::ostream& out);
 
 // "<file>: <name>: no ACR: <why>" for each aircraft that could not be rated.
