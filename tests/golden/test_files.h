@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -19,13 +20,14 @@ inline std::string FileText(const std::filesystem::path& path) {
   return text.str();
 }
 
-// A test with an empty folder of its own, removed afterwards.
+// A test with an empty folder of its own, removed afterwards; the process id keeps two runs of the
+// suite at once (two builds) out of each other's folders.
 class ScratchFolderTest : public testing::Test {
  protected:
   void SetUp() override {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     folder = std::filesystem::temp_directory_path() /
-             (std::string("ripades_") + test->test_suite_name() + "_" + test->name());
+             (std::string("ripades_") + test->test_suite_name() + "_" + test->name() + "_" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
   }
