@@ -3,8 +3,8 @@
 
 #include "batch_design.h"
 #include "project/text_file.h"
-#include "units/conversion.h"
 #include "units/number_text.h"
+#include "units/unit_system.h"
 
 Outcome EvaluateAtThickness(BatchDesign& design, const std::string& thicknessText) {
   double thicknessIn = 0;
@@ -14,7 +14,7 @@ Outcome EvaluateAtThickness(BatchDesign& design, const std::string& thicknessTex
 }
 
 void WriteEvaluation(const MixDamage& evaluation, const std::string& unit, bool metric, std::ostream& out) {
-  const double shown = ThicknessInUnit(evaluation.thicknessIn, metric);
+  const double shown = UnitSystemOf(metric).Length(evaluation.thicknessIn);
   out << "  at " << NumberText(shown) << ' ' << unit << ": damage " << NumberText(evaluation.damage) << ", life "
       << LifeText(evaluation.damage) << '\n';
   for (const AircraftDamage& a : evaluation.aircraft)
@@ -60,7 +60,8 @@ std::vector<std::string> PavementRatingErrors(const BatchDesign& design) {
 namespace {
 
 std::string WeightText(double lb, bool metric) {
-  return metric ? FormatDecimals(lb * kForceFactor, 1) + " kN" : FormatDecimals(lb, 0) + " lb";
+  const UnitSystem& units = UnitSystemOf(metric);
+  return units.WeightText(lb) + " " + units.forceWord;
 }
 
 }  // namespace
@@ -70,8 +71,7 @@ void WritePavementRating(const PavementRating& rating, bool metric, std::ostream
     out << "  " << rating.outcome.message << '\n';
     return;
   }
-  const double shown = ThicknessInUnit(rating.thicknessIn, metric);
-  out << "  rating at " << FormatDecimals(shown, 1) << (metric ? " cm" : " in") << ", subgrade "
+  out << "  rating at " << UnitSystemOf(metric).ThicknessWithUnit(rating.thicknessIn) << ", subgrade "
       << SubgradeLetter(rating.category) << " (E = " << FormatDecimals(rating.subgradeModulusMpa, 1)
       << " MPa): " << (rating.hasPcr ? rating.code : rating.noPcr) << '\n';
   out << "  critical aircraft " << rating.criticalName << ": " << FormatDecimals(rating.equivalentDepartures, 1)
