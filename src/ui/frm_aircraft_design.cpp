@@ -2,9 +2,9 @@
 #include <QAction>
 
 #include "analysis/design_verdict.h"
+#include "document/document_pdf.h"
 #include "engine/design_command.h"
 #include "state/program_title.h"
-#include "ui/document/document_pdf.h"
 #include "ui/frm_aircraft.h"
 
 void frmAircraft::cmdDesign_Click() {
