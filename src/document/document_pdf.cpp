@@ -450,7 +450,7 @@ Outcome SaveDesignDocument(const std::string& path, const DesignDocument& docume
   if (!layout.Paint(writer, Text(document.inputName)))
     return Outcome::Failure("The design document could not be laid out as a PDF; nothing was saved to \"" + path +
                             "\".");
-  return WriteTextFileAtomically(path, bytes.toStdString());
+  return WriteFileAtomically(path, bytes.toStdString());
 }
 
 Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,

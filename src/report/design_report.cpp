@@ -162,5 +162,5 @@ Outcome BuildReport(const ProgramState& state, std::string& text) {
 Outcome PrintToFile(const ProgramState& state, const std::string& path) {
   std::string text;
   if (Outcome o = BuildReport(state, text); !o) return o;
-  return WriteTextFileAtomically(path, text);
+  return WriteFileAtomically(path, text);
 }

@@ -16,5 +16,5 @@ bool IsPdfName(const std::string& path) {
 }
 
 Outcome SaveReportText(const std::string& path, const std::vector<std::string>& lines) {
-  return WriteTextFileAtomically(path, WithLineEnds(lines));
+  return WriteFileAtomically(path, WithLineEnds(lines));
 }

@@ -39,7 +39,7 @@ Outcome WriteCurveCsv(const BatchDesign& design, const std::string& path) {
   for (const CurvePoint& p : DamageCurve(design.state.designResult, metric))
     csv += NumberText(p.thickness) + ',' + NumberText(p.damage) + '\n';
   // Saved as every file of the program is: whole, keeping the replaced file's permissions and links.
-  if (!WriteTextFileAtomically(path, csv)) return Outcome::Failure("the curve file \"" + path + "\" cannot be written");
+  if (!WriteFileAtomically(path, csv)) return Outcome::Failure("the curve file \"" + path + "\" cannot be written");
   return Outcome::Success();
 }
 
