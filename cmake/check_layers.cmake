@@ -2,20 +2,18 @@
 # stay a stack that reads and tests from the bottom up. Run: cmake -DROOT=<repository> -P check_layers.cmake
 # Layers from the bottom; app/ and tools/ (the entry points) stand above them all. The core is every
 # layer below the page renderer (document); only the page renderer and ui may use Qt.
-set(layers state services units aircraft engine layered rating project report analysis ui/document ui entry)
-set(qtLayers ui/document ui entry)
+set(layers state services units aircraft engine layered rating project report analysis document ui entry)
+set(qtLayers document ui entry)
 
 get_filename_component(ROOT "${ROOT}" ABSOLUTE)
 
-# The layer of a path below ROOT (src/ui/document/x.h: ui/document), or of an included "folder/file".
+# The layer of a path below ROOT (src/document/x.h: document), or of an included "folder/file".
 function(layer_of path prefix outVar)
   set(found "")
   foreach(layer IN LISTS layers)
     if(path MATCHES "^${prefix}${layer}/")
-      set(found ${layer})  # later layers are the longer names (ui/document before ui)
-      if(layer STREQUAL "ui/document")
-        break()
-      endif()
+      set(found ${layer})
+      break()
     endif()
   endforeach()
   set(${outVar} "${found}" PARENT_SCOPE)

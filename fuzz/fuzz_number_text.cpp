@@ -5,6 +5,7 @@
 #include "units/number_text.h"
 #include "units/range_question.h"
 #include "units/typical_range.h"
+#include "units/unit_system.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (std::isfinite(leading)) CheckWrittenForms(leading);
 
   // The check returns the typed text or the limit the user accepted, after at most two boxes.
-  const InputRange range = kEnglishInputRanges.e;
+  const InputRange range = kEnglishUnits.ranges.e;
   for (bool yes : {true, false}) {
     AnsweringMessageBox box(yes);
     const std::string checked = CheckInputValue(text, range.name, range.min, range.max, box);

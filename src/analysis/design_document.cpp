@@ -10,6 +10,7 @@
 #include "report/design_report.h"
 #include "state/program_title.h"
 #include "units/number_text.h"
+#include "units/unit_system.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ DocumentTable Traffic(const ProgramState& state) {
 }
 
 DocumentTable Fatigue(const ProgramState& state, const std::vector<int>& rows) {
-  const char* stressUnit = state.IsMetric() ? "kPa" : "psi";
+  const char* stressUnit = UnitSystemOf(state).stressWord;
   DocumentTable table;
   table.headings = {
       {"Aircraft", "Pass/Year", "Max. Stress", "P/C", "F3", "Total Actual", "Allow", "Fatigue"},
@@ -143,7 +144,7 @@ void AddSensitivity(const ProgramState& state, const Sensitivity& sensitivity, D
     return;
   }
   const std::string unit = state.Lbunith;
-  const auto shown = [&](double inches) { return ThicknessInUnit(inches, sensitivity.metric); };
+  const UnitSystem& units = UnitSystemOf(sensitivity.metric);
   DocumentTable& table = document.sensitivity;
   table.headings = {{"Input", "Scaled by", "Scaled value", "Design thickness", "Change"}, {"", "", "", unit, unit}};
   table.numeric = {false, true, false, true, true};
@@ -162,8 +163,8 @@ void AddSensitivity(const ProgramState& state, const Sensitivity& sensitivity, D
     if (document.sensitivitySeries.empty() || document.sensitivitySeries.back().name != ScaledInputName(c.input))
       document.sensitivitySeries.push_back({ScaledInputName(c.input), {}});
     SensitivitySeries& series = document.sensitivitySeries.back();
-    if (designed && series.points.empty()) series.points.emplace_back(1, shown(sensitivity.designIn));
-    if (IsDesign(c)) series.points.emplace_back(c.factor, shown(c.thicknessIn));
+    if (designed && series.points.empty()) series.points.emplace_back(1, units.Length(sensitivity.designIn));
+    if (IsDesign(c)) series.points.emplace_back(c.factor, units.Length(c.thicknessIn));
   }
   for (SensitivitySeries& series : document.sensitivitySeries) std::sort(series.points.begin(), series.points.end());
 }
@@ -190,11 +191,11 @@ Outcome BuildDesignDocument(const ProgramState& state, const Sensitivity& sensit
   document.result = Result(state, atDesign, document.shares);
   document.fatigue = Fatigue(state, rows);
   document.curve = DamageCurve(design, metric);
-  document.designThickness = ThicknessInUnit(designIn, metric);
+  document.designThickness = UnitSystemOf(metric).Length(designIn);
   document.designLineName = VerdictOf(design) == DesignVerdict::kCarried
                                 ? "Design thickness " + WithUnit(state.lbh, state.Lbunith)
                                 : VerdictMark(design, metric);
-  document.thicknessUnit = metric ? "cm" : "in";
+  document.thicknessUnit = UnitSystemOf(metric).lengthWord;
   AddSensitivity(state, sensitivity, document);
   return Outcome::Success();
 }

@@ -4,14 +4,12 @@
 #include <cmath>
 
 #include "analysis/mix_analysis.h"
-#include "units/thickness_caption.h"
+#include "units/unit_system.h"
 
 namespace {
 
 // "30.0 in", "76.2 cm": a thickness as the Thickness box and its unit word show it.
-std::string ShownThickness(double inches, bool metric) {
-  return ThicknessCaption(inches, metric) + " " + ThicknessUnitWord(metric);
-}
+std::string ShownThickness(double inches, bool metric) { return UnitSystemOf(metric).ThicknessWithUnit(inches); }
 
 // D as the analysis shows it; a D beyond a single-precision number (departures near the largest
 // number) is said in words.
@@ -66,5 +64,5 @@ std::string VerdictCaption(DesignVerdict verdict, double thicknessIn, bool metri
     case DesignVerdict::kCarried:
       break;
   }
-  return ThicknessCaption(thicknessIn, metric);
+  return UnitSystemOf(metric).ThicknessCaption(thicknessIn);
 }

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "units/conversion.h"
 #include "units/number_text.h"
 
 MixDamage EvaluateMixDamage(const DesignBasis& design, double hIn) {
@@ -26,9 +25,9 @@ MixDamage EvaluateMixDamage(const DesignBasis& design, double hIn) {
 
 EvaluationInUnits InUnitsInForce(const MixDamage& mix, bool metric) {
   EvaluationInUnits shown;
-  shown.thickness = ThicknessInUnit(mix.thicknessIn, metric);
-  for (const AircraftDamage& a : mix.aircraft)
-    shown.edgeStress.push_back(metric ? a.edgeStress * kStressFactor : a.edgeStress);
+  const UnitSystem& units = UnitSystemOf(metric);
+  shown.thickness = units.Length(mix.thicknessIn);
+  for (const AircraftDamage& a : mix.aircraft) shown.edgeStress.push_back(units.Stress(a.edgeStress));
   return shown;
 }
 
@@ -36,17 +35,17 @@ std::vector<CurvePoint> DamageCurve(const DesignResult& design, bool metric, int
   const double designIn = design.thicknessIn;
   const double from = std::clamp(designIn / 2, 0.0, kMaxThicknessIn);
   const double to = std::clamp(designIn * 2, 0.0, kMaxThicknessIn);
-  const auto shown = [metric](double h) { return ThicknessInUnit(h, metric); };
+  const UnitSystem& units = UnitSystemOf(metric);
   std::vector<CurvePoint> curve;
   for (int i = 0; i < points; ++i) {
     const double h = points == 1 ? from : from + (to - from) * i / (points - 1);
     if (h <= 0) continue;  // a slab of no thickness has no stiffness to evaluate
-    curve.push_back({shown(h), EvaluateMix(design.basis, h)});
+    curve.push_back({units.Length(h), EvaluateMix(design.basis, h)});
   }
   // The design's own point, evaluated as the design's last pass was, so that the curve meets the design
   // line at the design's D rather than between two samples.
   if (designIn > 0) {
-    const CurvePoint designPoint{shown(designIn), EvaluateMix(design.basis, designIn)};
+    const CurvePoint designPoint{units.Length(designIn), EvaluateMix(design.basis, designIn)};
     const auto at = std::lower_bound(curve.begin(), curve.end(), designPoint.thickness,
                                      [](const CurvePoint& p, double thickness) { return p.thickness < thickness; });
     if (at != curve.end() && at->thickness == designPoint.thickness)
@@ -82,14 +81,14 @@ std::string DamageText(double damage) { return FixedText(damage, 4); }
 std::string PercentText(double percent) { return FixedText(percent, 2); }
 
 Outcome ReadSlabThickness(const std::string& text, bool metric, double& thicknessIn) {
-  const char* limit = metric ? "76.2 cm" : "30 in";
-  const Outcome refused =
-      Outcome::Failure("The slab thickness must be a number above 0 and at most " + std::string(limit) + ".");
+  const UnitSystem& units = UnitSystemOf(metric);
+  const Outcome refused = Outcome::Failure("The slab thickness must be a number above 0 and at most " +
+                                           NumberText(units.MaxThickness()) + " " + units.lengthWord + ".");
   if (!IsNumber(text)) return refused;
   const double shown = LeadingNumber(text);
-  const double inches = metric ? shown / kLengthFactor : shown;
+  const double inches = units.Inches(shown);
   // The limit is compared in the unit typed, so 76.2 cm is accepted although 76.2 / 2.54 rounds above 30.
-  if (!(shown > 0) || shown > (metric ? kMaxThicknessIn * kLengthFactor : kMaxThicknessIn)) return refused;
+  if (!(shown > 0) || shown > units.MaxThickness()) return refused;
   thicknessIn = std::min(inches, kMaxThicknessIn);
   return Outcome::Success();
 }

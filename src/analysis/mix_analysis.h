@@ -6,7 +6,7 @@
 
 #include "engine/design_thickness.h"
 #include "state/outcome.h"
-#include "units/thickness_caption.h"
+#include "units/unit_system.h"
 
 // One aircraft's part of the cumulative damage at a thickness.
 struct AircraftDamage {

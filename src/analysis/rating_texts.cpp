@@ -1,16 +1,12 @@
 // The texts of a slab's rating in the unit in force.
 #include "analysis/rating_texts.h"
 
-#include "units/conversion.h"
 #include "units/number_text.h"
+#include "units/unit_system.h"
 
 namespace {
 
 constexpr int kFirstAcrColumn = 2;
-
-std::string Weight(double lb, bool metric) {
-  return metric ? FormatDecimals(lb * kForceFactor, 1) : FormatDecimals(lb, 0);
-}
 
 }  // namespace
 
@@ -20,17 +16,17 @@ RatingTexts RatingInUnits(const PavementRating& rating, bool metric) {
     texts.code = rating.outcome.message;
     return texts;
   }
-  const std::string weightUnit = metric ? "kN" : "lb";
+  const UnitSystem& units = UnitSystemOf(metric);
+  const std::string weightUnit = units.forceWord;
   texts.code = rating.hasPcr ? rating.code : rating.noPcr;
-  const double thickness = metric ? rating.thicknessIn * kLengthFactor : rating.thicknessIn;
   texts.figures = {
-      {"Slab thickness", FormatDecimals(thickness, 1) + (metric ? " cm" : " in")},
+      {"Slab thickness", units.ThicknessWithUnit(rating.thicknessIn)},
       {"Subgrade category", std::string(1, SubgradeLetter(rating.category)) +
                                 " (E = " + FormatDecimals(rating.subgradeModulusMpa, 1) + " MPa from k)"},
       {"Critical aircraft", rating.criticalName},
       {"Equivalent annual departures", FormatDecimals(rating.equivalentDepartures, 1)},
       {"Maximum allowable gross weight",
-       rating.hasPcr ? Weight(rating.maxGrossWeightLb, metric) + " " + weightUnit : rating.noPcr},
+       rating.hasPcr ? units.WeightText(rating.maxGrossWeightLb) + " " + weightUnit : rating.noPcr},
   };
 
   texts.slabColumn = kFirstAcrColumn + static_cast<int>(rating.category);
@@ -41,7 +37,7 @@ RatingTexts RatingInUnits(const PavementRating& rating, bool metric) {
   texts.headings.push_back("Within the PCR");
   texts.headings.push_back("Largest weight for the PCR (" + weightUnit + ")");
   for (const RatedAircraft& a : rating.aircraft) {
-    std::vector<std::string> row{a.name, Weight(a.grossWeightLb, metric)};
+    std::vector<std::string> row{a.name, units.WeightText(a.grossWeightLb)};
     for (double acr : a.acr.acr) row.push_back(a.acr.ok ? FormatDecimals(acr, 0) : "");
     if (!a.acr.ok) {
       row[kFirstAcrColumn] = "no ACR: " + a.acr.error;
@@ -53,7 +49,7 @@ RatingTexts RatingInUnits(const PavementRating& rating, bool metric) {
       // so it says by how much the ACR exceeds it.
       const double excess = a.acr.acr[static_cast<std::size_t>(rating.category)] - rating.pcr;
       row.push_back(a.withinPcr ? "yes" : "no, " + FixedText(excess, 2) + " above");
-      row.push_back(a.weightForPcrLb ? Weight(*a.weightForPcrLb, metric) : a.weightError);
+      row.push_back(a.weightForPcrLb ? units.WeightText(*a.weightForPcrLb) : a.weightError);
     }
     texts.rows.push_back(std::move(row));
   }

@@ -3,10 +3,11 @@
 
 #include "units/range_question.h"
 #include "units/typical_range.h"
+#include "units/unit_system.h"
 
 Outcome CheckInputsAndDesign(ProgramState& state, bool englishChecked, MessageBox& box,
                              const std::function<void()>& showChecked) {
-  const DesignInputRanges& ranges = InputRangesFor(!englishChecked);
+  const DesignInputRanges& ranges = UnitSystemOf(!englishChecked).ranges;
   const std::pair<std::string*, const InputRange*> inputs[] = {
       {&state.TxtE, &ranges.e}, {&state.TxtSc, &ranges.sc}, {&state.Txtk, &ranges.k}};
   for (const auto& [text, range] : inputs) {

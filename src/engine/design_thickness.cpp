@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "units/conversion.h"
-#include "units/thickness_caption.h"
 
 float EvaluateMix(const DesignBasis& design, double h, DesignResult* rows) {
   float damage = 0;
@@ -78,7 +77,7 @@ Outcome DesignThickness(ProgramState& state) {
   rows.date.clear();
   state.designResult = std::move(rows);
   state.acdata = design.englishLibrary;
-  state.lbh = ThicknessCaption(h, state.IsMetric());
+  state.lbh = UnitSystemOf(state).ThicknessCaption(h);
   if (state.IsMetric()) ConvertLibraryFields(state.acdata, Conversion::kToMetric);
   return Outcome::Success();
 }

@@ -7,8 +7,8 @@
 #include "engine/prepared_design.h"
 #include "state/outcome.h"
 #include "state/program_state.h"
+#include "units/unit_system.h"
 
-inline constexpr double kMaxThicknessIn = 30;
 inline constexpr int kPassLimit = 20;  // the search evaluates at most kPassLimit - 1 thicknesses
 inline constexpr float kDamageTolerance = 0.001f;
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "engine/mdlR.h"
-#include "units/conversion.h"
 #include "units/number_text.h"
+#include "units/unit_system.h"
 
 namespace {
 
@@ -44,7 +44,8 @@ Outcome CheckAircraft(const LibraryRow& english, const LibraryRow& shown, bool m
   }
   if (LeadingNumber(english[kFieldDualSpacing]) > kMaxDualSpacingIn)
     return Outcome::Failure("Cannot design: the dual spacing of " + name + " is " + Quoted(shown[kFieldDualSpacing]) +
-                            "; it must not exceed " + (metric ? "254 cm." : "100 in."));
+                            "; it must not exceed " + NumberText(UnitSystemOf(metric).Length(kMaxDualSpacingIn)) + " " +
+                            UnitSystemOf(metric).lengthWord + ".");
   return Outcome::Success();
 }
 
@@ -66,19 +67,18 @@ AircraftData ReadAircraft(const LibraryRow& r) {
 PreparedDesign PrepareDesign(const ProgramState& state) {
   PreparedDesign d;
   const bool metric = state.IsMetric();
-  const Conversion toEnglish = metric ? Conversion::kToEnglish : Conversion::kRewrite;
-  d.inputs.e = Convert(LeadingNumber(state.TxtE), kStressFactor, toEnglish);
-  d.inputs.k = Convert(LeadingNumber(state.Txtk), kSubgradeFactor, toEnglish);
-  d.inputs.sc = Convert(LeadingNumber(state.TxtSc), kStressFactor, toEnglish);
+  const UnitSystem& units = UnitSystemOf(metric);
+  d.inputs.e = units.Psi(LeadingNumber(state.TxtE));
+  d.inputs.k = units.Pci(LeadingNumber(state.Txtk));
+  d.inputs.sc = units.Psi(LeadingNumber(state.TxtSc));
   d.inputs.mu = kPoisson;
 
   if (!(d.outcome = CheckInput(d.inputs.e, "elastic modulus E"))) return d;
   if (!(d.outcome = CheckInput(d.inputs.sc, "flexural strength Sc"))) return d;
   if (!(d.outcome = CheckInput(d.inputs.k, "subgrade modulus k"))) return d;
 
-  // The design reads the library in English units, rewritten in place as number text.
   d.englishLibrary = state.acdata;
-  ConvertLibraryFields(d.englishLibrary, toEnglish);
+  units.LibraryInEnglish(d.englishLibrary);
 
   const int count = state.MixCount();
   if (count > kMaxAircraft) {

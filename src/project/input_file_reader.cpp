@@ -13,8 +13,7 @@
 #include "project/text_file.h"
 #include "units/conversion.h"
 #include "units/number_text.h"
-#include "units/unit_switch.h"
-#include "units/unit_words.h"
+#include "units/unit_system.h"
 
 namespace {
 
@@ -105,17 +104,10 @@ class MixRowsReader {
 
 // Line 2: only the exact markers count; an unknown marker leaves the English system of the reset.
 void ApplyMarker(ProgramState& state, const std::string& marker) {
-  if (marker == kMetricMarker) {
-    state.EngFlag = 0;
-    state.SIFlag = 1;
-    SetUnitLabels(state, true);
-    // The re-read library is English; the file's inputs are already metric and are not converted.
-    ConvertLibraryFields(state.acdata, Conversion::kToMetric);
-  } else if (marker == kEnglishMarker) {
-    state.EngFlag = 1;
-    state.SIFlag = 0;
-  }
-  SetUnitWords(state);
+  const bool metric = marker == kMetricMarker;
+  ApplyUnitSystem(state, metric);
+  // The re-read library is English; the file's inputs are already metric and are not converted.
+  if (metric) ConvertLibraryFields(state.acdata, Conversion::kToMetric);
 }
 
 void ApplyMix(ProgramState& state, const std::vector<MixBlock>& blocks) {
@@ -136,7 +128,6 @@ Outcome ResetForRead(ProgramState& state, const std::string& libraryPath) {
   const Outcome library = InitializeState(state, libraryPath);
   state.mixlist.fill(0);
   state.mixnext = 1;
-  SetUnitWords(state);
   ForgetInputFile(state);
   return library;
 }

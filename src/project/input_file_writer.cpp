@@ -52,7 +52,7 @@ std::string InputFileText(const ProgramState& state) {
 }
 
 Outcome WriteInputFile(const ProgramState& state, const std::string& path) {
-  return WriteTextFileAtomically(path, InputFileText(state));
+  return WriteFileAtomically(path, InputFileText(state));
 }
 
 Outcome SaveInputFile(ProgramState& state, const std::string& path) {

@@ -54,13 +54,13 @@ bool TakePermissions(const fs::path& temporary, const fs::path& target) {
 
 }  // namespace
 
-Outcome WriteTextFileAtomically(const std::string& path, const std::string& content) {
+Outcome WriteFileAtomically(const std::string& path, const std::string& bytes) {
   const Outcome failed = Outcome::Failure("The file \"" + path + "\" cannot be written; nothing was saved there.");
   const std::optional<fs::path> target = FinalTarget(fs::path(path));
   if (!target) return failed;
   const fs::path temporary = TemporaryPathFor(*target);
   std::error_code error;
-  if (WriteWhole(temporary, content) && TakePermissions(temporary, *target)) {
+  if (WriteWhole(temporary, bytes) && TakePermissions(temporary, *target)) {
     fs::rename(temporary, *target, error);
     if (!error) return Outcome::Success();
   }

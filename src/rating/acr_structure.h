@@ -3,10 +3,8 @@
 
 #include "layered/layered_structure.h"
 #include "rating/aircraft_classification.h"
+#include "units/si_factors.h"
 
-inline constexpr double kPsiPerMpa = 145.03773773;
-inline constexpr double kKgPerLb = 0.453592;
-inline constexpr double kMmPerIn = 25.4;
 inline constexpr double kAcrStressPsi = 2.75 * kPsiPerMpa;            // the slab's allowable stress
 inline constexpr double kSingleWheelPressurePsi = 1.50 * kPsiPerMpa;  // the derived single wheel's tire
 

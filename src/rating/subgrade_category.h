@@ -2,9 +2,7 @@
 #pragma once
 
 #include "rating/aircraft_classification.h"
-
-// Psi in one megapascal, as the classification rating converts stresses.
-inline constexpr double kPsiPerMpa = 145.03773773;
+#include "units/si_factors.h"
 
 // The subgrade's elastic modulus in MPa by the usual correlation E = 26 k^1.284 (E in psi, k in pci).
 double SubgradeModulusMpa(double kPci);

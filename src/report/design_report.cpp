@@ -9,8 +9,8 @@
 #include "project/text_file.h"
 #include "report/report_columns.h"
 #include "state/program_title.h"
-#include "units/conversion.h"
 #include "units/number_text.h"
+#include "units/unit_system.h"
 
 namespace {
 
@@ -22,14 +22,6 @@ constexpr int kTableWidth = 94;
 
 static_assert(std::string_view(kProgramTitleFirstPart).size() + kTitleIndent <= kBannerInside);
 static_assert(std::string_view(kProgramTitleSecondPart).size() <= kBannerInside);
-
-struct Units {
-  const char* stress;
-  const char* subgrade;
-  const char* thickness;
-};
-constexpr Units kEnglishUnits = {"psi", "pci", " inches"};
-constexpr Units kMetricUnits = {"kPa", "kPa/mm", " cm"};
 
 std::string Framed(const std::string& inside) {
   std::string line = "*" + inside;
@@ -54,27 +46,33 @@ void WriteProperty(ReportLines& out, const char* label, double value, const char
   out.EndLine();
 }
 
-void WriteProperties(ReportLines& out, const ProgramState& state, const Units& units) {
+void WriteProperties(ReportLines& out, const ProgramState& state, const UnitSystem& units) {
   out.EmptyLines(2);
   out.Spc(kMargin).Text("            Pavement Material Properties").EndLine();
   out.Spc(kMargin).Text(std::string(kBannerWidth, '=')).EndLine();
-  WriteProperty(out, "Elastic Modulus of Concrete", LeadingNumber(state.TxtE), units.stress);
-  WriteProperty(out, "Concrete Flexural Strength", LeadingNumber(state.TxtSc), units.stress);
+  WriteProperty(out, "Elastic Modulus of Concrete", LeadingNumber(state.TxtE), units.stressWord);
+  WriteProperty(out, "Concrete Flexural Strength", LeadingNumber(state.TxtSc), units.stressWord);
   WriteProperty(out, "Poisson Ratio of Concrete", kPoisson, nullptr);
-  WriteProperty(out, "Modulus of Subgrade Reaction,k", LeadingNumber(state.Txtk), units.subgrade);
+  WriteProperty(out, "Modulus of Subgrade Reaction,k", LeadingNumber(state.Txtk), units.subgradeWord);
 }
 
-void WriteThickness(ReportLines& out, const ProgramState& state, const Units& units) {
+void WriteThickness(ReportLines& out, const ProgramState& state, const UnitSystem& units) {
   // A caption that is not a number (none before a design) is printed as it stands.
   const std::string caption = IsNumber(state.lbh) ? FixedFormat(LeadingNumber(state.lbh), 1) : state.lbh;
   out.EmptyLines(2);
   out.Spc(kMargin).Text("         Pavement Thickness Design Results").EndLine();
   out.Spc(kMargin).Text(std::string(kBannerWidth, '=')).EndLine();
   out.EndLine();
-  out.Spc(kMargin).Text("Design Thickness :").NextZone().Spc(10).NextZone().Text(caption + units.thickness).EndLine();
+  out.Spc(kMargin)
+      .Text("Design Thickness :")
+      .NextZone()
+      .Spc(10)
+      .NextZone()
+      .Text(caption + " " + units.reportLengthWord)
+      .EndLine();
 }
 
-void WriteTableHead(ReportLines& out, const Units& units) {
+void WriteTableHead(ReportLines& out, const UnitSystem& units) {
   out.EmptyLines(2);
   out.Spc(kMargin).Text("                    Fatigue Analysis").EndLine();
   out.Spc(kMargin).Text(std::string(kTableWidth, '=')).EndLine();
@@ -89,7 +87,7 @@ void WriteTableHead(ReportLines& out, const Units& units) {
       .Tab(86)
       .Text("Damage Ratio")
       .EndLine();
-  out.Tab(35).Text(units.stress).Tab(86).Text("%").EndLine();
+  out.Tab(35).Text(units.stressWord).Tab(86).Text("%").EndLine();
   out.Spc(kMargin).Text(std::string(kTableWidth, '-')).EndLine();
 }
 
@@ -111,10 +109,12 @@ constexpr double kUnlimitedCoverages = 100000000;
 FatigueRow FatigueRowCells(const ProgramState& state, int row) {
   const DesignResult& r = state.designResult;
   const double departures = LeadingNumber(state.acdata[row][kFieldDepartures]);
-  // The free-edge stress of the gear, without the 0.75 and F3 of the coverage computation.
+  // The free-edge stress of the gear, without the 0.75 and F3 of the coverage computation: in English
+  // units the single-precision product as the design holds it, in metric units its double product converted.
   const std::string stress =
-      state.IsMetric() ? FixedFormat(static_cast<double>(r.sigmaWe[row]) * r.gearFactor[row] * kStressFactor, 0, 3)
-                       : FixedFormat(r.sigmaWe[row] * r.gearFactor[row], 0, 3);
+      state.IsMetric()
+          ? FixedFormat(UnitSystemOf(true).Stress(static_cast<double>(r.sigmaWe[row]) * r.gearFactor[row]), 0, 3)
+          : FixedFormat(r.sigmaWe[row] * r.gearFactor[row], 0, 3);
   const double actualCoverages = departures * 20 / r.passToCoverage[row];
   const double allowable = r.allowableCoverages[row];
   return {state.acdata[row][kFieldName],
@@ -148,7 +148,7 @@ Outcome BuildReport(const ProgramState& state, std::string& text) {
   std::vector<int> rows;
   if (Outcome o = FatigueTableRows(state, rows); !o) return o;
   const bool metric = state.IsMetric();
-  const Units& units = metric ? kMetricUnits : kEnglishUnits;
+  const UnitSystem& units = UnitSystemOf(metric);
   ReportLines out;
   WriteBanner(out);
   WriteProperties(out, state, units);
@@ -162,5 +162,5 @@ Outcome BuildReport(const ProgramState& state, std::string& text) {
 Outcome PrintToFile(const ProgramState& state, const std::string& path) {
   std::string text;
   if (Outcome o = BuildReport(state, text); !o) return o;
-  return WriteTextFileAtomically(path, text);
+  return WriteFileAtomically(path, text);
 }

@@ -50,8 +50,12 @@ struct DesignBasis {
 };
 
 // The last design, kept until the next one: its thickness, its results per library row (rows 0..65;
-// only rows of the mix are written) and the inputs and mix it computed with, so that the report, the
-// analysis and the design document explain exactly this design even after the data changed.
+// only rows of the mix are written) and the inputs and mix it computed with. The analysis (damage curve,
+// shares, evaluation, sensitivity, rating) computes from this record alone. The report and the design
+// document take their results from it but print the live input texts and mix beside them (BuildReport
+// reads TxtE, TxtSc, Txtk and acdata): those are the design's own, because typing an input, changing
+// the mix or reading a file clears the design (the thickness caption), and both then refuse to print;
+// a unit switch keeps it and converts the texts with it.
 struct DesignResult {
   double thicknessIn = 0;  // design thickness, inches
   float damage = 0;        // cumulative damage D at thicknessIn, as the search's last pass summed it

@@ -90,7 +90,7 @@ std::string frmAircraft::LibraryPath() const { return programDirectory_ + "/" + 
 void frmAircraft::ShowInitialState() {
   analysis_->DropEvaluation();
   ShowTitleView();
-  ShowInputs();
+  ShowInputsAndRefreshAnalysis();
   // The unit items follow the flags, so a reset always shows them English.
   ShowUnitItems(state_.IsMetric());
 }
@@ -98,10 +98,10 @@ void frmAircraft::ShowInitialState() {
 void frmAircraft::DesignOutdated() {
   state_.lbh.clear();
   analysis_->DropEvaluation();
-  ShowInputs();
+  ShowInputsAndRefreshAnalysis();
 }
 
-void frmAircraft::ShowInputs() {
+void frmAircraft::ShowInputsAndRefreshAnalysis() {
   // Only changed texts are replaced, so the cursor of a box the user is typing in stays put.
   const auto setText = [](QLineEdit* box, const std::string& text) {
     const QString wanted = QString::fromStdString(text);

@@ -35,10 +35,12 @@ class frmAircraft : public QMainWindow {
   frmAircraft(PlatformServices services, std::string programDirectory, QWidget* parent = nullptr);
   ~frmAircraft() override;
 
-  // The program's state, for the commands that later windows and files add.
-  ProgramState& State() { return state_; }
-  // Copies the input texts, the thickness caption and the unit labels from the state into the controls.
-  void ShowInputs();
+  // The program's state, read by the window tests to check what the window shows against it.
+  const ProgramState& State() const { return state_; }
+  // Copies the input texts, the thickness caption and the unit labels from the state into the controls,
+  // then refreshes the help tips and the analysis window, which follows the design shown (and so starts
+  // the sensitivity designs of a new design).
+  void ShowInputsAndRefreshAnalysis();
   void Form_Activate();
   // Opens an input data file as "&Read Data From File..." opens the file chosen in its dialog: the
   // file named on the command line and a file dropped on the window.

@@ -4,13 +4,14 @@
 #include <QMenuBar>
 
 #include "analysis/slab_evaluation.h"
+#include "document/document_pdf.h"
+#include "report/report_export.h"
 #include "state/program_title.h"
 #include "ui/analysis/analysis_keeper.h"
 #include "ui/analysis/damage_charts.h"
 #include "ui/analysis/frm_analysis.h"
 #include "ui/analysis/rating_view.h"
-#include "ui/analysis/report_export.h"
-#include "ui/document/document_pdf.h"
+#include "ui/default_page_size.h"
 #include "ui/frm_aircraft.h"
 
 void frmAircraft::CreateAnalysisMenu() {

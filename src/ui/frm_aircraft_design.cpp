@@ -2,19 +2,19 @@
 #include <QAction>
 
 #include "analysis/design_verdict.h"
+#include "document/document_pdf.h"
 #include "engine/design_command.h"
 #include "state/program_title.h"
-#include "ui/document/document_pdf.h"
 #include "ui/frm_aircraft.h"
 
 void frmAircraft::cmdDesign_Click() {
   const int designsBefore = state_.designResult.number;
   // The ranges follow the check mark of the English item, which the unit commands keep with the flags.
-  const Outcome outcome =
-      CheckInputsAndDesign(state_, menus_.EnglishOption->isChecked(), services_.messages, [this] { ShowInputs(); });
+  const Outcome outcome = CheckInputsAndDesign(state_, menus_.EnglishOption->isChecked(), services_.messages,
+                                               [this] { ShowInputsAndRefreshAnalysis(); });
   const bool designed = state_.designResult.number != designsBefore;
   if (designed) state_.designResult.date = DocumentDate();
-  ShowInputs();
+  ShowInputsAndRefreshAnalysis();
   if (!outcome) services_.messages.MsgBox(outcome.message, kMsgOk, kProgramName);
   // The search has no failure exit: a thickness it ends at that is no design is shown with a warning.
   if (const std::string warning = VerdictWarning(state_.designResult, state_.IsMetric()); designed && !warning.empty())

@@ -10,7 +10,7 @@
 #include "ui/frm_aircraft.h"
 #include "ui/frm_changedata.h"
 #include "ui/twips.h"
-#include "units/unit_words.h"
+#include "units/unit_system.h"
 
 namespace {
 

@@ -19,7 +19,7 @@ void frmAircraft::SwitchUnits(bool metric) {
     ConvertToMetric(state_);
   else
     ConvertToEnglish(state_);
-  ShowInputs();
+  ShowInputsAndRefreshAnalysis();
   BuildGridHeader();
   FillMixGrid(state_.mixlist, state_.MixCount());
 }

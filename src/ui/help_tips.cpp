@@ -5,9 +5,7 @@
 #include <QObject>
 #include <array>
 
-#include "engine/design_thickness.h"
-#include "units/conversion.h"
-#include "units/typical_range.h"
+#include "units/unit_system.h"
 
 namespace {
 
@@ -26,7 +24,7 @@ QString RangeSentence(double min, double max, const QString& unit) {
 }  // namespace
 
 QString MaterialInputTip(MaterialInput input, bool metric, const QString& unit) {
-  const DesignInputRanges& ranges = InputRangesFor(metric);
+  const DesignInputRanges& ranges = UnitSystemOf(metric).ranges;
   QString what;
   const InputRange* range = nullptr;
   switch (input) {
@@ -50,7 +48,7 @@ QString MaterialInputTip(MaterialInput input, bool metric, const QString& unit) 
 }
 
 QString ThicknessTip(bool metric, const QString& unit) {
-  const double most = metric ? kMaxThicknessIn * kLengthFactor : kMaxThicknessIn;
+  const double most = UnitSystemOf(metric).MaxThickness();
   return QObject::tr(
              "Design thickness of the concrete slab, in %1: the thickness at which the traffic mix's "
              "cumulative fatigue damage over 20 years equals 1.\nThe search covers 0 to %2 %1.")

@@ -11,22 +11,13 @@ struct InputRange {
   float max;
 };
 
-// The three material inputs, checked in this order: E, Sc, k.
+// The three material inputs, checked in this order: E, Sc, k (each unit system holds its own).
 struct DesignInputRanges {
   InputRange e, sc, k;
 };
 
-// English units: psi, psi, pci.
-inline constexpr DesignInputRanges kEnglishInputRanges = {{"E", 500000, 8000000}, {"Sc", 500, 1000}, {"k", 50, 700}};
-// Metric units: the English limits x 6.89 (kPa) and x 0.271 (kPa/mm).
-inline constexpr DesignInputRanges kMetricInputRanges = {
-    {"E", 3445000, 55120000}, {"Sc", 3445, 6890}, {"k", 13.55f, 189.7f}};
 // A value typed into the change-data dialog, any field.
 inline constexpr InputRange kChangeDataRange = {"This", 0, 100000000};
-
-inline const DesignInputRanges& InputRangesFor(bool metric) {
-  return metric ? kMetricInputRanges : kEnglishInputRanges;
-}
 
 // True when the whole text is a number of 0 or more, the condition every checked value must meet.
 bool IsNonNegativeNumber(const std::string& text);

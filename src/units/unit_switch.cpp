@@ -6,8 +6,7 @@
 
 #include "units/conversion.h"
 #include "units/number_text.h"
-#include "units/thickness_caption.h"
-#include "units/unit_words.h"
+#include "units/unit_system.h"
 
 namespace {
 
@@ -30,13 +29,10 @@ void Switch(ProgramState& state, bool toMetric) {
     // A caption shows the current design: it is shown again from the design's own thickness, rounded
     // once in the new unit, as a design made in that unit shows it; converting the one-decimal text
     // would round twice and drift from the design (50.4 cm would come back as 50.3 cm).
-    if (state.HasCurrentDesign()) state.lbh = ThicknessCaption(state.designResult.thicknessIn, toMetric);
+    if (state.HasCurrentDesign()) state.lbh = UnitSystemOf(toMetric).ThicknessCaption(state.designResult.thicknessIn);
     ConvertLibraryFields(state.acdata, conversion);
   }
-  SetUnitLabels(state, toMetric);
-  state.EngFlag = toMetric ? 0 : 1;
-  state.SIFlag = toMetric ? 1 : 0;
-  SetUnitWords(state);
+  ApplyUnitSystem(state, toMetric);
 }
 
 }  // namespace
@@ -44,10 +40,3 @@ void Switch(ProgramState& state, bool toMetric) {
 void ConvertToMetric(ProgramState& state) { Switch(state, true); }
 
 void ConvertToEnglish(ProgramState& state) { Switch(state, false); }
-
-void SetUnitLabels(ProgramState& state, bool metric) {
-  state.LbunitE = metric ? "kPa" : "psi";
-  state.LbunitSc = metric ? "kPa" : "psi";
-  state.Lbunitk = metric ? "kPa/mm" : "pci";
-  state.Lbunith = ThicknessUnitWord(metric);
-}

@@ -9,6 +9,7 @@
 #include "support/test_state.h"
 #include "units/range_question.h"
 #include "units/typical_range.h"
+#include "units/unit_system.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ TEST(CheckInputValue, SuggestsTheLimitAsTheBoxShowsIt) {
     InputRange range;
     std::string asked;
   } cases[] = {
-      {"13.54", "13.55", kMetricInputRanges.k, "k" + range + "( 13.55,  189.7). Accept the suggested minimum value?"},
+      {"13.54", "13.55", kMetricUnits.ranges.k, "k" + range + "( 13.55,  189.7). Accept the suggested minimum value?"},
       {"2e8", "1E+08", kChangeDataRange, "This" + range + "( 0,  1E+08). Accept the suggested maximum value?"}};
   for (const auto& c : cases) {
     ScriptedMessageBox box;

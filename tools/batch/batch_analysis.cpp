@@ -4,8 +4,8 @@
 #include "batch_design.h"
 #include "batch_rating.h"
 #include "project/text_file.h"
-#include "units/conversion.h"
 #include "units/number_text.h"
+#include "units/unit_system.h"
 
 Outcome EvaluateAtThickness(BatchDesign& design, const std::string& thicknessText) {
   double thicknessIn = 0;
@@ -15,7 +15,7 @@ Outcome EvaluateAtThickness(BatchDesign& design, const std::string& thicknessTex
 }
 
 void WriteEvaluation(const MixDamage& evaluation, const std::string& unit, bool metric, std::ostream& out) {
-  const double shown = ThicknessInUnit(evaluation.thicknessIn, metric);
+  const double shown = UnitSystemOf(metric).Length(evaluation.thicknessIn);
   out << "  at " << NumberText(shown) << ' ' << unit << ": damage " << NumberText(evaluation.damage) << ", life "
       << LifeText(evaluation.damage) << '\n';
   for (const AircraftDamage& a : evaluation.aircraft)
@@ -40,7 +40,7 @@ Outcome WriteCurveCsv(const BatchDesign& design, const std::string& path) {
   for (const CurvePoint& p : DamageCurve(design.state.designResult, metric))
     csv += NumberText(p.thickness) + ',' + NumberText(p.damage) + '\n';
   // Saved as every file of the program is: whole, keeping the replaced file's permissions and links.
-  if (!WriteTextFileAtomically(path, csv)) return Outcome::Failure("the curve file \"" + path + "\" cannot be written");
+  if (!WriteFileAtomically(path, csv)) return Outcome::Failure("the curve file \"" + path + "\" cannot be written");
   return Outcome::Success();
 }
 
@@ -61,7 +61,8 @@ std::vector<std::string> PavementRatingErrors(const BatchDesign& design) {
 namespace {
 
 std::string WeightText(double lb, bool metric) {
-  return metric ? FormatDecimals(lb * kForceFactor, 1) + " kN" : FormatDecimals(lb, 0) + " lb";
+  const UnitSystem& units = UnitSystemOf(metric);
+  return units.WeightText(lb) + " " + units.forceWord;
 }
 
 }  // namespace
@@ -71,8 +72,7 @@ void WritePavementRating(const PavementRating& rating, bool metric, std::ostream
     out << "  " << rating.outcome.message << '\n';
     return;
   }
-  const double shown = ThicknessInUnit(rating.thicknessIn, metric);
-  out << "  rating at " << FormatDecimals(shown, 1) << (metric ? " cm" : " in") << ", subgrade "
+  out << "  rating at " << UnitSystemOf(metric).ThicknessWithUnit(rating.thicknessIn) << ", subgrade "
       << SubgradeLetter(rating.category) << " (E = " << FormatDecimals(rating.subgradeModulusMpa, 1)
       << " MPa): " << (rating.hasPcr ? rating.code : rating.noPcr) << '\n';
   out << "  critical aircraft " << rating.criticalName << ": " << FormatDecimals(rating.equivalentDepartures, 1)

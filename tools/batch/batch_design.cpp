@@ -8,6 +8,7 @@
 #include "project/input_file_reader.h"
 #include "units/number_text.h"
 #include "units/typical_range.h"
+#include "units/unit_system.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ BatchDesign Failed(BatchDesign design, BatchStatus status, std::string error) {
 }  // namespace
 
 InputCheck CheckMaterialInputs(const ProgramState& state, const std::string& file) {
-  const DesignInputRanges& ranges = InputRangesFor(state.IsMetric());
+  const DesignInputRanges& ranges = UnitSystemOf(state).ranges;
   InputCheck check;
   CheckInput(check, file, ranges.e, state.TxtE, state.LbunitE);
   CheckInput(check, file, ranges.sc, state.TxtSc, state.LbunitSc);

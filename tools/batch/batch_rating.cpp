@@ -6,8 +6,8 @@
 
 #include "aircraft/library_reader.h"
 #include "engine/prepared_design.h"
-#include "units/conversion.h"
 #include "units/number_text.h"
+#include "units/unit_system.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ std::string CsvField(const std::string& text) {
 std::vector<AircraftRating> RateMix(const ProgramState& state) {
   // The values in English units, converted as a design converts them.
   LibraryTable english = state.acdata;
-  ConvertLibraryFields(english, state.IsMetric() ? Conversion::kToEnglish : Conversion::kRewrite);
+  UnitSystemOf(state).LibraryInEnglish(english);
   std::vector<AircraftRating> ratings;
   std::vector<AircraftData> data;
   for (int p = 1; p <= std::min(state.MixCount(), kMaxAircraft); ++p) {

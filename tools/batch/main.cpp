@@ -13,7 +13,7 @@
 #include "batch_json.h"
 #include "batch_rating.h"
 #include "batch_run.h"
-#include "ui/document/document_pdf.h"
+#include "document/document_pdf.h"
 
 namespace {
 

@@ -64,5 +64,5 @@ Outcome SaveCharts(const QString& path, const QList<QChartView*>& views) {
   buffer.open(QIODevice::WriteOnly);
   if (!(IsSvgPath(path) ? DrawSvg(buffer, views) : DrawPng(buffer, views)))
     return Outcome::Failure("The charts could not be drawn; nothing was saved to \"" + path.toStdString() + "\".");
-  return WriteTextFileAtomically(path.toStdString(), picture.toStdString());
+  return WriteFileAtomically(path.toStdString(), picture.toStdString());
 }

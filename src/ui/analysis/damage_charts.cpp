@@ -108,7 +108,7 @@ void SetThicknessRange(const QChart* chart, QValueAxis* axis, double from, doubl
 
 QString ChartText(const QString& text) { return text.toHtmlEscaped(); }
 
-QString ThicknessUnit(bool metric) { return metric ? QStringLiteral("cm") : QStringLiteral("in"); }
+QString ThicknessUnit(bool metric) { return QString::fromUtf8(UnitSystemOf(metric).lengthWord); }
 
 std::vector<CurvePoint> PlottablePoints(const std::vector<CurvePoint>& curve) {
   std::vector<CurvePoint> points;
@@ -127,7 +127,7 @@ QChart* DamageCurveChart(const std::vector<CurvePoint>& curve, double designThic
                                           : QObject::tr("Cumulative damage of the traffic mix against slab thickness"));
   const QString unit = ThicknessUnit(metric);
   // The curve's ends; without a point to draw, every thickness a design can have.
-  const ThicknessAxis span = points.empty() ? ThicknessAxisOf(0, ThicknessInUnit(kMaxThicknessIn, metric))
+  const ThicknessAxis span = points.empty() ? ThicknessAxisOf(0, UnitSystemOf(metric).MaxThickness())
                                             : ThicknessAxisOf(points.front().thickness, points.back().thickness);
   const DamageRange range = RangeOf(points);
 

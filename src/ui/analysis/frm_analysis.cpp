@@ -139,7 +139,7 @@ void frmAnalysis::CreateControls() {
 
 void frmAnalysis::ShowDesign(const DesignResult& design, bool metric, const std::string& caption) {
   const std::vector<CurvePoint> curve = DamageCurve(design, metric);
-  const double designShown = ThicknessInUnit(design.thicknessIn, metric);
+  const double designShown = UnitSystemOf(metric).Length(design.thicknessIn);
   // A search that found no design is marked where the design would stand: the title line, the chart's
   // title and the line at its thickness.
   const QString mark = QString::fromStdString(VerdictMark(design, metric));
@@ -190,7 +190,7 @@ void frmAnalysis::ShowEvaluationIn(bool metric) {
   LbEvalDamage->setText(tr("Cumulative damage D: %1").arg(QString::fromStdString(DamageText(mix.damage))));
   LbEvalLife->setText(tr("Structural life left: %1").arg(QString::fromStdString(LifeText(mix.damage))));
 
-  const QString stressUnit = metric ? QStringLiteral("kPa") : QStringLiteral("psi");
+  const QString stressUnit = QString::fromUtf8(UnitSystemOf(metric).stressWord);
   GridEvaluation->clear();
   GridEvaluation->setColumnCount(3);
   GridEvaluation->setHorizontalHeaderLabels(

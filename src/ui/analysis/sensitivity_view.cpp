@@ -55,12 +55,12 @@ QChart* SensitivityChart(const Sensitivity& s) {
   chart->setBackgroundRoundness(0);
   const QString unit = ThicknessUnit(s.metric);
   chart->setTitle(ChartText(QObject::tr("Design thickness with one input scaled")));
-  const double design = ThicknessInUnit(s.designIn, s.metric);
+  const double design = UnitSystemOf(s.metric).Length(s.designIn);
   // Only finite thicknesses are drawn and set the axis: without any, the axis spans the largest slab. A
   // search of the unscaled inputs that found no design gives the lines no point at x 1, and no line.
   const bool designed = s.verdict == DesignVerdict::kCarried;
   const bool designDrawn = designed && std::isfinite(design);
-  double low = designDrawn ? design : 0, high = designDrawn ? design : ThicknessInUnit(kMaxThicknessIn, s.metric);
+  double low = designDrawn ? design : 0, high = designDrawn ? design : UnitSystemOf(s.metric).MaxThickness();
 
   QList<QLineSeries*> lines;
   for (const SensitivityInput input :
@@ -71,7 +71,7 @@ QChart* SensitivityChart(const Sensitivity& s) {
     QList<QPointF> points;
     if (designDrawn) points << QPointF(0, design);
     for (const SensitivityCase& c : s.cases) {
-      const double shown = ThicknessInUnit(c.thicknessIn, s.metric);
+      const double shown = UnitSystemOf(s.metric).Length(c.thicknessIn);
       if (c.input != input || !IsDesign(c) || !std::isfinite(shown)) continue;
       points << QPointF(std::log2(c.factor), shown);
       low = std::min(low, shown);

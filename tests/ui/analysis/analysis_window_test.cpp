@@ -9,13 +9,13 @@
 #include <QStyleOptionButton>
 #include <QValueAxis>
 
+#include "document/document_pdf.h"
 #include "export_checks.h"
 #include "golden/example_states.h"
 #include "golden/test_files.h"
 #include "ui/analysis/damage_charts.h"
 #include "ui/analysis/damage_curve_view.h"
 #include "ui/analysis/frm_analysis.h"
-#include "ui/document/document_pdf.h"
 #include "ui/focus_frame_style.h"
 #include "ui/window_fixture.h"
 

@@ -1,8 +1,7 @@
-// The report saved to a file of the user's choice: as the text the report box shows, or as the design
-// document in PDF.
+// The report saved to a file of the user's choice: as the text the report box shows, or, for a name
+// ending in ".pdf", as the design document.
 #pragma once
 
-#include <QPageSize>
 #include <string>
 #include <vector>
 
@@ -17,7 +16,3 @@ bool IsPdfName(const std::string& path);
 // The report lines as the report box shows them: every line, the last one included, followed by CR LF.
 // The file at path is replaced only once the new one is complete.
 Outcome SaveReportText(const std::string& path, const std::vector<std::string>& lines);
-
-// The paper of the default printer; without one, the locale's: US Letter where the locale measures in
-// US units, A4 elsewhere.
-QPageSize DefaultPageSize();

@@ -1,5 +1,5 @@
 // Laying the design document out on pages with QPdfWriter and QPainter.
-#include "ui/document/document_pdf.h"
+#include "document/document_pdf.h"
 
 #include <QBuffer>
 #include <QDate>
@@ -8,9 +8,9 @@
 #include <algorithm>
 
 #include "analysis/rating_section.h"
+#include "document/document_charts.h"
+#include "document/page_flow.h"
 #include "project/text_file.h"
-#include "ui/document/document_charts.h"
-#include "ui/document/page_flow.h"
 
 namespace {
 
@@ -450,7 +450,7 @@ Outcome SaveDesignDocument(const std::string& path, const DesignDocument& docume
   if (!layout.Paint(writer, Text(document.inputName)))
     return Outcome::Failure("The design document could not be laid out as a PDF; nothing was saved to \"" + path +
                             "\".");
-  return WriteTextFileAtomically(path, bytes.toStdString());
+  return WriteFileAtomically(path, bytes.toStdString());
 }
 
 Outcome SaveDesignPdf(const std::string& path, const ProgramState& state, const Sensitivity& sensitivity,

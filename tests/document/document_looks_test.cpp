@@ -14,11 +14,11 @@
 #include "analysis/document_details.h"
 #include "analysis/rating_section.h"
 #include "analysis/sensitivity.h"
+#include "document/document_pdf.h"
 #include "golden/example_states.h"
 #include "project/input_file_reader.h"
 #include "support/golden_image.h"
 #include "support/run_program.h"
-#include "ui/document/document_pdf.h"
 
 namespace {
 
@@ -87,9 +87,8 @@ TEST_P(DocumentLooks, EveryPageLooksAsBefore) {
     SCOPED_TRACE(pages[i].toStdString());
     const QImage page(dir.filePath(pages[i]));
     ASSERT_FALSE(page.isNull());
-    ExpectLooksLikeGolden(
-        std::string("tests/ui/document/") + GetParam().name + "_page_" + std::to_string(i + 1) + ".png", page,
-        kChangedShare);
+    ExpectLooksLikeGolden(std::string("tests/document/") + GetParam().name + "_page_" + std::to_string(i + 1) + ".png",
+                          page, kChangedShare);
   }
 }
 

@@ -1,5 +1,5 @@
 // Placing blocks down the pages.
-#include "ui/document/page_flow.h"
+#include "document/page_flow.h"
 
 PageFlow::PageFlow(double top, double bottom) : top_(top), bottom_(bottom), pageBottom_(bottom), y_(top) {}
 

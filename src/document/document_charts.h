@@ -4,7 +4,7 @@
 #include <QRectF>
 
 #include "analysis/design_document.h"
-#include "ui/document/document_style.h"
+#include "document/document_style.h"
 
 class QPainter;
 

@@ -1,5 +1,5 @@
 // Drawing the damage curve and the sensitivity chart of the design document.
-#include "ui/document/document_charts.h"
+#include "document/document_charts.h"
 
 #include <QPainter>
 #include <QPainterPath>
