@@ -7,18 +7,19 @@
 #include "units/conversion.h"
 #include "units/number_text.h"
 
-MixDamage EvaluateMixDamage(const DesignBasis& design, double hIn) {
+MixDamage EvaluateMixDamage(const DesignBasis& design, double hIn, DesignResult* rows) {
   MixDamage mix;
   mix.thicknessIn = hIn;
-  DesignResult rows{};
-  mix.damage = EvaluateMix(design, hIn, &rows);
+  DesignResult ownRows{};
+  DesignResult& r = rows ? *rows : ownRows;
+  mix.damage = EvaluateMix(design, hIn, &r);
   for (const MixAircraft& m : design.mix) {
     AircraftDamage a;
     a.row = m.row;
     a.name = m.name;
-    a.damageRatioPct = rows.damageRatioPct[m.row];
-    a.edgeStress = rows.sigmaWe[m.row] * rows.gearFactor[m.row];
-    a.allowableCoverages = rows.allowableCoverages[m.row];
+    a.damageRatioPct = r.damageRatioPct[m.row];
+    a.edgeStress = r.sigmaWe[m.row] * r.gearFactor[m.row];
+    a.allowableCoverages = r.allowableCoverages[m.row];
     mix.aircraft.push_back(a);
   }
   return mix;

@@ -23,8 +23,9 @@ struct MixDamage {
   std::vector<AircraftDamage> aircraft;  // in mix order
 };
 
-// Evaluates the mix at thickness h (in) with the arithmetic of a design pass; pure.
-MixDamage EvaluateMixDamage(const DesignBasis& design, double hIn);
+// Evaluates the mix at thickness h (in) with the arithmetic of a design pass; pure. When rows is given,
+// each aircraft's evaluation is stored in its library row, as a design pass stores it.
+MixDamage EvaluateMixDamage(const DesignBasis& design, double hIn, DesignResult* rows = nullptr);
 
 // An evaluation in the unit in force, as the analysis window shows it: the slab thickness in in or
 // cm and each aircraft's edge stress in psi or kPa, in mix order.

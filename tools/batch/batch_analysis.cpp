@@ -1,16 +1,19 @@
 // Damage at a thickness, the damage curve and the sensitivity lines for the batch command.
 #include "batch_analysis.h"
 
+#include <utility>
+
 #include "batch_design.h"
 #include "project/text_file.h"
 #include "units/conversion.h"
 #include "units/number_text.h"
 
-Outcome EvaluateAtThickness(BatchDesign& design, const std::string& thicknessText) {
-  double thicknessIn = 0;
-  const Outcome read = ReadSlabThickness(thicknessText, design.state.IsMetric(), thicknessIn);
-  if (read) design.evaluation = EvaluateMixDamage(design.state.designResult.basis, thicknessIn);
-  return read;
+Outcome EvaluateAtThickness(BatchDesign& design, double thicknessIn) {
+  MixDamage evaluation;
+  const Outcome evaluated =
+      EvaluateSlabAt(design.state.designResult.basis, thicknessIn, design.state.IsMetric(), evaluation);
+  if (evaluated) design.evaluation = std::move(evaluation);
+  return evaluated;
 }
 
 void WriteEvaluation(const MixDamage& evaluation, const std::string& unit, bool metric, std::ostream& out) {
