@@ -82,6 +82,10 @@ std::string DamageText(double damage) { return FixedText(damage, 4); }
 
 std::string PercentText(double percent) { return FixedText(percent, 2); }
 
+std::string PercentWithSign(double percent) {
+  return std::isfinite(percent) ? PercentText(percent) + " %" : PercentText(percent);
+}
+
 Outcome ReadSlabThickness(const std::string& text, bool metric, double& thicknessIn) {
   const char* limit = metric ? "76.2 cm" : "30 in";
   const Outcome refused =

@@ -68,6 +68,9 @@ std::string LifeText(double damage);
 std::string DamageText(double damage);
 // A percentage as the analysis shows it: 12.35, 100.0, "< 0.01".
 std::string PercentText(double percent);
+// The same with its sign, "12.35 %", or the words alone for a percentage that is not a number
+// ("too large to compute").
+std::string PercentWithSign(double percent);
 
 // Reads an existing slab thickness typed in the unit in force: a number above 0 and at most 30 in
 // (76.2 cm). On success `thicknessIn` holds it in inches; otherwise the outcome says what is wrong.

@@ -1,6 +1,7 @@
 // Damage at a thickness, the damage curve and the sensitivity lines for the batch command.
 #include "batch_analysis.h"
 
+#include <cmath>
 #include <utility>
 
 #include "batch_design.h"
@@ -39,8 +40,9 @@ void WriteSensitivity(const Sensitivity& sensitivity, const std::string& unit, s
 Outcome WriteCurveCsv(const BatchDesign& design, const std::string& path) {
   const bool metric = design.state.IsMetric();
   std::string csv = "thickness_" + design.state.Lbunith + ",damage\n";
+  // A point whose damage is too large to compute is left out, as the charts leave it out.
   for (const CurvePoint& p : DamageCurve(design.state.designResult, metric))
-    csv += NumberText(p.thickness) + ',' + NumberText(p.damage) + '\n';
+    if (std::isfinite(p.damage)) csv += NumberText(p.thickness) + ',' + NumberText(p.damage) + '\n';
   // Saved as every file of the program is: whole, keeping the replaced file's permissions and links.
   if (!WriteTextFileAtomically(path, csv)) return Outcome::Failure("the curve file \"" + path + "\" cannot be written");
   return Outcome::Success();
