@@ -92,7 +92,7 @@ std::vector<DocumentFact> Result(const ProgramState& state, const MixDamage& atD
                                  const std::vector<AircraftShare>& shares) {
   std::string governing = "none: no aircraft damages the slab";
   if (!shares.empty() && shares.front().damageRatioPct > 0)
-    governing = shares.front().name + " (damage ratio " + PercentText(shares.front().damageRatioPct) + " %)";
+    governing = shares.front().name + " (damage ratio " + PercentWithSign(shares.front().damageRatioPct) + ")";
   switch (VerdictOf(state.designResult)) {
     case DesignVerdict::kNotCarried:
       return {{"Cumulative damage D at " + WithUnit(state.lbh, state.Lbunith), DamageText(atDesign.damage)},

@@ -1,8 +1,6 @@
 // The texts of a search that ended at the cap or with no damage at all.
 #include "analysis/design_verdict.h"
 
-#include <cmath>
-
 #include "analysis/mix_analysis.h"
 #include "units/unit_system.h"
 
@@ -10,10 +8,6 @@ namespace {
 
 // "30.0 in", "76.2 cm": a thickness as the Thickness box and its unit word show it.
 std::string ShownThickness(double inches, bool metric) { return UnitSystemOf(metric).ThicknessWithUnit(inches); }
-
-// D as the analysis shows it; a D beyond a single-precision number (departures near the largest
-// number) is said in words.
-std::string Damage(float damage) { return std::isfinite(damage) ? DamageText(damage) : "too large to compute"; }
 
 }  // namespace
 
@@ -33,7 +27,7 @@ std::string VerdictWarning(const DesignResult& design, bool metric) {
   switch (VerdictOf(design)) {
     case DesignVerdict::kNotCarried:
       return VerdictHeadline(design, metric) + ": at " + ShownThickness(design.thicknessIn, metric) +
-             " its cumulative damage is " + Damage(design.damage) +
+             " its cumulative damage is " + DamageText(design.damage) +
              ", and it must not exceed 1. Raise the concrete's flexural strength or reduce the traffic.";
     case DesignVerdict::kNoDamage:
       return VerdictHeadline(design, metric) + " (no aircraft has departures): there is no thickness to design.";
@@ -46,7 +40,7 @@ std::string VerdictWarning(const DesignResult& design, bool metric) {
 std::string VerdictMark(const DesignResult& design, bool metric) {
   switch (VerdictOf(design)) {
     case DesignVerdict::kNotCarried:
-      return "not carried: D = " + Damage(design.damage) + " at " + ShownThickness(design.thicknessIn, metric);
+      return "not carried: D = " + DamageText(design.damage) + " at " + ShownThickness(design.thicknessIn, metric);
     case DesignVerdict::kNoDamage:
       return std::string(kNoThickness) + ": the traffic mix does no damage";
     case DesignVerdict::kCarried:

@@ -6,18 +6,19 @@
 
 #include "units/number_text.h"
 
-MixDamage EvaluateMixDamage(const DesignBasis& design, double hIn) {
+MixDamage EvaluateMixDamage(const DesignBasis& design, double hIn, DesignResult* rows) {
   MixDamage mix;
   mix.thicknessIn = hIn;
-  DesignResult rows{};
-  mix.damage = EvaluateMix(design, hIn, &rows);
+  DesignResult ownRows{};
+  DesignResult& r = rows ? *rows : ownRows;
+  mix.damage = EvaluateMix(design, hIn, &r);
   for (const MixAircraft& m : design.mix) {
     AircraftDamage a;
     a.row = m.row;
     a.name = m.name;
-    a.damageRatioPct = rows.damageRatioPct[m.row];
-    a.edgeStress = rows.sigmaWe[m.row] * rows.gearFactor[m.row];
-    a.allowableCoverages = rows.allowableCoverages[m.row];
+    a.damageRatioPct = r.damageRatioPct[m.row];
+    a.edgeStress = r.sigmaWe[m.row] * r.gearFactor[m.row];
+    a.allowableCoverages = r.allowableCoverages[m.row];
     mix.aircraft.push_back(a);
   }
   return mix;
@@ -79,6 +80,10 @@ std::string LifeText(double damage) {
 std::string DamageText(double damage) { return FixedText(damage, 4); }
 
 std::string PercentText(double percent) { return FixedText(percent, 2); }
+
+std::string PercentWithSign(double percent) {
+  return std::isfinite(percent) ? PercentText(percent) + " %" : PercentText(percent);
+}
 
 Outcome ReadSlabThickness(const std::string& text, bool metric, double& thicknessIn) {
   const UnitSystem& units = UnitSystemOf(metric);

@@ -23,8 +23,9 @@ struct MixDamage {
   std::vector<AircraftDamage> aircraft;  // in mix order
 };
 
-// Evaluates the mix at thickness h (in) with the arithmetic of a design pass; pure.
-MixDamage EvaluateMixDamage(const DesignBasis& design, double hIn);
+// Evaluates the mix at thickness h (in) with the arithmetic of a design pass; pure. When rows is given,
+// each aircraft's evaluation is stored in its library row, as a design pass stores it.
+MixDamage EvaluateMixDamage(const DesignBasis& design, double hIn, DesignResult* rows = nullptr);
 
 // An evaluation in the unit in force, as the analysis window shows it: the slab thickness in in or
 // cm and each aircraft's edge stress in psi or kPa, in mix order.
@@ -67,6 +68,9 @@ std::string LifeText(double damage);
 std::string DamageText(double damage);
 // A percentage as the analysis shows it: 12.35, 100.0, "< 0.01".
 std::string PercentText(double percent);
+// The same with its sign, "12.35 %", or the words alone for a percentage that is not a number
+// ("too large to compute").
+std::string PercentWithSign(double percent);
 
 // Reads an existing slab thickness typed in the unit in force: a number above 0 and at most 30 in
 // (76.2 cm). On success `thicknessIn` holds it in inches; otherwise the outcome says what is wrong.

@@ -377,13 +377,15 @@ void DocumentLayout::ShareRows(const std::vector<AircraftShare>& shares) {
       p.setPen(style_.Pen(kGridColour, 0.15));
       for (int percent = 0; percent <= 100; percent += 20)
         p.drawLine(QPointF(barX(percent), top), QPointF(barX(percent), top + rowHeight));
-      const QRectF bar(barLeft, top + rowHeight * 0.15, share.damageRatioPct / 100 * barWidth, rowHeight * 0.7);
+      // The scale ends at 100 %: a larger ratio (a mix no slab carries, up to one too large to compute)
+      // fills it, and the figure beside it says how large.
+      const double barPercent = std::clamp(share.damageRatioPct, 0.0, 100.0);
+      const QRectF bar(barLeft, top + rowHeight * 0.15, barPercent / 100 * barWidth, rowHeight * 0.7);
       p.fillRect(bar, governing ? kGoverningColour : kBarColour);
       p.setFont(font);
       p.setPen(Qt::black);
       p.drawText(QRectF(page_.left(), top, nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, Text(share.name));
-      p.drawText(valueBox(top), Qt::AlignRight | Qt::AlignVCenter,
-                 Text(PercentText(share.damageRatioPct)) + QStringLiteral(" %"));
+      p.drawText(valueBox(top), Qt::AlignRight | Qt::AlignVCenter, Text(PercentWithSign(share.damageRatioPct)));
     });
   }
 }

@@ -23,18 +23,14 @@ float EvaluateMix(const DesignBasis& design, double h, DesignResult* rows) {
   return damage;
 }
 
-namespace {
-
-// The first mix aircraft whose stress or damage is not a finite number, or 0 when there is none.
-int UndefinedRow(const DesignBasis& design, const DesignResult& rows) {
+Outcome CheckStressComputed(const DesignBasis& design, const DesignResult& rows, const std::string& refusal) {
   for (const MixAircraft& m : design.mix)
     if (std::isnan(rows.damageRatioPct[m.row]) || !std::isfinite(rows.sigmaWe[m.row]) ||
         std::isnan(rows.wanderFactor[m.row]))
-      return m.row;
-  return 0;
+      return Outcome::Failure(refusal + ": the data of \"" + m.name +
+                              "\" lead to a stress that cannot be computed. Check its values.");
+  return Outcome::Success();
 }
-
-}  // namespace
 
 DesignVerdict VerdictOf(const DesignResult& design) {
   if (design.damage == 0) return DesignVerdict::kNoDamage;
@@ -66,9 +62,7 @@ Outcome DesignThickness(ProgramState& state) {
     damage = EvaluateMix(design, h, &rows);
     if (std::isnan(damage)) break;
   }
-  if (const int row = UndefinedRow(design, rows))
-    return Outcome::Failure("Cannot design: the data of \"" + state.acdata[row][kFieldName] +
-                            "\" lead to a stress that cannot be computed. Check its values.");
+  if (Outcome computed = CheckStressComputed(design, rows, "Cannot design"); !computed) return computed;
 
   rows.thicknessIn = h;
   rows.damage = damage;

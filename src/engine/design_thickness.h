@@ -16,6 +16,11 @@ inline constexpr float kDamageTolerance = 0.001f;
 // when rows is given, each aircraft's evaluation is stored in its library row.
 float EvaluateMix(const DesignBasis& design, double h, DesignResult* rows = nullptr);
 
+// Refuses data whose stress at the thickness last evaluated into rows is not a finite number, or whose
+// damage there is not a number: the failure names the first such mix aircraft after `refusal`
+// ("Cannot design: the data of \"B777-300ER\" lead to a stress that cannot be computed. Check its values.").
+Outcome CheckStressComputed(const DesignBasis& design, const DesignResult& rows, const std::string& refusal);
+
 // Whether the thickness a search ended at is a design. The search has no failure exit, so its record
 // says which: a mix no slab up to kMaxThicknessIn carries ends just below the cap with D above 1, and
 // a mix that does no damage ends just above 0 with D = 0.

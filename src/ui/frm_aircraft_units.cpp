@@ -1,5 +1,6 @@
 // The unit switch: the two items of "&Default Options", their check marks and the window after a switch.
 #include <QAction>
+#include <QPlainTextEdit>
 
 #include "state/program_title.h"
 #include "ui/frm_aircraft.h"
@@ -10,7 +11,9 @@ void frmAircraft::MetricOption_Click() { SwitchUnits(true); }
 void frmAircraft::EnglishOption_Click() { SwitchUnits(false); }
 
 // The items first, then the confirmation, then the conversion; the inputs, the labels and the grid
-// then show the converted values (rebuilding the mix rows also closes the change-data dialog).
+// then show the converted values (rebuilding the mix rows also closes the change-data dialog). A switch
+// keeps the design, so a report shown is rebuilt as that design's report in the new unit; one that
+// cannot be built leaves the box empty rather than in the other unit.
 void frmAircraft::SwitchUnits(bool metric) {
   ShowUnitItems(metric);
   services_.messages.MsgBox(metric ? "Metric System Selected" : "English System Selected", kMsgOkSecondDefault,
@@ -22,6 +25,8 @@ void frmAircraft::SwitchUnits(bool metric) {
   ShowInputsAndRefreshAnalysis();
   BuildGridHeader();
   FillMixGrid(state_.mixlist, state_.MixCount());
+  if (!designView_.txtReports->isHidden() && !(state_.HasCurrentDesign() && ShowReport()))
+    designView_.txtReports->clear();
 }
 
 void frmAircraft::ShowUnitItems(bool metric) {

@@ -17,7 +17,12 @@ double Convert(double value, double factor, Conversion conversion) {
   return value;
 }
 
-void ConvertLibraryFields(LibraryTable& acdata, Conversion conversion) {
+bool ReplacedOnSwitch(double value, double factor, Conversion conversion) {
+  if (conversion == Conversion::kRewrite) return std::isfinite(value);
+  return std::isfinite(value * factor) && std::isfinite(value / factor);
+}
+
+void ConvertLibraryFields(LibraryTable& acdata, Conversion conversion, bool unitSwitch) {
   struct UnitField {
     int field;
     double factor;
@@ -31,7 +36,8 @@ void ConvertLibraryFields(LibraryTable& acdata, Conversion conversion) {
       std::string& cell = acdata[row][u.field];
       // A magnitude beyond a double has no number text that reads back ("Infinity" would read as 0):
       // such a cell keeps its text, so that the design still sees it and refuses it.
-      const double value = Convert(LeadingNumber(cell), u.factor, conversion);
-      if (std::isfinite(value)) cell = NumberText(value);
+      const double number = LeadingNumber(cell);
+      const double value = Convert(number, u.factor, conversion);
+      if (unitSwitch ? ReplacedOnSwitch(number, u.factor, conversion) : std::isfinite(value)) cell = NumberText(value);
     }
 }

@@ -16,6 +16,12 @@ enum class Conversion {
 
 double Convert(double value, double factor, Conversion conversion);
 
+// Whether a unit switch replaces the text of value by its conversion: only when the value and its
+// conversions both ways are finite. Otherwise the text stays, on either switch, so that switching back
+// gives it back (1e308 psi is beyond a double in kPa: 1e308 stays, and does not return as 1.45E+307).
+bool ReplacedOnSwitch(double value, double factor, Conversion conversion);
+
 // Converts fields 2, 5, 7, 8 and 9 of library rows 1..65, in that order, each read with the
-// leading-number reading and written back as number text; a value beyond a double keeps its text.
-void ConvertLibraryFields(LibraryTable& acdata, Conversion conversion);
+// leading-number reading and written back as number text; a value beyond a double keeps its text, and
+// on a unit switch also one that ReplacedOnSwitch keeps.
+void ConvertLibraryFields(LibraryTable& acdata, Conversion conversion, bool unitSwitch = false);

@@ -107,7 +107,9 @@ bool IsNumber(std::string_view text) {
 }
 
 std::string FixedText(double value, int mostDecimals) {
-  if (!std::isfinite(value) || value == 0) return NumberText(value);
+  if (std::isnan(value)) return "cannot be computed";
+  if (std::isinf(value)) return "too large to compute";
+  if (value == 0) return NumberText(value);
   const double smallest = std::pow(10.0, -mostDecimals);
   if (std::fabs(value) < smallest) return "< " + FixedDigits(smallest, mostDecimals);
   // Digits before the point; 0 or below for 0.5 or 0.05, whose zeros after the point are not significant.

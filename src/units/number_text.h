@@ -22,7 +22,8 @@ bool IsNumber(std::string_view text);
 
 // A value in fixed decimals with at most four significant digits and at most `mostDecimals` decimals
 // (12.35, 100.0, 1235, 0.5000); a magnitude above 0 below the smallest decimal reads "< 0.01" (for two
-// decimals), 0 and values that are not finite read as NumberText writes them.
+// decimals), 0 reads "0", and a value that is not a number is said in words: "too large to compute"
+// (infinite), "cannot be computed" (NaN).
 std::string FixedText(double value, int mostDecimals);
 
 // The display format "0.0" (and "0.00", "0"): fixed decimals, rounded half away from zero from the

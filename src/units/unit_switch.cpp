@@ -1,7 +1,6 @@
 // The unit switch on the program state.
 #include "units/unit_switch.h"
 
-#include <cmath>
 #include <string>
 
 #include "units/conversion.h"
@@ -14,9 +13,8 @@ namespace {
 // the switch has no value to put in its place.
 void ConvertText(std::string& text, double factor, Conversion conversion) {
   if (!IsNumber(text)) return;
-  const double value = Convert(LeadingNumber(text), factor, conversion);
-  if (!std::isfinite(value)) return;
-  text = NumberText(value);
+  const double value = LeadingNumber(text);
+  if (ReplacedOnSwitch(value, factor, conversion)) text = NumberText(Convert(value, factor, conversion));
 }
 
 void Switch(ProgramState& state, bool toMetric) {
@@ -30,7 +28,7 @@ void Switch(ProgramState& state, bool toMetric) {
     // once in the new unit, as a design made in that unit shows it; converting the one-decimal text
     // would round twice and drift from the design (50.4 cm would come back as 50.3 cm).
     if (state.HasCurrentDesign()) state.lbh = UnitSystemOf(toMetric).ThicknessCaption(state.designResult.thicknessIn);
-    ConvertLibraryFields(state.acdata, conversion);
+    ConvertLibraryFields(state.acdata, conversion, /*unitSwitch=*/true);
   }
   ApplyUnitSystem(state, toMetric);
 }

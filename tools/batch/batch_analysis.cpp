@@ -1,17 +1,21 @@
 // Damage at a thickness, the damage curve and the sensitivity lines for the batch command.
 #include "batch_analysis.h"
 
+#include <cmath>
+#include <utility>
+
 #include "batch_design.h"
 #include "batch_rating.h"
 #include "project/text_file.h"
 #include "units/number_text.h"
 #include "units/unit_system.h"
 
-Outcome EvaluateAtThickness(BatchDesign& design, const std::string& thicknessText) {
-  double thicknessIn = 0;
-  const Outcome read = ReadSlabThickness(thicknessText, design.state.IsMetric(), thicknessIn);
-  if (read) design.evaluation = EvaluateMixDamage(design.state.designResult.basis, thicknessIn);
-  return read;
+Outcome EvaluateAtThickness(BatchDesign& design, double thicknessIn) {
+  MixDamage evaluation;
+  const Outcome evaluated =
+      EvaluateSlabAt(design.state.designResult.basis, thicknessIn, design.state.IsMetric(), evaluation);
+  if (evaluated) design.evaluation = std::move(evaluation);
+  return evaluated;
 }
 
 void WriteEvaluation(const MixDamage& evaluation, const std::string& unit, bool metric, std::ostream& out) {
@@ -37,8 +41,9 @@ void WriteSensitivity(const Sensitivity& sensitivity, const std::string& unit, s
 Outcome WriteCurveCsv(const BatchDesign& design, const std::string& path) {
   const bool metric = design.state.IsMetric();
   std::string csv = "thickness_" + design.state.Lbunith + ",damage\n";
+  // A point whose damage is too large to compute is left out, as the charts leave it out.
   for (const CurvePoint& p : DamageCurve(design.state.designResult, metric))
-    csv += NumberText(p.thickness) + ',' + NumberText(p.damage) + '\n';
+    if (std::isfinite(p.damage)) csv += NumberText(p.thickness) + ',' + NumberText(p.damage) + '\n';
   // Saved as every file of the program is: whole, keeping the replaced file's permissions and links.
   if (!WriteFileAtomically(path, csv)) return Outcome::Failure("the curve file \"" + path + "\" cannot be written");
   return Outcome::Success();

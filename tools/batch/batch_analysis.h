@@ -8,14 +8,15 @@
 
 #include "analysis/mix_analysis.h"
 #include "analysis/sensitivity.h"
+#include "analysis/slab_evaluation.h"
 #include "rating/pavement_rating.h"
 #include "state/outcome.h"
 
 struct BatchDesign;
 
-// Evaluates the designed mix at the thickness typed in the file's unit system; the outcome refuses a
-// thickness that is not above 0 and at most 30 in (76.2 cm).
-Outcome EvaluateAtThickness(BatchDesign& design, const std::string& thicknessText);
+// Evaluates the designed mix at thickness h (in), as the window's evaluation does; the outcome refuses
+// an evaluation whose figures are not numbers.
+Outcome EvaluateAtThickness(BatchDesign& design, double thicknessIn);
 
 // Lines after a file's summary: "  at 14 in: damage 1.234, life 16.2 years", then one line per aircraft
 // "    B737-800: 45.6 % damage ratio".

@@ -58,8 +58,14 @@ bool WriteDocument(const BatchOptions& options, const DocumentDetails& details, 
 bool Analyse(const BatchOptions& options, BatchDesign& design) {
   Outcome done;
   BatchStatus failure = kBatchFailed;
-  if (!options.evaluateThickness.empty() && !(done = EvaluateAtThickness(design, options.evaluateThickness)))
-    failure = kBatchBadInput;
+  if (!options.evaluateThickness.empty()) {
+    // A thickness that is no slab is a wrong input; data that cannot be evaluated fail as a design does.
+    double thicknessIn = 0;
+    if (!(done = ReadSlabThickness(options.evaluateThickness, design.state.IsMetric(), thicknessIn)))
+      failure = kBatchBadInput;
+    else
+      done = EvaluateAtThickness(design, thicknessIn);
+  }
   if (done && !options.curvePath.empty()) done = WriteCurveCsv(design, options.curvePath);
   if (done && options.pavementRating) RateBatchSlab(design);
   if (done) return true;

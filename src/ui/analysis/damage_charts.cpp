@@ -206,9 +206,9 @@ void RemoveEvaluatedMark(QChart* chart) {
 
 QChart* DamageShareChart(const std::vector<AircraftShare>& shares) {
   const bool governs = !shares.empty() && shares.front().damageRatioPct > 0;
-  QChart* chart = NewChart(governs ? QObject::tr("Governing aircraft: %1 (damage ratio %2 % at the design thickness)")
+  QChart* chart = NewChart(governs ? QObject::tr("Governing aircraft: %1 (damage ratio %2 at the design thickness)")
                                          .arg(QString::fromStdString(shares.front().name),
-                                              QString::fromStdString(PercentText(shares.front().damageRatioPct)))
+                                              QString::fromStdString(PercentWithSign(shares.front().damageRatioPct)))
                                    : QObject::tr("No aircraft damages the slab at the design thickness"));
   const QStringList names = CategoryNames(shares);
   // A horizontal bar chart draws its first category at the bottom: append the smallest share first.
@@ -218,9 +218,8 @@ QChart* DamageShareChart(const std::vector<AircraftShare>& shares) {
   for (std::size_t i = shares.size(); i-- > 0;) {
     *set << shares[i].damageRatioPct;
     if (std::isfinite(shares[i].damageRatioPct)) largest = std::max(largest, shares[i].damageRatioPct);
-    bottomUp << ChartText(
-        QStringLiteral("%1 (%2 %)")
-            .arg(names[static_cast<qsizetype>(i)], QString::fromStdString(PercentText(shares[i].damageRatioPct))));
+    bottomUp << ChartText(QStringLiteral("%1 (%2)").arg(
+        names[static_cast<qsizetype>(i)], QString::fromStdString(PercentWithSign(shares[i].damageRatioPct))));
   }
   set->setColor(kBarColour);
   set->setBorderColor(kBarColour.darker());
