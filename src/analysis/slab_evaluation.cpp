@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "units/number_text.h"
+#include "units/unit_system.h"
 
 Outcome EvaluateSlabAt(const DesignBasis& design, double thicknessIn, bool metric, MixDamage& mix) {
   DesignResult rows{};
@@ -21,9 +22,9 @@ Outcome EvaluateSlabAt(const DesignBasis& design, double thicknessIn, bool metri
                                               [](const AircraftDamage& x, const AircraftDamage& y) {
                                                 return x.damageRatioPct < y.damageRatioPct;
                                               });
-    return Outcome::Failure("Cannot evaluate: at " + NumberText(ThicknessInUnit(thicknessIn, metric)) + ' ' +
-                            ThicknessUnitWord(metric) + " the damage of \"" + named->name +
-                            "\" is too large to compute. Check its values.");
+    const UnitSystem& units = UnitSystemOf(metric);
+    return Outcome::Failure("Cannot evaluate: at " + NumberText(units.Length(thicknessIn)) + ' ' + units.lengthWord +
+                            " the damage of \"" + named->name + "\" is too large to compute. Check its values.");
   }
   mix = std::move(evaluated);
   return Outcome::Success();
