@@ -22,6 +22,7 @@
 #include <QXYSeries>
 
 #include "golden/test_files.h"
+#include "invariants.h"
 #include "support/file_size_limit.h"
 #include "support/golden_image.h"
 #include "ui/analysis/damage_curve_view.h"
@@ -497,7 +498,32 @@ void SessionRunner::Run(const std::string& line) {
     QTest::mousePress(handle, Qt::LeftButton);
     QTest::mouseMove(handle, QPoint(-handle->x(), 0));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(-handle->x(), 0));
+  } else if (verb == "forget") {
+    services.messages.answers.clear();
+    services.messages.typed.clear();
+    services.files.answers.clear();
+    services.printer.copiesAnswers.clear();
+  } else if (verb == "invariants") {
+    const std::vector<Finding> findings = StateFindings(*this);
+    if (findings.empty()) out << "  invariants hold\n";
+    for (const Finding& finding : findings)
+      out << "  invariant " << finding.invariant << " fails: " << Hide(finding.detail) << "\n";
   } else {
     ADD_FAILURE() << "unknown gesture: " << line;
   }
+}
+
+std::string RunSession(SessionRunner& runner, const std::string& session) {
+  std::istringstream lines(session);
+  runner.Record();  // the start: reading the library
+  for (std::string line; std::getline(lines, line);) {
+    if (line.empty() || line.starts_with('#')) {
+      runner.out << line << "\n";
+      continue;
+    }
+    runner.out << "> " << line << "\n";
+    runner.Run(line);
+    runner.Record();
+  }
+  return runner.out.str();
 }

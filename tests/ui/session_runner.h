@@ -51,3 +51,6 @@ class SessionRunner : public WindowDriver {
   std::size_t boxesSeen = 0, promptsSeen = 0, dialogsSeen = 0, documentsSeen = 0;
   int busySeen = 0;
 };
+
+// Runs the gestures of a session's text on the runner's window, comments copied; gives the transcript.
+std::string RunSession(SessionRunner& runner, const std::string& session);

@@ -16,18 +16,8 @@ class SessionTest : public testing::TestWithParam<std::string> {};
 TEST_P(SessionTest, ShowsAndAsksWhatTheTranscriptSays) {
   SessionRunner runner(kSessions / GetParam());
   runner.Start();
-  std::istringstream session(FileText(kSessions / GetParam() / "session"));
-  runner.Record();  // the start: reading the library
-  for (std::string line; std::getline(session, line);) {
-    if (line.empty() || line.starts_with('#')) {
-      runner.out << line << "\n";
-      continue;
-    }
-    runner.out << "> " << line << "\n";
-    runner.Run(line);
-    runner.Record();
-  }
-  ExpectMatchesGolden("tests/ui/sessions/" + GetParam() + "/transcript", runner.out.str());
+  ExpectMatchesGolden("tests/ui/sessions/" + GetParam() + "/transcript",
+                      RunSession(runner, FileText(kSessions / GetParam() / "session")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sessions, SessionTest, testing::ValuesIn(CaseFolders(kSessions)), CaseTestName);

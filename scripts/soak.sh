@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Walks random window sessions for MINUTES minutes, seeds counting up from SEED (by default one taken
+# from the clock), every invariant checked after each step. Prints each finding, shrinks the first of each
+# invariant into a session folder under build/findings/, and ends with the gestures per second and the
+# findings by invariant. A walk that hangs the window ends its process: it is shrunk and the soak goes
+# on with the next seed. Exits 1 when anything was found.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+minutes=${1:?usage: scripts/soak.sh MINUTES [SEED]}
+seed=${2:-$(($(date +%s) % 1000000))}
+build=${RIPADES_BUILD:-build}
+findings=$build/findings
+[ -x "$build/bin/random_sessions" ] || scripts/build.sh
+mkdir -p "$findings"
+log=$findings/soak.log
+: >"$log"
+export QT_QPA_PLATFORM=offscreen
+end=$(($(date +%s) + minutes * 60))
+while [ "$(date +%s)" -lt "$end" ]; do
+  "$build/bin/random_sessions" --soak $((end - $(date +%s))) --seed "$seed" --findings "$findings" 2>/dev/null |
+    grep -v '^\[' | tee -a "$log"
+  [ "${PIPESTATUS[0]}" -eq 3 ] || break
+  hung=$(sed -n 's/^# seed //p' "$findings/hang.walk")
+  echo "walked seed $hung: $(grep -vc '^#' "$findings/hang.walk") gestures in 2 s (hung)" >>"$log"
+  mv "$findings/hang.walk" "$findings/hang-seed-$hung.walk"
+  "$build/bin/random_sessions" --shrink "$findings/hang-seed-$hung.walk" --findings "$findings" 2>/dev/null |
+    grep -v '^\[' | tee -a "$log"
+  seed=$((hung + 1))
+done
+awk '/^walked seed/ { gestures += $4; seconds += $7; walks++ }
+     /^FINDING/ { sub(":", "", $2); found[$2]++ }
+     END {
+       printf "%d walks, %d gestures in %.0f s: %.1f gestures per second\n", walks, gestures, seconds,
+              seconds > 0 ? gestures / seconds : 0
+       for (name in found) printf "  %s: %d findings\n", name, found[name]
+       if (length(found) == 0) print "  no findings"
+     }' "$log"
+! grep -q '^FINDING' "$log"

@@ -1,0 +1,556 @@
+// Random window sessions: walks of gestures drawn from a weighted table of what a user does, every
+// invariant checked after each step, a watchdog on each step. A failing walk is shrunk (steps dropped
+// while it still fails the same way) and written as a session folder. README.md in this folder says how
+// the fixed-seed run, the soak and the list of known findings are used.
+#include <unistd.h>
+
+#include <QListWidget>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <mutex>
+#include <random>
+#include <set>
+#include <thread>
+
+#include "aircraft/mix_grid.h"
+#include "golden/test_files.h"
+#include "invariants.h"
+#include "session_runner.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+const fs::path kSource = RIPADES_SOURCE_DIR;
+const fs::path kKnownFindings = kSource / "tests/ui/random/known_findings";
+constexpr int kCiGestures = 2000, kCiSteps = 60;  // walks of seeds 1, 2, ... until 2,000 gestures
+constexpr int kSoakSteps = 150;
+constexpr int kHangStatus = 3;
+const std::string kSurprise = "gestures-meet-no-surprise";
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
+constexpr int kAnswerSeconds = 10;  // the sanitizers make every gesture several times slower
+#elif defined(__has_feature)
+constexpr int kAnswerSeconds = __has_feature(address_sanitizer) ? 10 : 2;
+#else
+constexpr int kAnswerSeconds = 2;
+#endif
+
+// What the command line asked for: the fixed-seed run (nothing), a replay, a shrink or a soak.
+struct Mode {
+  std::string replay, shrink;
+  double soakSeconds = 0;
+  uint32_t seed = 1;
+  fs::path findings = "findings";
+} mode;
+
+// The window with the pool of input files beside it: the examples and every batch case's files.
+class PoolRunner : public SessionRunner {
+ public:
+  static std::vector<fs::path> Pool() {
+    std::vector<fs::path> pool;
+    for (const auto& entry : fs::recursive_directory_iterator(kSource / "tests/batch/cases"))
+      if (entry.path().extension() == ".inp") pool.push_back(entry.path());
+    for (const auto& entry : fs::directory_iterator(kSource / "examples")) pool.push_back(entry.path());
+    std::sort(pool.begin(), pool.end());
+    return pool;
+  }
+  // A pool file's name beside the program: its case folder's name and its own.
+  static std::string NameOf(const fs::path& file) {
+    const std::string folder = file.parent_path().filename().string();
+    return (folder == "examples" ? "" : folder + "-") + file.filename().string();
+  }
+
+ protected:
+  void PrepareProgramDir() override {
+    for (const fs::path& file : Pool())
+      fs::copy_file(file, fs::path(programDir.path().toStdString()) / NameOf(file),
+                    fs::copy_options::overwrite_existing);
+  }
+};
+
+// Ends the process when a step has not returned within kAnswerSeconds: the window no longer answers.
+// It prints the walk so far and writes it to hang.walk in the findings folder, to be shrunk by a new run.
+class Watchdog {
+ public:
+  explicit Watchdog(std::function<std::string()> walkSoFar)
+      : walkSoFar_(std::move(walkSoFar)), thread_([this] { Watch(); }) {}
+  ~Watchdog() {
+    stop_ = true;
+    thread_.join();
+  }
+  void Start() { started_ = Now(); }
+  void Done() { started_ = 0; }
+  std::mutex walkChanging;  // held while the walk changes during a step
+
+ private:
+  static long long Now() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  }
+  void Watch() {
+    while (!stop_) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      const long long started = started_;
+      if (started == 0 || Now() - started < kAnswerSeconds * 1000) continue;
+      const std::lock_guard lock(walkChanging);
+      const std::string walk = walkSoFar_();
+      std::printf("FINDING window-answers-within-2s: no answer %d s after the last step\n%s", kAnswerSeconds,
+                  walk.c_str());
+      std::ofstream(mode.findings / "hang.walk") << walk;
+      std::fflush(stdout);
+      _exit(kHangStatus);
+    }
+  }
+  std::function<std::string()> walkSoFar_;
+  std::atomic<bool> stop_ = false;
+  std::atomic<long long> started_ = 0;
+  std::thread thread_;
+};
+
+// What a step must leave as it was, beside the invariants that always hold.
+enum class Keeps { kAnyChange, kEverythingShown, kInputsAndMix };
+
+class Walker;
+struct Gesture {
+  const char* name;
+  int weight;
+  Keeps keeps;
+  Lines (*make)(Walker&);
+};
+
+class Walker {
+ public:
+  Walker(PoolRunner& runner, uint32_t seed) : runner(runner), rng(seed) {}
+  PoolRunner& runner;
+  std::mt19937 rng;
+
+  int Below(int n) { return n > 0 ? static_cast<int>(rng() % static_cast<unsigned>(n)) : 0; }
+  std::string Any(const std::vector<std::string>& texts) { return texts[Below(static_cast<int>(texts.size()))]; }
+  bool Visible(const char* name) {
+    auto* widget = runner.window->findChild<QWidget*>(name);
+    return widget && widget->isVisible();
+  }
+  int MixCount() { return runner.window->State().MixCount(); }
+  // The lines, after the menu that shows the design view (or the aircraft view) when it is not shown.
+  Lines InDesignView(Lines lines) {
+    if (!Visible("TxtE") || Visible("txtReports")) lines.insert(lines.begin(), "menu mnuPvmtStru");
+    return lines;
+  }
+  Lines InAircraftView(Lines lines) {
+    if (!Visible("Grid1")) lines.insert(lines.begin(), "menu mnuAircraft");
+    return lines;
+  }
+  std::string PoolFile() {
+    static const std::vector<fs::path> pool = PoolRunner::Pool();
+    if (Below(10) == 0) return "$DIR/no_such_file.inp";
+    return "$DIR/" + PoolRunner::NameOf(pool[Below(static_cast<int>(pool.size()))]);
+  }
+  std::string MixRow() { return std::to_string(kGridFirstMixRow + Below(MixCount())); }
+};
+
+std::string Input(Walker& w, const char* box) {
+  static const std::map<std::string, std::vector<std::string>> kValues = {
+      {"TxtE", {"4000000", "3000000", "5500000", "27579000", "1e7", "abc", "", "0", "-1", "1e308", " 4000000"}},
+      {"TxtSc", {"650", "500", "800", "4480", "5000", "abc", "", "0", "1e9", "700.5"}},
+      {"Txtk", {"200", "50", "500", "54", "136", "abc", "", "0", "1e9", "0.001"}}};
+  return "type " + std::string(box) + " " + w.Any(kValues.at(box));
+}
+
+const Gesture kGestures[] = {
+    {"design", 12, Keeps::kAnyChange, [](Walker& w) { return w.InDesignView({"press cmdDesign"}); }},
+    {"design by Enter", 2, Keeps::kAnyChange, [](Walker& w) { return w.InDesignView({"key Txtk Return"}); }},
+    {"type an input", 9, Keeps::kAnyChange,
+     [](Walker& w) {
+       return w.InDesignView({Input(w, w.Any({"TxtE", "TxtSc", "Txtk"}).c_str())});
+     }},
+    {"switch units", 7, Keeps::kAnyChange,
+     [](Walker& w) { return Lines{w.runner.window->State().IsMetric() ? "menu EnglishOption" : "menu MetricOption"}; }},
+    {"switch units twice", 3, Keeps::kEverythingShown,
+     [](Walker& w) {
+       return w.runner.window->State().IsMetric() ? Lines{"menu EnglishOption", "menu MetricOption"}
+                                                  : Lines{"menu MetricOption", "menu EnglishOption"};
+     }},
+    {"add an aircraft", 8, Keeps::kAnyChange,
+     [](Walker& w) { return w.InAircraftView({"dbllist " + std::to_string(w.Below(w.runner.List()->count()))}); }},
+    {"remove an aircraft", 2, Keeps::kAnyChange,
+     [](Walker& w) {
+       return w.InAircraftView({"click " + w.MixRow() + " 0", "press cmdDel"});
+     }},
+    {"remove all", 3, Keeps::kAnyChange, [](Walker& w) { return w.InAircraftView({"press cmddelall"}); }},
+    {"change data", 3, Keeps::kAnyChange,
+     [](Walker& w) {
+       if (w.MixCount() == 0) return w.InAircraftView({"dbllist 0"});
+       return w.InAircraftView({"dblclick " + w.MixRow() + " " + std::to_string(1 + w.Below(8)),
+                                "type Text1 " + w.Any({"250000", "1e3", "0", "1200", "0.5", "45", "99999999"}),
+                                w.Any({"press cmdOk", "key Text1 Return"})});
+     }},
+    {"change data refused", 1, Keeps::kEverythingShown,
+     [](Walker& w) {
+       if (w.MixCount() == 0 || !w.Visible("Grid1")) return Lines{};
+       return Lines{"dblclick " + w.MixRow() + " " + std::to_string(1 + w.Below(8)),
+                    "type Text1 " + w.Any({"abc", "", "-5", "1e400"}), "press cmdOk"};
+     }},
+    {"read a file", 4, Keeps::kAnyChange,
+     [](Walker& w) {
+       return Lines{"file " + w.PoolFile(), "menu FileLoad"};
+     }},
+    {"drop a file", 1, Keeps::kAnyChange, [](Walker& w) { return Lines{"drop window " + w.PoolFile()}; }},
+    {"read cancelled", 1, Keeps::kEverythingShown,
+     [](Walker&) {
+       return Lines{"file -", "menu FileLoad"};
+     }},
+    {"save then read", 2, Keeps::kInputsAndMix,
+     [](Walker&) {
+       return Lines{"file $DIR/walk.inp", "menu FileSave", "file $DIR/walk.inp", "menu FileLoad"};
+     }},
+    {"save on a full disk", 1, Keeps::kEverythingShown,
+     [](Walker&) {
+       return Lines{"file $DIR/full.inp", "disk-full menu FileSave"};
+     }},
+    {"save cancelled", 1, Keeps::kEverythingShown,
+     [](Walker&) {
+       return Lines{"file -", "menu FileSave"};
+     }},
+    {"report", 3, Keeps::kAnyChange, [](Walker& w) { return w.InDesignView({"press cmdReport"}); }},
+    {"print", 1, Keeps::kAnyChange,
+     [](Walker& w) {
+       return Lines{"copies " + w.Any({"1", "2", "-"}), "menu mnuPrintReport"};
+     }},
+    {"export", 1, Keeps::kAnyChange,
+     [](Walker& w) {
+       return Lines{"file " + w.Any({"$DIR/report.txt", "$DIR/report.pdf", "-"}), "menu mnuExportReport"};
+     }},
+    {"damage chart", 3, Keeps::kAnyChange, [](Walker&) { return Lines{"menu mnuDamageChart"}; }},
+    {"evaluate", 7, Keeps::kAnyChange,
+     [](Walker& w) {
+       const std::string offered = w.runner.window->State().lbh;
+       return Lines{"typed " + w.Any({offered, offered, "16", "5", "30", "45.5", "76.2", "12"}),
+                    "menu mnuEvaluateThickness"};
+     }},
+    {"evaluate refused", 1, Keeps::kEverythingShown,
+     [](Walker& w) {
+       return Lines{"typed " + w.Any({"-", "abc", "0", "100", "-3"}), "menu mnuEvaluateThickness"};
+     }},
+    {"analysis tab", 2, Keeps::kAnyChange,
+     [](Walker& w) {
+       return w.Visible("frmAnalysis") ? Lines{"tab tabViews " + std::to_string(w.Below(2))} : Lines{};
+     }},
+    {"close the analysis", 1, Keeps::kAnyChange,
+     [](Walker& w) { return w.Visible("frmAnalysis") ? Lines{"key frmAnalysis Escape"} : Lines{}; }},
+    {"help and about", 1, Keeps::kAnyChange,
+     [](Walker& w) {
+       return Lines{w.Any({"menu mnuHelpTopics", "menu mnuAbout"})};
+     }},
+    {"views", 3, Keeps::kAnyChange,
+     [](Walker& w) {
+       return Lines{w.Any({"menu mnuAircraft", "menu mnuPvmtStru", "menu mnuReport"})};
+     }},
+    {"resize", 1, Keeps::kAnyChange,
+     [](Walker& w) {
+       return Lines{w.Any({"resize 640 480", "resize 1024 768", "resize 300 200"})};
+     }},
+    {"exit", 1, Keeps::kAnyChange,
+     [](Walker&) {
+       return Lines{"file $DIR/closing.inp", "menu FileExit"};
+     }},
+};
+const Gesture kReopen = {"reopen", 0, Keeps::kAnyChange, [](Walker&) { return Lines{"reopen"}; }};
+
+const Gesture& GestureNamed(const std::string& name) {
+  for (const Gesture& gesture : kGestures)
+    if (name == gesture.name) return gesture;
+  return kReopen;
+}
+
+const Gesture& Draw(Walker& w) {
+  if (!w.runner.window->isVisible()) return kReopen;
+  static const int total = [] {
+    int sum = 0;
+    for (const Gesture& gesture : kGestures) sum += gesture.weight;
+    return sum;
+  }();
+  int at = w.Below(total);
+  for (const Gesture& gesture : kGestures)
+    if ((at -= gesture.weight) < 0) return gesture;
+  return kGestures[0];
+}
+
+// A step: the gesture's name, as the comment that opens it, the answers given to its boxes when it was
+// drawn (a replayed step has them among its lines) and its lines.
+struct Step {
+  std::string name;
+  Lines lines;
+  std::string answers;
+};
+
+std::string WalkText(const std::vector<Step>& walk) {
+  std::string text;
+  for (const Step& step : walk) {
+    text += "# " + step.name + "\n";
+    if (!step.answers.empty()) text += "answer" + step.answers + "\n";
+    for (const std::string& line : step.lines) text += line + "\n";
+  }
+  return text;
+}
+
+std::vector<Step> ParseWalk(const std::string& text) {
+  std::vector<Step> walk;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);)
+    if (line.starts_with("# "))
+      walk.push_back({line.substr(2), {}, ""});
+    else if (!line.empty() && !line.starts_with('#') && !walk.empty())
+      walk.back().lines.push_back(line);
+  return walk;
+}
+
+// The known findings of the list: the invariants that fail until a fault is fixed (each with the start
+// of the finding's detail, when only such findings are known) and the seeds left out until then.
+struct Known {
+  std::vector<std::pair<std::string, std::string>> invariants;
+  std::set<uint32_t> seeds;
+  bool Contains(const Finding& finding) const {
+    return std::any_of(invariants.begin(), invariants.end(), [&](const auto& known) {
+      return known.first == finding.invariant && finding.detail.starts_with(known.second);
+    });
+  }
+};
+Known KnownFindings() {
+  Known known;
+  std::istringstream lines(FileText(kKnownFindings));
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream words(line);
+    std::string word, name, detail;
+    words >> word >> name >> std::ws;
+    std::getline(words, detail);
+    if (word == "invariant") known.invariants.emplace_back(name, detail);
+    if (word == "seed") known.seeds.insert(static_cast<uint32_t>(std::stoul(name)));
+  }
+  return known;
+}
+
+// The failed assertions of the test running: a gesture that failed, or a box it had no answer for.
+int FailedParts() {
+  const testing::TestResult* result = testing::UnitTest::GetInstance()->current_test_info()->result();
+  int failed = 0;
+  for (int part = 0; part < result->total_part_count(); ++part) failed += result->GetTestPartResult(part).failed();
+  return failed;
+}
+
+// Runs a walk on a new window, step by step; drawing new steps from `walker` once `walk` is used up,
+// until it holds `steps` steps. Stops at the first finding not in `tolerated`; returns every finding.
+struct WalkResult {
+  std::vector<Finding> findings;
+  int stepsRun = 0, gestures = 0;
+};
+WalkResult Walk(std::vector<Step>& walk, std::optional<uint32_t> seed, int steps, const Known& tolerated) {
+  WalkResult outcome;
+  PoolRunner runner;
+  runner.Start();
+  runner.Record();
+  Watchdog watchdog([&] { return "# seed " + std::to_string(seed.value_or(0)) + "\n" + WalkText(walk); });
+  Walker walker(runner, seed.value_or(0));
+  if (seed)
+    runner.services.messages.choose = [&](const std::vector<MsgBoxAnswer>& buttons) {
+      const MsgBoxAnswer answer = buttons[walker.Below(static_cast<int>(buttons.size()))];
+      const std::lock_guard lock(watchdog.walkChanging);
+      for (const auto& [word, button] : kAnswerWords)
+        if (button == answer) walk.back().answers += " " + word;
+      return answer;
+    };
+  for (std::size_t at = 0; at < static_cast<std::size_t>(steps); ++at) {
+    while (at == walk.size() && seed) {  // a gesture that cannot be made now gives no lines: another is drawn
+      const Gesture& gesture = Draw(walker);
+      Lines lines = gesture.make(walker);
+      const std::lock_guard lock(watchdog.walkChanging);
+      if (!lines.empty()) walk.push_back({gesture.name, lines, ""});
+    }
+    if (at == walk.size()) break;
+    const Step& step = walk[at];
+    const Keeps keeps = GestureNamed(step.name).keeps;
+    const ShownTexts before = WhatTheWindowShows(runner);
+    const int failedBefore = FailedParts();
+    watchdog.Start();
+    for (const std::string& line : step.lines) {
+      runner.Run(line);
+      runner.Record();
+      ++outcome.gestures;
+    }
+    watchdog.Done();
+    const ScriptedServices& asked = runner.services;
+    if (seed && !(asked.messages.answers.empty() && asked.messages.typed.empty() && asked.files.answers.empty() &&
+                  asked.printer.copiesAnswers.empty())) {  // answers nothing asked for are not kept for later
+      runner.Run("forget");
+      const std::lock_guard lock(watchdog.walkChanging);
+      walk[at].lines.push_back("forget");
+    }
+    ++outcome.stepsRun;
+    std::vector<Finding> found = StateFindings(runner);
+    if (!runner.window->isVisible()) found.clear();  // a closed window shows nothing
+    const ShownTexts after = WhatTheWindowShows(runner);
+    if (keeps == Keeps::kEverythingShown)
+      if (std::optional<std::string> change = FirstDifference(before, after))
+        found.push_back({"a-refused-or-cancelled-command-changes-nothing", *change});
+    if (keeps == Keeps::kInputsAndMix)
+      if (std::optional<std::string> change = FirstDifference(InputsAndMix(before), InputsAndMix(after)))
+        found.push_back({"saving-then-reading-gives-back-every-input", *change});
+    if (step.name == "switch units twice" && !found.empty() &&
+        found.back().invariant == "a-refused-or-cancelled-command-changes-nothing")
+      found.back().invariant = "two-unit-switches-give-back-every-text";
+    if (FailedParts() > failedBefore)
+      found.push_back({kSurprise, "a gesture failed or met a box it had no answer for: see above"});
+    bool stop = false;
+    for (const Finding& finding : found) {
+      outcome.findings.push_back(finding);
+      stop = stop || !tolerated.Contains(finding);
+    }
+    if (stop) {
+      walk.resize(at + 1);
+      break;
+    }
+  }
+  return outcome;
+}
+
+// Runs a walk in a process of its own (a hang ends only that process) and gives the invariants it fails.
+std::set<std::string> ReplayApart(const std::vector<Step>& walk) {
+  const fs::path file = mode.findings / "candidate.walk";
+  std::ofstream(file) << WalkText(walk);
+  const std::string command = fs::read_symlink("/proc/self/exe").string() + " --replay " + file.string() +
+                              " --findings " + (mode.findings / "replay").string() + " 2>/dev/null";
+  std::set<std::string> failed;
+  FILE* pipe = popen(command.c_str(), "r");
+  for (char line[4096]; fgets(line, sizeof line, pipe);)
+    if (std::string text = line; text.starts_with("FINDING ")) failed.insert(text.substr(8, text.find(':') - 8));
+  pclose(pipe);
+  return failed;
+}
+
+// Drops steps, halves first and then one at a time, while the walk still fails `invariant`.
+std::vector<Step> Shrink(std::vector<Step> walk, const std::string& invariant) {
+  for (std::size_t chunk = walk.size() / 2; chunk >= 1; chunk /= 2)
+    for (std::size_t from = 0; from + chunk <= walk.size();) {
+      std::vector<Step> smaller = walk;
+      smaller.erase(smaller.begin() + static_cast<long>(from), smaller.begin() + static_cast<long>(from + chunk));
+      const std::set<std::string> failed = smaller.empty() ? std::set<std::string>{} : ReplayApart(smaller);
+      // A walk whose answers no longer meet their boxes fails the runner as well: that is not the same walk.
+      if (failed.contains(invariant) && (invariant == kSurprise || !failed.contains(kSurprise)))
+        walk = smaller;
+      else
+        from += chunk;
+    }
+  return walk;
+}
+
+// Writes the shrunk walk as a session folder: its session (the invariants checked at its end), the
+// pool files it reads, and its transcript (not for a walk that hangs: there is none to write).
+void WriteSessionFolder(const std::vector<Step>& walk, const Finding& finding, const std::string& seed) {
+  const fs::path folder = mode.findings / (finding.invariant + "-seed-" + seed);
+  fs::create_directories(folder);
+  std::string session = "# Found by a random walk (seed " + seed + "): " + finding.invariant + "\n# " +
+                        finding.detail.substr(0, finding.detail.find('\n')) + "\n" + WalkText(walk);
+  session += finding.invariant == "window-answers-within-2s" ? "window\n" : "invariants\n";
+  std::ofstream(folder / "session") << session;
+  for (const fs::path& file : PoolRunner::Pool())
+    if (session.find("$DIR/" + PoolRunner::NameOf(file)) != std::string::npos)
+      fs::copy_file(file, folder / PoolRunner::NameOf(file), fs::copy_options::overwrite_existing);
+  if (finding.invariant != "window-answers-within-2s") {
+    SessionRunner runner(folder);
+    runner.Start();
+    std::ofstream(folder / "transcript") << RunSession(runner, session);
+  }
+  std::printf("shrunk to %zu steps: %s\n%s", walk.size(), folder.string().c_str(), session.c_str());
+}
+
+void ShrinkAndWrite(const std::vector<Step>& walk, const Finding& finding, const std::string& seed) {
+  std::printf("shrinking %zu steps failing %s\n", walk.size(), finding.invariant.c_str());
+  std::fflush(stdout);
+  WriteSessionFolder(Shrink(walk, finding.invariant), finding, seed);
+}
+
+void Print(const Finding& finding, uint32_t seed, int gestures, bool known) {
+  std::printf("FINDING %s: seed %u, after %d gestures%s: %s\n", finding.invariant.c_str(), seed, gestures,
+              known ? " (known)" : "", finding.detail.c_str());
+}
+
+TEST(RandomSessions, FixedSeedsKeepEveryInvariant) {
+  const Known known = KnownFindings();
+  int gestures = 0;
+  for (uint32_t seed = 1; gestures < kCiGestures; ++seed) {
+    if (known.seeds.contains(seed)) continue;
+    std::vector<Step> walk;
+    const WalkResult outcome = Walk(walk, seed, kCiSteps, known);
+    gestures += outcome.gestures;
+    std::set<std::string> printed;
+    for (const Finding& finding : outcome.findings)
+      if (printed.insert(finding.invariant).second) Print(finding, seed, outcome.gestures, known.Contains(finding));
+    for (const Finding& finding : outcome.findings)
+      EXPECT_TRUE(known.Contains(finding))
+          << finding.invariant << " (seed " << seed << "): " << finding.detail << "\nthe walk:\n"
+          << WalkText(walk);
+  }
+  std::printf("%d gestures\n", gestures);
+}
+
+// Replays the walk of --replay FILE, printing each finding.
+TEST(RandomSessions, DISABLED_Replay) {
+  std::vector<Step> walk = ParseWalk(FileText(mode.replay));
+  for (const Finding& finding : Walk(walk, std::nullopt, static_cast<int>(walk.size()), Known{}).findings)
+    std::printf("FINDING %s: %s\n", finding.invariant.c_str(), finding.detail.c_str());
+}
+
+// Shrinks the walk of --shrink FILE (a hang.walk) and writes its session folder.
+TEST(RandomSessions, DISABLED_Shrink) {
+  const std::string text = FileText(mode.shrink);
+  const std::vector<Step> walk = ParseWalk(text);
+  const std::set<std::string> failed = ReplayApart(walk);
+  const std::string seed = text.starts_with("# seed ") ? text.substr(7, text.find('\n') - 7) : "0";
+  for (const std::string& invariant : failed) ShrinkAndWrite(walk, {invariant, "found again by the replay"}, seed);
+  if (failed.empty()) std::printf("the walk fails no invariant\n");
+}
+
+// Walks new seeds for --soak SECONDS from --seed, shrinking the first finding of each invariant.
+TEST(RandomSessions, DISABLED_Soak) {
+  const Known known = KnownFindings();
+  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(mode.soakSeconds);
+  std::set<std::string> shrunk;
+  for (uint32_t seed = mode.seed; std::chrono::steady_clock::now() < end; ++seed) {
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<Step> walk;
+    const WalkResult outcome = Walk(walk, seed, kSoakSteps, Known{});
+    std::printf("walked seed %u: %d gestures in %.2f s\n", seed, outcome.gestures,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    for (const Finding& finding : outcome.findings) {
+      Print(finding, seed, outcome.gestures, known.Contains(finding));
+      if (shrunk.insert(finding.invariant).second) ShrinkAndWrite(walk, finding, std::to_string(seed));
+    }
+    std::fflush(stdout);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  std::string filter;
+  for (int i = 1; i + 1 < argc; ++i) {
+    const std::string option = argv[i], value = argv[i + 1];
+    if (option == "--replay") mode.replay = value, filter = "*Replay";
+    if (option == "--shrink") mode.shrink = value, filter = "*Shrink";
+    if (option == "--soak") mode.soakSeconds = std::stod(value), filter = "*Soak";
+    if (option == "--seed") mode.seed = static_cast<uint32_t>(std::stoul(value));
+    if (option == "--findings") mode.findings = value;
+  }
+  if (!filter.empty()) {
+    GTEST_FLAG_SET(filter, filter);
+    GTEST_FLAG_SET(also_run_disabled_tests, true);
+    fs::create_directories(mode.findings);
+  }
+  return RUN_ALL_TESTS();
+}
