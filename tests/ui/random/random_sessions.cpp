@@ -25,7 +25,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 const fs::path kSource = RIPADES_SOURCE_DIR;
-const fs::path kKnownFindings = kSource / "tests/ui/random/known_findings";
 constexpr int kCiGestures = 2000, kCiSteps = 60;  // walks of seeds 1, 2, ... until 2,000 gestures
 constexpr int kSoakSteps = 150;
 constexpr int kHangStatus = 3;
@@ -45,6 +44,7 @@ struct Mode {
   double soakSeconds = 0;
   uint32_t seed = 1;
   fs::path findings = "findings";
+  fs::path known = kSource / "tests/ui/random/known_findings";
 } mode;
 
 // The window with the pool of input files beside it: the examples and every batch case's files.
@@ -98,6 +98,7 @@ class Watchdog {
       if (started == 0 || Now() - started < kAnswerSeconds * 1000) continue;
       const std::lock_guard lock(walkChanging);
       const std::string walk = walkSoFar_();
+      fs::create_directories(mode.findings);
       std::printf("FINDING window-answers-within-2s: no answer %d s after the last step\n%s", kAnswerSeconds,
                   walk.c_str());
       std::ofstream(mode.findings / "hang.walk") << walk;
@@ -305,6 +306,7 @@ std::vector<Step> ParseWalk(const std::string& text) {
       walk.push_back({line.substr(2), {}, ""});
     else if (!line.empty() && !line.starts_with('#') && !walk.empty())
       walk.back().lines.push_back(line);
+  std::erase_if(walk, [](const Step& step) { return step.lines.empty(); });  // the seed and other notes
   return walk;
 }
 
@@ -321,7 +323,7 @@ struct Known {
 };
 Known KnownFindings() {
   Known known;
-  std::istringstream lines(FileText(kKnownFindings));
+  std::istringstream lines(FileText(mode.known));
   for (std::string line; std::getline(lines, line);) {
     std::istringstream words(line);
     std::string word, name, detail;
@@ -331,6 +333,21 @@ Known KnownFindings() {
     if (word == "seed") known.seeds.insert(static_cast<uint32_t>(std::stoul(name)));
   }
   return known;
+}
+
+// A user reaches only the controls shown (a shrunk walk may have lost the gesture that showed one).
+bool Reachable(SessionRunner& runner, const std::string& line) {
+  static const std::map<std::string, std::string> kControlOf = {
+      {"click", "Grid1"}, {"dblclick", "Grid1"}, {"dbllist", "ListAircraft"}};
+  std::istringstream words(line);
+  std::string verb, name;
+  words >> verb >> name;
+  if (kControlOf.contains(verb))
+    name = kControlOf.at(verb);
+  else if (verb != "type" && verb != "press" && verb != "key")
+    return true;
+  auto* control = qobject_cast<QWidget*>(runner.Named(name));
+  return control && control->isVisible();
 }
 
 // The failed assertions of the test running: a gesture that failed, or a box it had no answer for.
@@ -376,6 +393,7 @@ WalkResult Walk(std::vector<Step>& walk, std::optional<uint32_t> seed, int steps
     const int failedBefore = FailedParts();
     watchdog.Start();
     for (const std::string& line : step.lines) {
+      if (!Reachable(runner, line)) ADD_FAILURE() << "a gesture at a control not shown: " << line;
       runner.Run(line);
       runner.Record();
       ++outcome.gestures;
@@ -417,15 +435,16 @@ WalkResult Walk(std::vector<Step>& walk, std::optional<uint32_t> seed, int steps
 }
 
 // Runs a walk in a process of its own (a hang ends only that process) and gives the invariants it fails.
-std::set<std::string> ReplayApart(const std::vector<Step>& walk) {
+std::map<std::string, std::string> ReplayApart(const std::vector<Step>& walk) {
   const fs::path file = mode.findings / "candidate.walk";
   std::ofstream(file) << WalkText(walk);
   const std::string command = fs::read_symlink("/proc/self/exe").string() + " --replay " + file.string() +
                               " --findings " + (mode.findings / "replay").string() + " 2>/dev/null";
-  std::set<std::string> failed;
+  std::map<std::string, std::string> failed;  // the detail by invariant
   FILE* pipe = popen(command.c_str(), "r");
   for (char line[4096]; fgets(line, sizeof line, pipe);)
-    if (std::string text = line; text.starts_with("FINDING ")) failed.insert(text.substr(8, text.find(':') - 8));
+    if (std::string text = line; text.starts_with("FINDING "))
+      failed.emplace(text.substr(8, text.find(':') - 8), text.substr(text.find(':') + 2));
   pclose(pipe);
   return failed;
 }
@@ -436,7 +455,7 @@ std::vector<Step> Shrink(std::vector<Step> walk, const std::string& invariant) {
     for (std::size_t from = 0; from + chunk <= walk.size();) {
       std::vector<Step> smaller = walk;
       smaller.erase(smaller.begin() + static_cast<long>(from), smaller.begin() + static_cast<long>(from + chunk));
-      const std::set<std::string> failed = smaller.empty() ? std::set<std::string>{} : ReplayApart(smaller);
+      const auto failed = smaller.empty() ? std::map<std::string, std::string>{} : ReplayApart(smaller);
       // A walk whose answers no longer meet their boxes fails the runner as well: that is not the same walk.
       if (failed.contains(invariant) && (invariant == kSurprise || !failed.contains(kSurprise)))
         walk = smaller;
@@ -488,10 +507,15 @@ TEST(RandomSessions, FixedSeedsKeepEveryInvariant) {
     std::set<std::string> printed;
     for (const Finding& finding : outcome.findings)
       if (printed.insert(finding.invariant).second) Print(finding, seed, outcome.gestures, known.Contains(finding));
+    const fs::path walkFile = mode.findings / ("seed-" + std::to_string(seed) + ".walk");
+    if (std::any_of(outcome.findings.begin(), outcome.findings.end(), [&](auto& f) { return !known.Contains(f); })) {
+      fs::create_directories(mode.findings);
+      std::ofstream(walkFile) << "# seed " << seed << "\n" << WalkText(walk);
+    }
     for (const Finding& finding : outcome.findings)
       EXPECT_TRUE(known.Contains(finding))
           << finding.invariant << " (seed " << seed << "): " << finding.detail << "\nthe walk:\n"
-          << WalkText(walk);
+          << WalkText(walk) << "(written to " << walkFile << ", which --shrink makes small)";
   }
   std::printf("%d gestures\n", gestures);
 }
@@ -507,9 +531,9 @@ TEST(RandomSessions, DISABLED_Replay) {
 TEST(RandomSessions, DISABLED_Shrink) {
   const std::string text = FileText(mode.shrink);
   const std::vector<Step> walk = ParseWalk(text);
-  const std::set<std::string> failed = ReplayApart(walk);
+  const std::map<std::string, std::string> failed = ReplayApart(walk);
   const std::string seed = text.starts_with("# seed ") ? text.substr(7, text.find('\n') - 7) : "0";
-  for (const std::string& invariant : failed) ShrinkAndWrite(walk, {invariant, "found again by the replay"}, seed);
+  for (const auto& [invariant, detail] : failed) ShrinkAndWrite(walk, {invariant, detail}, seed);
   if (failed.empty()) std::printf("the walk fails no invariant\n");
 }
 
@@ -546,6 +570,7 @@ int main(int argc, char* argv[]) {
     if (option == "--soak") mode.soakSeconds = std::stod(value), filter = "*Soak";
     if (option == "--seed") mode.seed = static_cast<uint32_t>(std::stoul(value));
     if (option == "--findings") mode.findings = value;
+    if (option == "--known") mode.known = value;
   }
   if (!filter.empty()) {
     GTEST_FLAG_SET(filter, filter);
