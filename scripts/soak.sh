@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Walks random window sessions for MINUTES minutes, seeds counting up from SEED (by default one taken
-# from the clock), every invariant checked after each step. Prints each finding, shrinks the first of each
-# invariant into a session folder under build/findings/, and ends with the gestures per second and the
-# findings by invariant. A walk that hangs the window ends its process: it is shrunk and the soak goes
-# on with the next seed. Exits 1 when anything was found.
+# from the clock), every invariant checked after each step. Prints each finding, shrinks the first of
+# each invariant into a session folder under build/findings/ (once: remove the folder to have another),
+# and ends with the gestures per second and the findings by invariant. A walk that hangs the window ends
+# its process: it is shrunk likewise and the soak goes on with the next seed. Exits 1 on any finding.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 minutes=${1:?usage: scripts/soak.sh MINUTES [SEED]}
@@ -23,7 +23,8 @@ while [ "$(date +%s)" -lt "$end" ]; do
   hung=$(sed -n 's/^# seed //p' "$findings/hang.walk")
   echo "walked seed $hung: $(grep -vc '^#' "$findings/hang.walk") gestures in 2 s (hung)" >>"$log"
   mv "$findings/hang.walk" "$findings/hang-seed-$hung.walk"
-  "$build/bin/random_sessions" --shrink "$findings/hang-seed-$hung.walk" --findings "$findings" 2>/dev/null |
+  ls -d "$findings"/window-answers-within-2s-seed-* >/dev/null 2>&1 ||
+    "$build/bin/random_sessions" --shrink "$findings/hang-seed-$hung.walk" --findings "$findings" 2>/dev/null |
     grep -v '^\[' | tee -a "$log"
   seed=$((hung + 1))
 done

@@ -10,6 +10,7 @@
 #include <QChartView>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <fstream>
 
 #include "analysis/slab_evaluation.h"
@@ -138,6 +139,14 @@ std::optional<std::string> EvaluationPanelIsAnEvaluationOfTheInputsShown(Session
   return std::nullopt;
 }
 
+// No text shown reads NaN or infinity: every number shown is one.
+std::optional<std::string> NothingShownIsNotANumber(SessionRunner& runner) {
+  static const QRegularExpression kNotANumber(R"(\b(nan|inf|infinity)\b)", QRegularExpression::CaseInsensitiveOption);
+  for (const auto& [name, text] : WhatTheWindowShows(runner))
+    if (QString::fromStdString(text).contains(kNotANumber)) return name + " shows \"" + text.substr(0, 200) + "\"";
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::vector<Finding> StateFindings(SessionRunner& runner) {
@@ -147,7 +156,8 @@ std::vector<Finding> StateFindings(SessionRunner& runner) {
       {"thickness-box-is-the-design-of-the-inputs-shown", ThicknessBoxIsTheDesignOfTheInputsShown},
       {"report-box-is-the-report-of-the-inputs-shown", ReportBoxIsTheReportOfTheInputsShown},
       {"analysis-chart-shows-the-design-shown", AnalysisChartShowsTheDesignShown},
-      {"evaluation-panel-is-an-evaluation-of-the-inputs-shown", EvaluationPanelIsAnEvaluationOfTheInputsShown}};
+      {"evaluation-panel-is-an-evaluation-of-the-inputs-shown", EvaluationPanelIsAnEvaluationOfTheInputsShown},
+      {"nothing-shown-is-not-a-number", NothingShownIsNotANumber}};
   std::vector<Finding> findings;
   for (const auto& [name, invariant] : kInvariants)
     if (std::optional<std::string> detail = invariant(runner)) findings.push_back({name, *detail});
