@@ -29,11 +29,13 @@ while [ "$(date +%s)" -lt "$end" ]; do
   seed=$((hung + 1))
 done
 awk '/^walked seed/ { gestures += $4; seconds += $7; walks++ }
+     /^walked seed.*hung/ { hung++ }
      /^FINDING/ { sub(":", "", $2); found[$2]++ }
      END {
-       printf "%d walks, %d gestures in %.0f s: %.1f gestures per second\n", walks, gestures, seconds,
-              seconds > 0 ? gestures / seconds : 0
-       for (name in found) printf "  %s: %d findings\n", name, found[name]
-       if (length(found) == 0) print "  no findings"
+       rate = seconds > 0 ? gestures / seconds : 0
+       printf("%d walks (%d hung), %d gestures in %.0f s of walking: %.0f gestures per second\n", walks, hung,
+              gestures, seconds, rate)
+       for (name in found) { printf("  %s: %d findings\n", name, found[name]); listed++ }
+       if (!listed) print "  no findings"
      }' "$log"
 ! grep -q '^FINDING' "$log"
