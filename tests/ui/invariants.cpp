@@ -20,18 +20,7 @@
 
 namespace {
 
-// Sanitizers keep freed memory in quarantine and shadow every byte: a limit of their own.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr long kMemoryLimitMb = 1500;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr long kMemoryLimitMb = 1500;
-#else
-constexpr long kMemoryLimitMb = 300;
-#endif
-#else
-constexpr long kMemoryLimitMb = 300;
-#endif
+constexpr long kMemoryLimitMb = kSanitized ? 1500 : 300;
 
 template <class Control>
 Control* Shown(SessionRunner& runner, const char* name) {

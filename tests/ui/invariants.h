@@ -9,6 +9,19 @@
 
 class SessionRunner;
 
+// The sanitizers make every gesture several times slower and keep freed memory in quarantine.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool kSanitized = true;
+#else
+inline constexpr bool kSanitized = false;
+#endif
+#else
+inline constexpr bool kSanitized = false;
+#endif
+
 struct Finding {
   std::string invariant;  // the name of the invariant that failed
   std::string detail;

@@ -30,13 +30,7 @@ constexpr int kSoakSteps = 150;
 constexpr int kHangStatus = 3;
 const std::string kSurprise = "gestures-meet-no-surprise";
 
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
-constexpr int kAnswerSeconds = 10;  // the sanitizers make every gesture several times slower
-#elif defined(__has_feature)
-constexpr int kAnswerSeconds = __has_feature(address_sanitizer) ? 10 : 2;
-#else
-constexpr int kAnswerSeconds = 2;
-#endif
+constexpr int kAnswerSeconds = kSanitized ? 10 : 2;
 
 // What the command line asked for: the fixed-seed run (nothing), a replay, a shrink or a soak.
 struct Mode {
@@ -120,151 +114,111 @@ constexpr const char* kNoChange = "a-refused-or-cancelled-command-changes-nothin
 constexpr const char* kUnitRoundTrip = "two-unit-switches-give-back-every-text";
 constexpr const char* kFileRoundTrip = "saving-then-reading-gives-back-every-input";
 
-class Walker;
+// A gesture of the table: its lines, one per line, where {a|b|c} stands for one of a, b and c (chosen
+// at random) and %row, %column, %list, %file, %offered, %unit and %other for a mix row, a grid column
+// of a value, a row of the library list, an input file of the pool (or none), the thickness the window
+// offers, and the unit item that switches units and the one that switches back. `where` is what the
+// gesture needs: 'd' the design view and 'a' the aircraft view (shown first when they are not), 'm' the
+// aircraft view and a mix row, 'M' the aircraft view shown and a mix row, 'w' the analysis window.
 struct Gesture {
   const char* name;
   int weight;
   const char* keeps;
-  Lines (*make)(Walker&);
+  char where;
+  const char* lines;
 };
+
+const Gesture kGestures[] = {
+    {"design", 12, kAnyChange, 'd', "press cmdDesign"},
+    {"design by Enter", 2, kAnyChange, 'd', "key Txtk Return"},
+    {"type E", 3, kAnyChange, 'd', "type TxtE {4000000|3000000|5500000|27579000|1e7|abc||0|-1|1e308| 4000000}"},
+    {"type Sc", 3, kAnyChange, 'd', "type TxtSc {650|500|800|4480|5000|abc||0|1e9|700.5}"},
+    {"type k", 3, kAnyChange, 'd', "type Txtk {200|50|500|54|136|abc||0|1e9|0.001}"},
+    {"switch units", 7, kAnyChange, ' ', "menu %unit"},
+    {"switch units twice", 3, kUnitRoundTrip, ' ', "menu %unit\nmenu %other"},
+    {"add an aircraft", 8, kAnyChange, 'a', "dbllist %list"},
+    {"remove an aircraft", 2, kAnyChange, 'm', "click %row 0\npress cmdDel"},
+    {"remove all", 3, kAnyChange, 'a', "press cmddelall"},
+    {"change data", 3, kAnyChange, 'm',
+     "dblclick %row %column\ntype Text1 {250000|1e3|0|1200|0.5|45|99999999}\n{press cmdOk|key Text1 Return}"},
+    {"change data refused", 1, kNoChange, 'M', "dblclick %row %column\ntype Text1 {abc||-5|1e400}\npress cmdOk"},
+    {"read a file", 4, kAnyChange, ' ', "file %file\nmenu FileLoad"},
+    {"drop a file", 1, kAnyChange, ' ', "drop window %file"},
+    {"read cancelled", 1, kNoChange, ' ', "file -\nmenu FileLoad"},
+    {"save then read", 2, kFileRoundTrip, ' ', "file $DIR/walk.inp\nmenu FileSave\nfile $DIR/walk.inp\nmenu FileLoad"},
+    {"save on a full disk", 1, kNoChange, ' ', "file $DIR/full.inp\ndisk-full menu FileSave"},
+    {"save cancelled", 1, kNoChange, ' ', "file -\nmenu FileSave"},
+    {"report", 3, kAnyChange, 'd', "press cmdReport"},
+    {"print", 1, kAnyChange, ' ', "copies {1|2|-}\nmenu mnuPrintReport"},
+    {"export", 1, kAnyChange, ' ', "file {$DIR/report.txt|$DIR/report.pdf|-}\nmenu mnuExportReport"},
+    {"damage chart", 3, kAnyChange, ' ', "menu mnuDamageChart"},
+    {"evaluate", 7, kAnyChange, ' ', "typed {%offered|%offered|16|5|30|45.5|76.2|12}\nmenu mnuEvaluateThickness"},
+    {"evaluate refused", 1, kNoChange, ' ', "typed {-|abc|0|100|-3}\nmenu mnuEvaluateThickness"},
+    {"analysis tab", 2, kAnyChange, 'w', "tab tabViews {0|1}"},
+    {"close the analysis", 1, kAnyChange, 'w', "key frmAnalysis Escape"},
+    {"help and about", 1, kAnyChange, ' ', "menu {mnuHelpTopics|mnuAbout}"},
+    {"views", 3, kAnyChange, ' ', "menu {mnuAircraft|mnuPvmtStru}"},
+    {"resize", 1, kAnyChange, ' ', "resize {640 480|1024 768|300 200}"},
+    {"exit", 1, kAnyChange, ' ', "file $DIR/closing.inp\nmenu FileExit"},
+};
+const Gesture kReopen = {"reopen", 0, kAnyChange, ' ', "reopen"};
 
 class Walker {
  public:
-  Walker(PoolRunner& runner, uint32_t seed) : runner(runner), rng(seed) {}
-  PoolRunner& runner;
-  std::mt19937 rng;
+  Walker(PoolRunner& runner, uint32_t seed) : runner_(runner), rng_(seed) {}
 
-  int Below(int n) { return n > 0 ? static_cast<int>(rng() % static_cast<unsigned>(n)) : 0; }
-  std::string Any(const std::vector<std::string>& texts) { return texts[Below(static_cast<int>(texts.size()))]; }
+  int Below(int n) { return n > 0 ? static_cast<int>(rng_() % static_cast<unsigned>(n)) : 0; }
+
+  // The lines of the gesture now, or none when what it needs is not there.
+  Lines Make(const Gesture& gesture) {
+    const bool mixShown = Visible("Grid1") && State().MixCount() > 0;
+    if ((gesture.where == 'w' && !Visible("frmAnalysis")) || (gesture.where == 'M' && !mixShown) ||
+        (gesture.where == 'm' && State().MixCount() == 0))
+      return {};
+    Lines lines;
+    if (gesture.where == 'd' && (!Visible("TxtE") || Visible("txtReports"))) lines.push_back("menu mnuPvmtStru");
+    if (std::string("am").find(gesture.where) != std::string::npos && !Visible("Grid1"))
+      lines.push_back("menu mnuAircraft");
+    std::istringstream text(gesture.lines);
+    for (std::string line; std::getline(text, line);) lines.push_back(Expand(line));
+    return lines;
+  }
+
+ private:
+  const ProgramState& State() { return runner_.window->State(); }
   bool Visible(const char* name) {
-    auto* widget = runner.window->findChild<QWidget*>(name);
+    auto* widget = runner_.window->findChild<QWidget*>(name);
     return widget && widget->isVisible();
   }
-  int MixCount() { return runner.window->State().MixCount(); }
-  // The lines, after the menu that shows the design view (or the aircraft view) when it is not shown.
-  Lines InDesignView(Lines lines) {
-    if (!Visible("TxtE") || Visible("txtReports")) lines.insert(lines.begin(), "menu mnuPvmtStru");
-    return lines;
-  }
-  Lines InAircraftView(Lines lines) {
-    if (!Visible("Grid1")) lines.insert(lines.begin(), "menu mnuAircraft");
-    return lines;
-  }
-  std::string PoolFile() {
+  std::string Expand(std::string line) {
+    for (std::size_t open; (open = line.find('{')) != std::string::npos;) {
+      const std::size_t close = line.find('}', open);
+      QStringList choices = QString::fromStdString(line.substr(open + 1, close - open - 1)).split('|');
+      line.replace(open, close - open + 1, choices[Below(static_cast<int>(choices.size()))].toStdString());
+    }
     static const std::vector<fs::path> pool = PoolRunner::Pool();
-    if (Below(10) == 0) return "$DIR/no_such_file.inp";
-    return "$DIR/" + PoolRunner::NameOf(pool[Below(static_cast<int>(pool.size()))]);
+    const bool metric = State().IsMetric();
+    const std::pair<const char*, std::function<std::string()>> kPlaceholders[] = {
+        {"%row", [&] { return std::to_string(kGridFirstMixRow + Below(State().MixCount())); }},
+        {"%column", [&] { return std::to_string(1 + Below(8)); }},
+        {"%list", [&] { return std::to_string(Below(runner_.List()->count())); }},
+        {"%file",
+         [&] {
+           return Below(10) ? "$DIR/" + PoolRunner::NameOf(pool[Below(static_cast<int>(pool.size()))])
+                            : std::string("$DIR/no_such_file.inp");
+         }},
+        {"%offered", [&] { return State().lbh; }},
+        {"%unit", [&] { return std::string(metric ? "EnglishOption" : "MetricOption"); }},
+        {"%other", [&] { return std::string(metric ? "MetricOption" : "EnglishOption"); }}};
+    for (const auto& [placeholder, value] : kPlaceholders)
+      if (const std::size_t at = line.find(placeholder); at != std::string::npos)
+        line.replace(at, std::string(placeholder).size(), value());
+    return line;
   }
-  std::string MixRow() { return std::to_string(kGridFirstMixRow + Below(MixCount())); }
-};
 
-std::string Input(Walker& w, const char* box) {
-  static const std::map<std::string, std::vector<std::string>> kValues = {
-      {"TxtE", {"4000000", "3000000", "5500000", "27579000", "1e7", "abc", "", "0", "-1", "1e308", " 4000000"}},
-      {"TxtSc", {"650", "500", "800", "4480", "5000", "abc", "", "0", "1e9", "700.5"}},
-      {"Txtk", {"200", "50", "500", "54", "136", "abc", "", "0", "1e9", "0.001"}}};
-  return "type " + std::string(box) + " " + w.Any(kValues.at(box));
-}
-
-const Gesture kGestures[] = {
-    {"design", 12, kAnyChange, [](Walker& w) { return w.InDesignView({"press cmdDesign"}); }},
-    {"design by Enter", 2, kAnyChange, [](Walker& w) { return w.InDesignView({"key Txtk Return"}); }},
-    {"type an input", 9, kAnyChange,
-     [](Walker& w) {
-       return w.InDesignView({Input(w, w.Any({"TxtE", "TxtSc", "Txtk"}).c_str())});
-     }},
-    {"switch units", 7, kAnyChange,
-     [](Walker& w) { return Lines{w.runner.window->State().IsMetric() ? "menu EnglishOption" : "menu MetricOption"}; }},
-    {"switch units twice", 3, kUnitRoundTrip,
-     [](Walker& w) {
-       return w.runner.window->State().IsMetric() ? Lines{"menu EnglishOption", "menu MetricOption"}
-                                                  : Lines{"menu MetricOption", "menu EnglishOption"};
-     }},
-    {"add an aircraft", 8, kAnyChange,
-     [](Walker& w) { return w.InAircraftView({"dbllist " + std::to_string(w.Below(w.runner.List()->count()))}); }},
-    {"remove an aircraft", 2, kAnyChange,
-     [](Walker& w) {
-       return w.InAircraftView({"click " + w.MixRow() + " 0", "press cmdDel"});
-     }},
-    {"remove all", 3, kAnyChange, [](Walker& w) { return w.InAircraftView({"press cmddelall"}); }},
-    {"change data", 3, kAnyChange,
-     [](Walker& w) {
-       if (w.MixCount() == 0) return w.InAircraftView({"dbllist 0"});
-       return w.InAircraftView({"dblclick " + w.MixRow() + " " + std::to_string(1 + w.Below(8)),
-                                "type Text1 " + w.Any({"250000", "1e3", "0", "1200", "0.5", "45", "99999999"}),
-                                w.Any({"press cmdOk", "key Text1 Return"})});
-     }},
-    {"change data refused", 1, kNoChange,
-     [](Walker& w) {
-       if (w.MixCount() == 0 || !w.Visible("Grid1")) return Lines{};
-       return Lines{"dblclick " + w.MixRow() + " " + std::to_string(1 + w.Below(8)),
-                    "type Text1 " + w.Any({"abc", "", "-5", "1e400"}), "press cmdOk"};
-     }},
-    {"read a file", 4, kAnyChange,
-     [](Walker& w) {
-       return Lines{"file " + w.PoolFile(), "menu FileLoad"};
-     }},
-    {"drop a file", 1, kAnyChange, [](Walker& w) { return Lines{"drop window " + w.PoolFile()}; }},
-    {"read cancelled", 1, kNoChange,
-     [](Walker&) {
-       return Lines{"file -", "menu FileLoad"};
-     }},
-    {"save then read", 2, kFileRoundTrip,
-     [](Walker&) {
-       return Lines{"file $DIR/walk.inp", "menu FileSave", "file $DIR/walk.inp", "menu FileLoad"};
-     }},
-    {"save on a full disk", 1, kNoChange,
-     [](Walker&) {
-       return Lines{"file $DIR/full.inp", "disk-full menu FileSave"};
-     }},
-    {"save cancelled", 1, kNoChange,
-     [](Walker&) {
-       return Lines{"file -", "menu FileSave"};
-     }},
-    {"report", 3, kAnyChange, [](Walker& w) { return w.InDesignView({"press cmdReport"}); }},
-    {"print", 1, kAnyChange,
-     [](Walker& w) {
-       return Lines{"copies " + w.Any({"1", "2", "-"}), "menu mnuPrintReport"};
-     }},
-    {"export", 1, kAnyChange,
-     [](Walker& w) {
-       return Lines{"file " + w.Any({"$DIR/report.txt", "$DIR/report.pdf", "-"}), "menu mnuExportReport"};
-     }},
-    {"damage chart", 3, kAnyChange, [](Walker&) { return Lines{"menu mnuDamageChart"}; }},
-    {"evaluate", 7, kAnyChange,
-     [](Walker& w) {
-       const std::string offered = w.runner.window->State().lbh;
-       return Lines{"typed " + w.Any({offered, offered, "16", "5", "30", "45.5", "76.2", "12"}),
-                    "menu mnuEvaluateThickness"};
-     }},
-    {"evaluate refused", 1, kNoChange,
-     [](Walker& w) {
-       return Lines{"typed " + w.Any({"-", "abc", "0", "100", "-3"}), "menu mnuEvaluateThickness"};
-     }},
-    {"analysis tab", 2, kAnyChange,
-     [](Walker& w) {
-       return w.Visible("frmAnalysis") ? Lines{"tab tabViews " + std::to_string(w.Below(2))} : Lines{};
-     }},
-    {"close the analysis", 1, kAnyChange,
-     [](Walker& w) { return w.Visible("frmAnalysis") ? Lines{"key frmAnalysis Escape"} : Lines{}; }},
-    {"help and about", 1, kAnyChange,
-     [](Walker& w) {
-       return Lines{w.Any({"menu mnuHelpTopics", "menu mnuAbout"})};
-     }},
-    {"views", 3, kAnyChange,
-     [](Walker& w) {
-       return Lines{w.Any({"menu mnuAircraft", "menu mnuPvmtStru", "menu mnuReport"})};
-     }},
-    {"resize", 1, kAnyChange,
-     [](Walker& w) {
-       return Lines{w.Any({"resize 640 480", "resize 1024 768", "resize 300 200"})};
-     }},
-    {"exit", 1, kAnyChange,
-     [](Walker&) {
-       return Lines{"file $DIR/closing.inp", "menu FileExit"};
-     }},
+  PoolRunner& runner_;
+  std::mt19937 rng_;
 };
-const Gesture kReopen = {"reopen", 0, kAnyChange, [](Walker&) { return Lines{"reopen"}; }};
 
 const Gesture& GestureNamed(const std::string& name) {
   for (const Gesture& gesture : kGestures)
@@ -272,8 +226,8 @@ const Gesture& GestureNamed(const std::string& name) {
   return kReopen;
 }
 
-const Gesture& Draw(Walker& w) {
-  if (!w.runner.window->isVisible()) return kReopen;
+const Gesture& Draw(Walker& w, bool windowShown) {
+  if (!windowShown) return kReopen;
   static const int total = [] {
     int sum = 0;
     for (const Gesture& gesture : kGestures) sum += gesture.weight;
@@ -341,13 +295,15 @@ Known KnownFindings() {
   return known;
 }
 
-// A user reaches only the controls shown (a shrunk walk may have lost the gesture that showed one).
+// A user reaches only the controls and menu items shown (a shrunk walk may have lost the gesture that
+// showed one).
 bool Reachable(SessionRunner& runner, const std::string& line) {
   static const std::map<std::string, std::string> kControlOf = {
       {"click", "Grid1"}, {"dblclick", "Grid1"}, {"dbllist", "ListAircraft"}};
   std::istringstream words(line);
   std::string verb, name;
   words >> verb >> name;
+  if (verb == "menu") return qobject_cast<QAction*>(runner.Named(name))->isVisible();
   if (kControlOf.contains(verb))
     name = kControlOf.at(verb);
   else if (verb != "type" && verb != "press" && verb != "key")
@@ -387,8 +343,8 @@ WalkResult Walk(std::vector<Step>& walk, std::optional<uint32_t> seed, int steps
     };
   for (std::size_t at = 0; at < static_cast<std::size_t>(steps); ++at) {
     while (at == walk.size() && seed) {  // a gesture that cannot be made now gives no lines: another is drawn
-      const Gesture& gesture = Draw(walker);
-      Lines lines = gesture.make(walker);
+      const Gesture& gesture = Draw(walker, runner.window->isVisible());
+      Lines lines = walker.Make(gesture);
       const std::lock_guard lock(watchdog.walkChanging);
       if (!lines.empty()) walk.push_back({gesture.name, lines, ""});
     }
