@@ -34,7 +34,7 @@ constexpr int kAnswerSeconds = kSanitized ? 10 : 2;
 
 // What the command line asked for: the fixed-seed run (nothing), a replay, a shrink or a soak.
 struct Mode {
-  std::string replay, shrink;
+  fs::path walkFile;  // of a replay or a shrink
   double soakSeconds = 0;
   uint32_t seed = 1;
   fs::path findings = "findings";
@@ -324,7 +324,7 @@ int FailedParts() {
 // until it holds `steps` steps. Stops at the first finding not in `tolerated`; returns every finding.
 struct WalkResult {
   std::vector<Finding> findings;
-  int stepsRun = 0, gestures = 0;
+  int gestures = 0;
 };
 WalkResult Walk(std::vector<Step>& walk, std::optional<uint32_t> seed, int steps, const Known& tolerated) {
   WalkResult outcome;
@@ -373,7 +373,6 @@ WalkResult Walk(std::vector<Step>& walk, std::optional<uint32_t> seed, int steps
       const std::lock_guard lock(watchdog.walkChanging);
       walk[at].lines.push_back("forget");
     }
-    ++outcome.stepsRun;
     std::vector<Finding> found = StateFindings(runner);
     if (!runner.window->isVisible()) found.clear();  // a closed window shows nothing
     const ShownTexts after = WhatTheWindowShows(runner);
@@ -486,14 +485,14 @@ TEST(RandomSessions, FixedSeedsKeepEveryInvariant) {
 
 // Replays the whole walk of --replay FILE, printing each finding.
 void Replay() {
-  std::vector<Step> walk = ParseWalk(FileText(mode.replay));
+  std::vector<Step> walk = ParseWalk(FileText(mode.walkFile));
   for (const Finding& finding : Walk(walk, std::nullopt, static_cast<int>(walk.size()), {{}, {}, true}).findings)
     std::printf("FINDING %s: %s\n", finding.invariant.c_str(), finding.detail.c_str());
 }
 
 // Shrinks the walk of --shrink FILE (a hang.walk) and writes its session folder.
 void ShrinkWalkFile() {
-  const std::string text = FileText(mode.shrink);
+  const std::string text = FileText(mode.walkFile);
   const std::vector<Step> walk = ParseWalk(text);
   const std::map<std::string, std::string> failed = ReplayApart(walk);
   const std::string seed = text.starts_with("# seed ") ? text.substr(7, text.find('\n') - 7) : "0";
@@ -543,8 +542,8 @@ int main(int argc, char* argv[]) {
   void (*run)() = nullptr;
   for (int i = 1; i + 1 < argc; ++i) {
     const std::string option = argv[i], value = argv[i + 1];
-    if (option == "--replay") mode.replay = value, run = Replay;
-    if (option == "--shrink") mode.shrink = value, run = ShrinkWalkFile;
+    if (option == "--replay") mode.walkFile = value, run = Replay;
+    if (option == "--shrink") mode.walkFile = value, run = ShrinkWalkFile;
     if (option == "--soak") mode.soakSeconds = std::stod(value), run = Soak;
     if (option == "--seed") mode.seed = static_cast<uint32_t>(std::stoul(value));
     if (option == "--findings") mode.findings = value;
