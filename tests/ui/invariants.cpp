@@ -17,6 +17,8 @@
 #include "report/design_report.h"
 #include "session_runner.h"
 #include "ui/analysis/damage_charts.h"
+#include "units/number_text.h"
+#include "units/unit_switch.h"
 
 namespace {
 
@@ -44,11 +46,20 @@ ProgramState StateShown(SessionRunner& runner) {
   return state;
 }
 
-// The design of the inputs shown, made afresh, or nothing when they cannot be designed.
-std::optional<ProgramState> FreshDesign(SessionRunner& runner) {
+// The designs of the inputs shown, made afresh: in the unit in force, and in the other unit system (the
+// inputs converted there as a unit switch converts them, the result brought back and its thickness
+// rounded once), since a unit switch keeps the design made before it. None when they cannot be designed.
+std::vector<ProgramState> FreshDesigns(SessionRunner& runner) {
+  std::vector<ProgramState> designs;
   ProgramState state = StateShown(runner);
-  if (!DesignThickness(state)) return std::nullopt;
-  return state;
+  const bool metric = state.IsMetric();
+  if (ProgramState here = state; DesignThickness(here)) designs.push_back(here);
+  metric ? ConvertToEnglish(state) : ConvertToMetric(state);
+  if (!DesignThickness(state)) return designs;
+  metric ? ConvertToMetric(state) : ConvertToEnglish(state);
+  state.lbh = FormatDecimals(ThicknessInUnit(state.designResult.thicknessIn, metric), 1);
+  designs.push_back(state);
+  return designs;
 }
 
 std::optional<std::string> ProcessStaysUnder300Mb(SessionRunner&) {
@@ -62,25 +73,29 @@ std::optional<std::string> ProcessStaysUnder300Mb(SessionRunner&) {
 std::optional<std::string> ThicknessBoxIsTheDesignOfTheInputsShown(SessionRunner& runner) {
   const std::string shown = TextOf(runner, "lbh");
   if (shown.empty()) return std::nullopt;
-  const std::optional<ProgramState> fresh = FreshDesign(runner);
-  if (!fresh) return "shows " + shown + ", but the inputs shown cannot be designed";
-  if (fresh->lbh != shown) return "shows " + shown + ", a design of the inputs shown gives " + fresh->lbh;
-  return std::nullopt;
+  const std::vector<ProgramState> fresh = FreshDesigns(runner);
+  if (fresh.empty()) return "shows " + shown + ", but the inputs shown cannot be designed";
+  for (const ProgramState& design : fresh)
+    if (design.lbh == shown) return std::nullopt;
+  return "shows " + shown + ", a design of the inputs shown gives " + fresh.front().lbh;
 }
 
 std::optional<std::string> ReportBoxIsTheReportOfTheInputsShown(SessionRunner& runner) {
   const auto* box = Shown<QPlainTextEdit>(runner, "txtReports");
   if (!box) return std::nullopt;
-  const std::optional<ProgramState> fresh = FreshDesign(runner);
-  std::string report;
-  if (!fresh || !BuildReport(*fresh, report)) return "shows a report of inputs that cannot be designed";
-  const QStringList lines = QString::fromStdString(report).remove('\r').trimmed().split('\n');
   const QStringList shown = box->toPlainText().trimmed().split('\n');
-  for (qsizetype line = 0; line < std::max(lines.size(), shown.size()); ++line)
-    if (lines.value(line) != shown.value(line))
-      return "line " + std::to_string(line + 1) + " reads \"" + shown.value(line).simplified().toStdString() +
-             "\", a design of the inputs shown gives \"" + lines.value(line).simplified().toStdString() + "\"";
-  return std::nullopt;
+  std::optional<std::string> difference = "shows a report of inputs that cannot be designed";
+  for (const ProgramState& design : FreshDesigns(runner)) {
+    std::string report;
+    if (!BuildReport(design, report)) continue;
+    const QStringList lines = QString::fromStdString(report).remove('\r').trimmed().split('\n');
+    if (lines == shown) return std::nullopt;
+    for (qsizetype line = 0; line < std::max(lines.size(), shown.size()) && difference->starts_with("shows"); ++line)
+      if (lines.value(line) != shown.value(line))
+        difference = "line " + std::to_string(line + 1) + " reads \"" + shown.value(line).simplified().toStdString() +
+                     "\", a design of the inputs shown gives \"" + lines.value(line).simplified().toStdString() + "\"";
+  }
+  return difference;
 }
 
 // The damage chart's design line names the thickness the Thickness box shows, or there is none.
