@@ -18,13 +18,16 @@
 #include "support/scripted_services.h"
 #include "ui/frm_aircraft.h"
 
-class WindowTest : public testing::Test {
- protected:
+// The window and its program directory, driven as a user drives it; a test fixture or a session runner.
+class WindowDriver {
+ public:
+  virtual ~WindowDriver() = default;
+
   QTemporaryDir programDir;
   ScriptedServices services;
   std::unique_ptr<frmAircraft> window;
 
-  void SetUp() override {
+  void Start() {
     ASSERT_TRUE(programDir.isValid());
     ASSERT_TRUE(QFile::copy(RIPADES_LIBRARY_PATH, programDir.filePath("fly.dll")));
     PrepareProgramDir();
@@ -76,4 +79,9 @@ class WindowTest : public testing::Test {
     QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, at);
   }
+};
+
+class WindowTest : public testing::Test, public WindowDriver {
+ protected:
+  void SetUp() override { Start(); }
 };
