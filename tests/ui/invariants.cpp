@@ -9,16 +9,19 @@
 #include <QChart>
 #include <QChartView>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTextDocumentFragment>
 #include <fstream>
 
 #include "analysis/design_verdict.h"
 #include "analysis/slab_evaluation.h"
 #include "report/design_report.h"
-#include "session_runner.h"
 #include "ui/analysis/damage_charts.h"
+#include "ui/frm_aircraft.h"
 #include "units/number_text.h"
 #include "units/unit_switch.h"
 
@@ -27,13 +30,13 @@ namespace {
 constexpr long kMemoryLimitMb = kSanitized ? 1500 : 300;
 
 template <class Control>
-Control* Shown(SessionRunner& runner, const char* name) {
-  auto* control = runner.window->findChild<Control*>(name);
+Control* Shown(frmAircraft& window, const char* name) {
+  auto* control = window.findChild<Control*>(name);
   return control && control->isVisible() ? control : nullptr;
 }
 
-std::string TextOf(SessionRunner& runner, const char* name) {
-  QObject* control = runner.window->findChild<QObject*>(name);
+std::string TextOf(frmAircraft& window, const char* name) {
+  QObject* control = window.findChild<QObject*>(name);
   if (auto* label = qobject_cast<QLabel*>(control)) return label->text().toStdString();
   if (auto* box = qobject_cast<QLineEdit*>(control)) return box->text().toStdString();
   return {};
@@ -41,19 +44,19 @@ std::string TextOf(SessionRunner& runner, const char* name) {
 
 // The state the window holds, with the input texts its boxes show (a box shows the state's bytes as
 // text when they are not UTF-8: those bytes are what it shows).
-ProgramState StateShown(SessionRunner& runner) {
-  ProgramState state = runner.window->State();
+ProgramState StateShown(frmAircraft& window) {
+  ProgramState state = window.State();
   for (auto [name, text] : {std::pair("TxtE", &state.TxtE), {"TxtSc", &state.TxtSc}, {"Txtk", &state.Txtk}})
-    if (const std::string box = TextOf(runner, name); QString::fromStdString(*text).toStdString() != box) *text = box;
+    if (const std::string box = TextOf(window, name); QString::fromStdString(*text).toStdString() != box) *text = box;
   return state;
 }
 
 // The designs of the inputs shown, made afresh: in the unit in force, and in the other unit system (the
 // inputs converted there as a unit switch converts them, the result brought back and its thickness
 // rounded once), since a unit switch keeps the design made before it. None when they cannot be designed.
-std::vector<ProgramState> FreshDesigns(SessionRunner& runner) {
+std::vector<ProgramState> FreshDesigns(frmAircraft& window) {
   std::vector<ProgramState> designs;
-  ProgramState state = StateShown(runner);
+  ProgramState state = StateShown(window);
   const bool metric = state.IsMetric();
   if (ProgramState here = state; DesignThickness(here)) designs.push_back(here);
   metric ? ConvertToEnglish(state) : ConvertToMetric(state);
@@ -64,7 +67,7 @@ std::vector<ProgramState> FreshDesigns(SessionRunner& runner) {
   return designs;
 }
 
-std::optional<std::string> ProcessStaysUnder300Mb(SessionRunner&) {
+std::optional<std::string> ProcessStaysUnder300Mb(frmAircraft&) {
   long pages = 0, resident = 0;
   std::ifstream("/proc/self/statm") >> pages >> resident;
   const long mb = resident * sysconf(_SC_PAGESIZE) / (1024 * 1024);
@@ -72,22 +75,22 @@ std::optional<std::string> ProcessStaysUnder300Mb(SessionRunner&) {
   return std::nullopt;
 }
 
-std::optional<std::string> ThicknessBoxIsTheDesignOfTheInputsShown(SessionRunner& runner) {
-  const std::string shown = TextOf(runner, "lbh");
+std::optional<std::string> ThicknessBoxIsTheDesignOfTheInputsShown(frmAircraft& window) {
+  const std::string shown = TextOf(window, "lbh");
   if (shown.empty()) return std::nullopt;
-  const std::vector<ProgramState> fresh = FreshDesigns(runner);
+  const std::vector<ProgramState> fresh = FreshDesigns(window);
   if (fresh.empty()) return "shows " + shown + ", but the inputs shown cannot be designed";
   for (const ProgramState& design : fresh)
     if (design.lbh == shown) return std::nullopt;
   return "shows " + shown + ", a design of the inputs shown gives " + fresh.front().lbh;
 }
 
-std::optional<std::string> ReportBoxIsTheReportOfTheInputsShown(SessionRunner& runner) {
-  const auto* box = Shown<QPlainTextEdit>(runner, "txtReports");
+std::optional<std::string> ReportBoxIsTheReportOfTheInputsShown(frmAircraft& window) {
+  const auto* box = Shown<QPlainTextEdit>(window, "txtReports");
   if (!box) return std::nullopt;
   const QStringList shown = box->toPlainText().trimmed().split('\n');
   std::optional<std::string> difference = "shows a report of inputs that cannot be designed";
-  for (const ProgramState& design : FreshDesigns(runner)) {
+  for (const ProgramState& design : FreshDesigns(window)) {
     std::string report;
     if (!BuildReport(design, report)) continue;
     const QStringList lines = QString::fromStdString(report).remove('\r').trimmed().split('\n');
@@ -103,14 +106,14 @@ std::optional<std::string> ReportBoxIsTheReportOfTheInputsShown(SessionRunner& r
 // The damage chart's line at the design names the design the Thickness box shows ("Design thickness
 // 16.6 in"), or the mark of a search that found no design ("Not carried: D = 15.93 at 30.0 in"); there
 // is none when the box is empty.
-std::optional<std::string> AnalysisChartShowsTheDesignShown(SessionRunner& runner) {
-  auto* analysis = runner.window->findChild<QWidget*>("frmAnalysis");
+std::optional<std::string> AnalysisChartShowsTheDesignShown(frmAircraft& window) {
+  auto* analysis = window.findChild<QWidget*>("frmAnalysis");
   if (!analysis || !analysis->isVisible()) return std::nullopt;
-  const std::string shown = TextOf(runner, "lbh");
-  const bool metric = runner.window->State().IsMetric();
+  const std::string shown = TextOf(window, "lbh");
+  const bool metric = window.State().IsMetric();
   std::vector<std::string> wanted;
   if (!shown.empty())
-    for (const ProgramState& design : FreshDesigns(runner))
+    for (const ProgramState& design : FreshDesigns(window))
       if (design.lbh == shown) {
         const std::string mark = VerdictMark(design.designResult, metric);
         wanted.push_back(mark.empty() ? "Design thickness " + shown + " " + ThicknessUnit(metric).toStdString()
@@ -135,16 +138,16 @@ double Number(const std::string& text) {
 }
 
 // "Slab thickness: 17.8711 in" holds D and life of the inputs shown at that thickness, in the unit in force.
-std::optional<std::string> EvaluationPanelIsAnEvaluationOfTheInputsShown(SessionRunner& runner) {
-  auto* panel = runner.window->findChild<QGroupBox*>("fraEvaluation");
+std::optional<std::string> EvaluationPanelIsAnEvaluationOfTheInputsShown(frmAircraft& window) {
+  auto* panel = window.findChild<QGroupBox*>("fraEvaluation");
   if (!panel || !panel->isVisible()) return std::nullopt;
-  const QStringList thickness = QString::fromStdString(TextOf(runner, "LbEvalThickness")).split(' ');
-  const bool metric = runner.window->State().IsMetric();
+  const QStringList thickness = QString::fromStdString(TextOf(window, "LbEvalThickness")).split(' ');
+  const bool metric = window.State().IsMetric();
   if (thickness.size() != 4 || thickness[3] != ThicknessUnit(metric))
     return "the panel shows \"" + thickness.join(' ').toStdString() + "\" in a unit not in force";
   MixDamage mix;
-  const ProgramState state = StateShown(runner);
-  const std::string damage = TextOf(runner, "LbEvalDamage");
+  const ProgramState state = StateShown(window);
+  const std::string damage = TextOf(window, "LbEvalDamage");
   if (const Outcome evaluated = EvaluateSlab(state, thickness[2].toStdString(), mix); !evaluated)
     return "the panel shows \"" + damage + "\" for inputs that cannot be evaluated: " + evaluated.message;
   const std::string fresh = "Cumulative damage D: " + DamageText(mix.damage);
@@ -157,17 +160,17 @@ std::optional<std::string> EvaluationPanelIsAnEvaluationOfTheInputsShown(Session
 }
 
 // No text shown reads NaN or infinity: every number shown is one.
-std::optional<std::string> NothingShownIsNotANumber(SessionRunner& runner) {
+std::optional<std::string> NothingShownIsNotANumber(frmAircraft& window) {
   static const QRegularExpression kNotANumber(R"(\b(nan|inf|infinity)\b)", QRegularExpression::CaseInsensitiveOption);
-  for (const auto& [name, text] : WhatTheWindowShows(runner))
+  for (const auto& [name, text] : WhatTheWindowShows(window))
     if (QString::fromStdString(text).contains(kNotANumber)) return name + " shows \"" + text.substr(0, 200) + "\"";
   return std::nullopt;
 }
 
 }  // namespace
 
-std::vector<Finding> StateFindings(SessionRunner& runner) {
-  using Invariant = std::optional<std::string> (*)(SessionRunner&);
+std::vector<Finding> StateFindings(frmAircraft& window) {
+  using Invariant = std::optional<std::string> (*)(frmAircraft&);
   static const std::pair<const char*, Invariant> kInvariants[] = {
       {"process-stays-under-300-mb", ProcessStaysUnder300Mb},
       {"thickness-box-is-the-design-of-the-inputs-shown", ThicknessBoxIsTheDesignOfTheInputsShown},
@@ -177,21 +180,21 @@ std::vector<Finding> StateFindings(SessionRunner& runner) {
       {"nothing-shown-is-not-a-number", NothingShownIsNotANumber}};
   std::vector<Finding> findings;
   for (const auto& [name, invariant] : kInvariants)
-    if (std::optional<std::string> detail = invariant(runner)) findings.push_back({name, *detail});
+    if (std::optional<std::string> detail = invariant(window)) findings.push_back({name, *detail});
   return findings;
 }
 
-ShownTexts WhatTheWindowShows(SessionRunner& runner) {
+ShownTexts WhatTheWindowShows(frmAircraft& window) {
   ShownTexts shown;
   for (const char* name : {"TxtE", "TxtSc", "Txtk", "LbunitE", "LbunitSc", "Lbunitk", "Lbunith", "lbh",
                            "LbEvalThickness", "LbEvalDamage", "LbEvalLife"})
-    shown[name] = TextOf(runner, name);
+    shown[name] = TextOf(window, name);
   for (const char* name : {"Grid1", "TxtE", "txtReports", "LbTitle1", "frmAnalysis", "fraEvaluation"})
-    if (auto* control = runner.window->findChild<QWidget*>(name))
+    if (auto* control = window.findChild<QWidget*>(name))
       shown[std::string("shown ") + name] = control->isVisible() ? "yes" : "no";
-  if (const auto* box = Shown<QPlainTextEdit>(runner, "txtReports"))
+  if (const auto* box = Shown<QPlainTextEdit>(window, "txtReports"))
     shown["txtReports"] = box->toPlainText().toStdString();
-  const auto* grid = runner.window->findChild<QTableWidget*>("Grid1");
+  const auto* grid = window.findChild<QTableWidget*>("Grid1");
   for (int row = 0; row < grid->rowCount(); ++row)
     for (int column = 0; column < grid->columnCount(); ++column)
       if (const QTableWidgetItem* item = grid->item(row, column))

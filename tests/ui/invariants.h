@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-class SessionRunner;
+class frmAircraft;
 
 // The sanitizers make every gesture several times slower and keep freed memory in quarantine.
 #if defined(__SANITIZE_ADDRESS__)
@@ -28,12 +28,12 @@ struct Finding {
 };
 
 // The invariants that hold of the window at any moment, checked in turn; the findings of those that fail.
-std::vector<Finding> StateFindings(SessionRunner& runner);
+std::vector<Finding> StateFindings(frmAircraft& window);
 
 // Every text the window shows that a gesture may change (inputs, units, thickness, mix grid, report box,
 // the views and windows shown, the evaluation panel), by the control that shows it.
 using ShownTexts = std::map<std::string, std::string>;
-ShownTexts WhatTheWindowShows(SessionRunner& runner);
+ShownTexts WhatTheWindowShows(frmAircraft& window);
 // The inputs and the mix only: what an input data file holds.
 ShownTexts InputsAndMix(const ShownTexts& shown);
 // The first difference between two snapshots, or nothing when they agree.

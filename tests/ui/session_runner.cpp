@@ -138,6 +138,16 @@ class GestureDeadline {
   std::jthread watcher_;
 };
 
+// A scripted answer: the text given, or "-" for Cancel.
+std::optional<std::string> AnswerOf(const std::string& text) {
+  return text == "-" ? std::nullopt : std::optional(text);
+}
+
+// " ctrl" ending a click holds the Ctrl key down.
+Qt::KeyboardModifiers Modifiers(const std::string& rest) {
+  return rest.ends_with(" ctrl") ? Qt::ControlModifier : Qt::NoModifier;
+}
+
 }  // namespace
 
 const std::map<std::string, MsgBoxAnswer> kAnswerWords = {
@@ -386,209 +396,300 @@ void SessionRunner::Contents(const std::string& name) {
   out << "    " << links << " links inside\n";
 }
 
+// The gestures by their word. Each handler gets the rest of the line after the word, as text and read
+// word by word.
+const std::map<std::string, SessionRunner::Gesture>& SessionRunner::Gestures() {
+  using Args = std::istringstream;
+  using R = SessionRunner;
+  static const std::map<std::string, Gesture> kGestures = {
+      // What a user does at the window.
+      {"menu", [](R& r, const std::string& rest, Args&) { r.Item(rest.c_str())->trigger(); }},
+      {"press", [](R& r, const std::string& rest, Args&) { r.Press(rest.c_str()); }},
+      {"type",
+       [](R& r, const std::string& rest, Args&) {
+         const std::size_t space = rest.find(' ');
+         r.Type(rest.substr(0, space).c_str(),
+                QString::fromStdString(space == std::string::npos ? "" : rest.substr(space + 1)));
+       }},
+      {"key",
+       [](R& r, const std::string&, Args& args) {
+         std::string name, keys;
+         args >> name >> keys;
+         r.Key(qobject_cast<QWidget*>(r.Named(name)), keys);
+       }},
+      {"choose", [](R& r, const std::string& rest, Args&) { r.ChooseAircraft(QString::fromStdString(rest)); }},
+      {"list",
+       [](R& r, const std::string& rest, Args& args) {
+         int row = 0;
+         args >> row;
+         QTest::mouseClick(r.List()->viewport(), Qt::LeftButton, Modifiers(rest), r.ListItemCentre(row));
+       }},
+      {"dbllist",
+       [](R& r, const std::string&, Args& args) {
+         int row = 0;
+         args >> row;
+         const QPoint at = r.ListItemCentre(row);
+         QTest::mouseClick(r.List()->viewport(), Qt::LeftButton, {}, at);
+         QTest::mouseDClick(r.List()->viewport(), Qt::LeftButton, {}, at);
+       }},
+      {"click",
+       [](R& r, const std::string& rest, Args& args) {
+         int row = 0, column = 0;
+         args >> row >> column;
+         QTest::mouseClick(r.Grid()->viewport(), Qt::LeftButton, Modifiers(rest), r.CellCentre(row, column));
+       }},
+      {"dblclick",
+       [](R& r, const std::string&, Args& args) {
+         int row = 0, column = 0;
+         args >> row >> column;
+         r.DoubleClickCell(row, column);
+       }},
+      {"resize",
+       [](R& r, const std::string&, Args& args) {
+         int width = 0, height = 0;
+         std::string name = "window";
+         args >> width >> height >> name;
+         qobject_cast<QWidget*>(r.Named(name))->resize(width, height);
+         QApplication::processEvents();
+       }},
+      {"reopen", [](R& r, const std::string&, Args&) { r.Open(); }},
+      {"activate", [](R& r, const std::string&, Args&) { r.window->Form_Activate(); }},
+      {"tab",
+       [](R& r, const std::string&, Args& args) {
+         std::string name;
+         int index = 0;
+         args >> name >> index;
+         qobject_cast<QTabWidget*>(r.Named(name))->setCurrentIndex(index);
+       }},
+      {"drag-divider",
+       [](R& r, const std::string& rest, Args&) {
+         QSplitterHandle* handle =
+             static_cast<QSplitter*>(qobject_cast<QWidget*>(r.Named(rest))->parentWidget())->handle(1);
+         QTest::mousePress(handle, Qt::LeftButton);
+         QTest::mouseMove(handle, QPoint(-handle->x(), 0));
+         QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(-handle->x(), 0));
+       }},
+      {"hover", [](R& r, const std::string& rest, Args&) { r.Hover(rest); }},
+      {"drop", [](R& r, const std::string& rest, Args&) { r.Drop(rest); }},
+      {"repeat",
+       [](R& r, const std::string&, Args& args) {
+         int times = 0;
+         std::string gestures;
+         std::getline(args >> times >> std::ws, gestures);
+         for (int time = 0; time < times; ++time)
+           for (std::size_t from = 0, to = 0; to != std::string::npos; from = to + 2)
+             r.Run(gestures.substr(from, (to = gestures.find("; ", from)) - from));
+       }},
+
+      // The answers of the boxes, prompts and dialogs to come, and the world around the window.
+      {"answer",
+       [](R& r, const std::string&, Args& args) {
+         for (std::string word; args >> word;) r.services.messages.answers.push_back(kAnswerWords.at(word));
+       }},
+      {"typed", [](R& r, const std::string& rest, Args&) { r.services.messages.typed.push_back(AnswerOf(rest)); }},
+      {"file",
+       [](R& r, const std::string& rest, Args&) { r.services.files.answers.push_back(AnswerOf(r.Expand(rest))); }},
+      {"copies",
+       [](R& r, const std::string& rest, Args&) {
+         r.services.printer.copiesAnswers.push_back(rest == "-" ? std::nullopt : std::optional(std::stoi(rest)));
+       }},
+      {"details",
+       [](R& r, const std::string& rest, Args&) {
+         r.services.details.answers.push_back(rest == "-" ? std::nullopt
+                                                          : std::optional(ReplaceAll(rest, "; ", "\n")));
+       }},
+      {"forget",
+       [](R& r, const std::string&, Args&) {
+         r.services.messages.answers.clear();
+         r.services.messages.typed.clear();
+         r.services.files.answers.clear();
+         r.services.printer.copiesAnswers.clear();
+         r.services.details.answers.clear();
+       }},
+      {"after-each-copy",
+       [](R& r, const std::string& rest, Args&) { r.services.printer.afterEndDoc = [&r, rest] { r.Run(rest); }; }},
+      {"fail-print-after",
+       [](R& r, const std::string& rest, Args&) { r.services.printer.failAfterLines = std::stoul(rest); }},
+      {"disk-full",
+       [](R& r, const std::string& rest, Args&) {
+         const FileSizeLimit full(16);
+         r.Run(rest);
+       }},
+      {"mkdir", [](R& r, const std::string& rest, Args&) { fs::create_directories(r.Expand(rest)); }},
+      {"env",
+       [](R& r, const std::string&, Args& args) {
+         std::string name, value;
+         args >> name >> std::ws;
+         std::getline(args, value);
+         if (!r.savedEnvironment.contains(name))
+           r.savedEnvironment[name] =
+               qEnvironmentVariableIsSet(name.c_str()) ? std::optional(qgetenv(name.c_str())) : std::nullopt;
+         value.empty() ? (void)qunsetenv(name.c_str()) : (void)qputenv(name.c_str(), r.Expand(value).c_str());
+       }},
+      {"idle",
+       [](R&, const std::string&, Args&) {
+         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+         QApplication::processEvents();
+       }},
+      {"wait",  // the work off the window's thread ends and the window takes its results
+       [](R&, const std::string&, Args&) {
+         QThreadPool::globalInstance()->waitForDone();
+         for (int round = 0; round < 3; ++round) QApplication::processEvents();
+       }},
+      {"deadline", [](R& r, const std::string& rest, Args&) { r.deadlineSeconds = std::stoi(rest); }},
+
+      // What the window shows, written into the transcript.
+      {"shown", [](R& r, const std::string&, Args&) { r.Shown(); }},
+      {"menus", [](R& r, const std::string&, Args&) { r.Menu(r.window->menuBar()->actions(), 1); }},
+      {"show",
+       [](R& r, const std::string&, Args& args) {
+         for (std::string name; args >> name;) r.Show(name);
+       }},
+      {"detail",
+       [](R& r, const std::string&, Args& args) {
+         for (std::string name; args >> name;) r.Detail(name);
+       }},
+      {"hidden",
+       [](R& r, const std::string&, Args& args) {
+         r.out << "  hidden of themselves:";
+         for (std::string name; args >> name;)
+           if (qobject_cast<QWidget*>(r.Named(name))->isHidden()) r.out << " " << name;
+         r.out << "\n";
+       }},
+      {"window",
+       [](R& r, const std::string&, Args&) {
+         r.out << "  window " << (r.window->isVisible() ? "shown" : "closed") << "\n";
+       }},
+      {"geometry",
+       [](R& r, const std::string&, Args& args) {
+         for (std::string name; args >> name;) {
+           const QRect at = qobject_cast<QWidget*>(r.Named(name))->geometry();
+           r.out << "  " << name << " at " << at.x() << ", " << at.y() << " size " << at.width() << " x "
+                 << at.height() << "\n";
+         }
+       }},
+      {"widths",
+       [](R& r, const std::string& rest, Args&) {
+         auto* grid = qobject_cast<QTableWidget*>(r.Named(rest));
+         r.out << "  " << rest << " columns";
+         for (int at = 0; at < grid->columnCount(); ++at) r.out << " " << grid->columnWidth(at);
+         r.out << ", rows";
+         for (int at = 0; at < grid->rowCount(); ++at) r.out << " " << grid->rowHeight(at);
+         r.out << "\n";
+       }},
+      {"chart",
+       [](R& r, const std::string&, Args& args) {
+         for (std::string name; args >> name;) {
+           r.out << "  " << name << ":\n";
+           PrintChart(r.out, qobject_cast<QChartView*>(r.Named(name))->chart());
+         }
+       }},
+      {"overlaps",
+       [](R& r, const std::string&, Args& args) {
+         for (std::string name; args >> name;) {
+           for (int i = 0; i < 3; ++i) QApplication::processEvents();  // laid out as shown
+           r.out << "  " << name << ":\n";
+           PrintOverlaps(r.out, qobject_cast<QChartView*>(r.Named(name)));
+         }
+       }},
+      {"table",  // the headings, then the cells
+       [](R& r, const std::string& rest, Args&) {
+         auto* table = qobject_cast<QTableWidget*>(r.Named(rest));
+         r.out << "  headings:";
+         for (int c = 0; c < table->columnCount(); ++c)
+           r.out << (c ? " | " : " ") << table->horizontalHeaderItem(c)->text().toStdString();
+         r.out << "\n";
+         r.Show(rest);
+       }},
+      {"focus",
+       [](R& r, const std::string& rest, Args&) {
+         QWidget* active = rest.empty() ? r.window.get() : qobject_cast<QWidget*>(r.Named(rest));
+         active->activateWindow();
+         QTRY_VERIFY(active->isActiveWindow());
+         r.out << "  focus: " << NameOf(QApplication::focusWidget()) << "\n";
+       }},
+      {"active",
+       [](R& r, const std::string&, Args&) {
+         QApplication::processEvents();
+         r.out << "  active: " << NameOf(QApplication::activeWindow())
+               << ", focus: " << NameOf(QApplication::focusWidget()) << "\n";
+       }},
+      {"tip",
+       [](R& r, const std::string&, Args& args) {
+         std::string name;
+         int row = 0, column = 0;
+         args >> name;
+         QString tip = qobject_cast<QWidget*>(r.Named(name))->toolTip();
+         if (args >> row >> column) {
+           const QPoint at = r.CellCentre(row, column);
+           QHelpEvent help(QEvent::ToolTip, at, r.Grid()->viewport()->mapToGlobal(at));
+           QApplication::sendEvent(r.Grid()->viewport(), &help);
+           tip = QToolTip::text();
+         }
+         r.out << "  tip: " << OneLine(tip) << "\n";
+       }},
+      {"contents", [](R& r, const std::string& rest, Args&) { r.Contents(rest); }},
+      {"cat",
+       [](R& r, const std::string& rest, Args&) {
+         r.out << "  " << rest << ": \"" << OneLine(QString::fromStdString(FileText(r.Expand(rest)))) << "\"\n";
+       }},
+      {"compare",
+       [](R& r, const std::string&, Args& args) {
+         std::string first, second;
+         args >> first >> second;
+         const bool same = FileText(r.Expand(first)) == FileText(r.Expand(second));
+         r.out << "  " << first << (same ? " and " : " differs from ") << second
+               << (same ? ": the same bytes\n" : "\n");
+       }},
+      {"files",
+       [](R& r, const std::string&, Args&) {
+         std::vector<std::string> names;
+         for (const auto& entry : fs::directory_iterator(r.programDir.path().toStdString()))
+           names.push_back(entry.path().filename().string());
+         std::sort(names.begin(), names.end());
+         r.out << "  files:";
+         for (const std::string& name : names) r.out << " " << name;
+         r.out << "\n";
+       }},
+      {"pdf",  // the first page's lines, blanks between words made one
+       [](R& r, const std::string& rest, Args&) {
+         std::istringstream page(
+             RunProgram(std::string(RIPADES_PDFTOTEXT) + " -layout -l 1 '" + r.Expand(rest) + "' -").out);
+         const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
+         for (std::string line; std::getline(page, line);)
+           if (const QString words = QString::fromStdString(line).simplified(); !words.isEmpty())
+             r.out << "    |" << ReplaceAll(words.toStdString(), today, "$TODAY") << "\n";
+       }},
+      {"look",
+       [](R& r, const std::string&, Args& args) {
+         std::string name, picture;
+         args >> name >> picture;
+         for (int i = 0; i < 5; ++i) QApplication::processEvents();
+         if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();  // no blinking caret
+         QApplication::processEvents();
+         ExpectLooksLikeGolden("tests/ui/looks/" + picture + ".png",
+                               qobject_cast<QWidget*>(r.Named(name))->grab().toImage());
+       }},
+      {"invariants",
+       [](R& r, const std::string&, Args&) {
+         const std::vector<Finding> findings = StateFindings(*r.window);
+         if (findings.empty()) r.out << "  invariants hold\n";
+         for (const Finding& finding : findings)
+           r.out << "  invariant " << finding.invariant << " fails: " << r.Hide(finding.detail) << "\n";
+       }},
+  };
+  return kGestures;
+}
+
 void SessionRunner::Run(const std::string& line) {
   std::istringstream words(line);
-  std::string verb, rest;
-  words >> verb;
+  std::string word, rest;
+  words >> word;
   std::getline(words >> std::ws, rest);
   std::istringstream args(rest);
-  const auto answerOf = [](const std::string& word) { return word == "-" ? std::nullopt : std::optional(word); };
-  const Qt::KeyboardModifiers ctrl = rest.ends_with(" ctrl") ? Qt::ControlModifier : Qt::NoModifier;
-  int row = 0, column = 0;
-  if (verb == "menu") {
-    Item(rest.c_str())->trigger();
-  } else if (verb == "press") {
-    Press(rest.c_str());
-  } else if (verb == "type") {
-    const std::size_t space = rest.find(' ');
-    Type(rest.substr(0, space).c_str(),
-         QString::fromStdString(space == std::string::npos ? "" : rest.substr(space + 1)));
-  } else if (verb == "key") {
-    args >> verb >> rest;
-    Key(qobject_cast<QWidget*>(Named(verb)), rest);
-  } else if (verb == "choose") {
-    ChooseAircraft(QString::fromStdString(rest));
-  } else if (verb == "list") {
-    args >> row;
-    QTest::mouseClick(List()->viewport(), Qt::LeftButton, ctrl, ListItemCentre(row));
-  } else if (verb == "click" && args >> row >> column) {
-    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, ctrl, CellCentre(row, column));
-  } else if (verb == "dblclick" && args >> row >> column) {
-    DoubleClickCell(row, column);
-  } else if (verb == "resize" && args >> row >> column) {
-    std::string name = "window";
-    args >> name;
-    qobject_cast<QWidget*>(Named(name))->resize(row, column);
-    QApplication::processEvents();
-  } else if (verb == "reopen") {
-    Open();
-  } else if (verb == "activate") {
-    window->Form_Activate();
-  } else if (verb == "answer") {
-    for (std::string word; args >> word;) services.messages.answers.push_back(kAnswerWords.at(word));
-  } else if (verb == "typed") {
-    services.messages.typed.push_back(answerOf(rest));
-  } else if (verb == "file") {
-    services.files.answers.push_back(answerOf(Expand(rest)));
-  } else if (verb == "copies") {
-    services.printer.copiesAnswers.push_back(rest == "-" ? std::nullopt : std::optional(std::stoi(rest)));
-  } else if (verb == "details") {
-    services.details.answers.push_back(rest == "-" ? std::nullopt : std::optional(ReplaceAll(rest, "; ", "\n")));
-  } else if (verb == "pdf") {  // the first page's lines, blanks between words made one
-    std::istringstream page(RunProgram(std::string(RIPADES_PDFTOTEXT) + " -layout -l 1 '" + Expand(rest) + "' -").out);
-    const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
-    for (std::string line; std::getline(page, line);)
-      if (const QString words = QString::fromStdString(line).simplified(); !words.isEmpty())
-        out << "    |" << ReplaceAll(words.toStdString(), today, "$TODAY") << "\n";
-  } else if (verb == "fail-print-after") {
-    services.printer.failAfterLines = std::stoul(rest);
-  } else if (verb == "shown") {
-    Shown();
-  } else if (verb == "menus") {
-    Menu(window->menuBar()->actions(), 1);
-  } else if (verb == "show") {
-    for (std::string name; args >> name;) Show(name);
-  } else if (verb == "geometry") {
-    for (std::string name; args >> name;) {
-      const QRect at = qobject_cast<QWidget*>(Named(name))->geometry();
-      out << "  " << name << " at " << at.x() << ", " << at.y() << " size " << at.width() << " x " << at.height()
-          << "\n";
-    }
-  } else if (verb == "cat") {
-    out << "  " << rest << ": \"" << OneLine(QString::fromStdString(FileText(Expand(rest)))) << "\"\n";
-  } else if (verb == "files") {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(programDir.path().toStdString()))
-      names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    out << "  files:";
-    for (const std::string& name : names) out << " " << name;
-    out << "\n";
-  } else if (verb == "dbllist" && args >> row) {
-    const QPoint at = ListItemCentre(row);
-    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(List()->viewport(), Qt::LeftButton, {}, at);
-  } else if (verb == "repeat" && args >> row) {
-    std::string gestures;
-    std::getline(args >> std::ws, gestures);
-    for (int time = 0; time < row; ++time)
-      for (std::size_t from = 0, to = 0; to != std::string::npos; from = to + 2)
-        Run(gestures.substr(from, (to = gestures.find("; ", from)) - from));
-  } else if (verb == "widths") {
-    auto* grid = qobject_cast<QTableWidget*>(Named(rest));
-    out << "  " << rest << " columns";
-    for (int at = 0; at < grid->columnCount(); ++at) out << " " << grid->columnWidth(at);
-    out << ", rows";
-    for (int at = 0; at < grid->rowCount(); ++at) out << " " << grid->rowHeight(at);
-    out << "\n";
-  } else if (verb == "compare") {
-    args >> verb >> rest;
-    const bool same = FileText(Expand(verb)) == FileText(Expand(rest));
-    out << "  " << verb << (same ? " and " : " differs from ") << rest << (same ? ": the same bytes\n" : "\n");
-  } else if (verb == "hidden") {
-    out << "  hidden of themselves:";
-    for (std::string name; args >> name;)
-      if (qobject_cast<QWidget*>(Named(name))->isHidden()) out << " " << name;
-    out << "\n";
-  } else if (verb == "after-each-copy") {
-    services.printer.afterEndDoc = [this, rest] { Run(rest); };
-  } else if (verb == "mkdir") {
-    fs::create_directories(Expand(rest));
-  } else if (verb == "env") {
-    std::string name, value;
-    args >> name >> std::ws;
-    std::getline(args, value);
-    if (!savedEnvironment.contains(name))
-      savedEnvironment[name] =
-          qEnvironmentVariableIsSet(name.c_str()) ? std::optional(qgetenv(name.c_str())) : std::nullopt;
-    value.empty() ? (void)qunsetenv(name.c_str()) : (void)qputenv(name.c_str(), Expand(value).c_str());
-  } else if (verb == "window") {
-    out << "  window " << (window->isVisible() ? "shown" : "closed") << "\n";
-  } else if (verb == "idle") {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-  } else if (verb == "wait") {  // the work off the window's thread ends and the window takes its results
-    QThreadPool::globalInstance()->waitForDone();
-    for (int round = 0; round < 3; ++round) QApplication::processEvents();
-  } else if (verb == "detail") {
-    for (std::string name; args >> name;) Detail(name);
-  } else if (verb == "chart") {
-    for (std::string name; args >> name;) {
-      out << "  " << name << ":\n";
-      PrintChart(out, qobject_cast<QChartView*>(Named(name))->chart());
-    }
-  } else if (verb == "overlaps") {
-    for (std::string name; args >> name;) {
-      for (int i = 0; i < 3; ++i) QApplication::processEvents();  // laid out as shown
-      out << "  " << name << ":\n";
-      PrintOverlaps(out, qobject_cast<QChartView*>(Named(name)));
-    }
-  } else if (verb == "deadline") {
-    deadlineSeconds = std::stoi(rest);
-  } else if (verb == "table") {  // the headings, then the cells
-    auto* table = qobject_cast<QTableWidget*>(Named(rest));
-    out << "  headings:";
-    for (int c = 0; c < table->columnCount(); ++c)
-      out << (c ? " | " : " ") << table->horizontalHeaderItem(c)->text().toStdString();
-    out << "\n";
-    Show(rest);
-  } else if (verb == "hover") {
-    Hover(rest);
-  } else if (verb == "focus") {
-    QWidget* active = rest.empty() ? window.get() : qobject_cast<QWidget*>(Named(rest));
-    active->activateWindow();
-    QTRY_VERIFY(active->isActiveWindow());
-    out << "  focus: " << NameOf(QApplication::focusWidget()) << "\n";
-  } else if (verb == "active") {
-    QApplication::processEvents();
-    out << "  active: " << NameOf(QApplication::activeWindow()) << ", focus: " << NameOf(QApplication::focusWidget())
-        << "\n";
-  } else if (verb == "tip") {
-    std::string name;
-    args >> name;
-    auto* widget = qobject_cast<QWidget*>(Named(name));
-    QString tip = widget->toolTip();
-    if (args >> row >> column) {
-      const QPoint at = CellCentre(row, column);
-      QHelpEvent help(QEvent::ToolTip, at, Grid()->viewport()->mapToGlobal(at));
-      QApplication::sendEvent(Grid()->viewport(), &help);
-      tip = QToolTip::text();
-    }
-    out << "  tip: " << OneLine(tip) << "\n";
-  } else if (verb == "drop") {
-    Drop(rest);
-  } else if (verb == "contents") {
-    Contents(rest);
-  } else if (verb == "disk-full") {
-    const FileSizeLimit full(16);
-    Run(rest);
-  } else if (verb == "look") {
-    args >> verb >> rest;
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();  // no blinking caret
-    QApplication::processEvents();
-    ExpectLooksLikeGolden("tests/ui/looks/" + rest + ".png", qobject_cast<QWidget*>(Named(verb))->grab().toImage());
-  } else if (verb == "tab" && args >> verb >> row) {
-    qobject_cast<QTabWidget*>(Named(verb))->setCurrentIndex(row);
-  } else if (verb == "drag-divider") {
-    QSplitterHandle* handle = static_cast<QSplitter*>(qobject_cast<QWidget*>(Named(rest))->parentWidget())->handle(1);
-    QTest::mousePress(handle, Qt::LeftButton);
-    QTest::mouseMove(handle, QPoint(-handle->x(), 0));
-    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(-handle->x(), 0));
-  } else if (verb == "forget") {
-    services.messages.answers.clear();
-    services.messages.typed.clear();
-    services.files.answers.clear();
-    services.printer.copiesAnswers.clear();
-    services.details.answers.clear();
-  } else if (verb == "invariants") {
-    const std::vector<Finding> findings = StateFindings(*this);
-    if (findings.empty()) out << "  invariants hold\n";
-    for (const Finding& finding : findings)
-      out << "  invariant " << finding.invariant << " fails: " << Hide(finding.detail) << "\n";
-  } else {
-    ADD_FAILURE() << "unknown gesture: " << line;
-  }
+  const auto gesture = Gestures().find(word);
+  if (gesture == Gestures().end()) return (void)(ADD_FAILURE() << "unknown gesture: " << line);
+  gesture->second(*this, rest, args);
 }
 
 std::string RunSession(SessionRunner& runner, const std::string& session) {

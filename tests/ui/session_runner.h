@@ -20,7 +20,13 @@ class SessionRunner : public WindowDriver {
   explicit SessionRunner(std::filesystem::path folder = {}) : folder_(std::move(folder)) {}
   ~SessionRunner() override;
 
-  // Runs one gesture (not a comment); then Record() writes what it made the window do.
+  // A gesture's handler: the runner, and the rest of the line after the gesture's word, as text and
+  // read word by word.
+  using Gesture = void (*)(SessionRunner& runner, const std::string& rest, std::istringstream& args);
+  // Every gesture of sessions/README.md by its word, the first word of its line.
+  static const std::map<std::string, Gesture>& Gestures();
+
+  // Runs one gesture (not a comment) by its word; then Record() writes what it made the window do.
   void Run(const std::string& line);
   void Record();
   // A control of the window, or a window of its own by name (the analysis window, the help window).

@@ -351,7 +351,7 @@ WalkResult Walk(std::vector<Step>& walk, std::optional<uint32_t> seed, int steps
     if (at == walk.size()) break;
     Step& step = walk[at];
     const char* keeps = GestureNamed(step.name).keeps;
-    const ShownTexts before = WhatTheWindowShows(runner);
+    const ShownTexts before = WhatTheWindowShows(*runner.window);
     const int failedBefore = FailedParts();
     watchdog.Start();
     for (std::size_t line = 0; line < step.lines.size(); ++line) {
@@ -373,9 +373,9 @@ WalkResult Walk(std::vector<Step>& walk, std::optional<uint32_t> seed, int steps
       const std::lock_guard lock(watchdog.walkChanging);
       walk[at].lines.push_back("forget");
     }
-    std::vector<Finding> found = StateFindings(runner);
+    std::vector<Finding> found = StateFindings(*runner.window);
     if (!runner.window->isVisible()) found.clear();  // a closed window shows nothing
-    const ShownTexts after = WhatTheWindowShows(runner);
+    const ShownTexts after = WhatTheWindowShows(*runner.window);
     if (keeps) {
       const bool inputs = keeps == kFileRoundTrip;
       if (std::optional<std::string> change =
@@ -457,6 +457,19 @@ void ShrinkAndWrite(const std::vector<Step>& walk, const Finding& finding, const
 void Print(const Finding& finding, uint32_t seed, int gestures, bool known) {
   std::printf("FINDING %s: seed %u, after %d gestures%s: %s\n", finding.invariant.c_str(), seed, gestures,
               known ? " (known)" : "", finding.detail.c_str());
+}
+
+// The walks draw their lines from the gestures of the sessions: each line's first word is one (or each
+// choice's, for a line that is a choice of gestures).
+TEST(RandomSessions, DrawOnlyGesturesOfTheSessionRunner) {
+  for (const Gesture& gesture : kGestures) {
+    std::istringstream lines(gesture.lines);
+    for (std::string line; std::getline(lines, line);)
+      for (const QString& choice : line.starts_with('{') ? QString::fromStdString(line).mid(1).chopped(1).split('|')
+                                                         : QStringList{QString::fromStdString(line)})
+        EXPECT_TRUE(SessionRunner::Gestures().contains(choice.section(' ', 0, 0).toStdString()))
+            << gesture.name << ": " << line;
+  }
 }
 
 TEST(RandomSessions, FixedSeedsKeepEveryInvariant) {
