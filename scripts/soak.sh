@@ -10,21 +10,21 @@ minutes=${1:?usage: scripts/soak.sh MINUTES [SEED]}
 seed=${2:-$(($(date +%s) % 1000000))}
 build=${RIPADES_BUILD:-build}
 findings=$build/findings
-[ -x "$build/bin/random_sessions" ] || scripts/build.sh
+[ -x "$build/bin/window_walks" ] || scripts/build.sh
 mkdir -p "$findings"
 log=$findings/soak.log
 : >"$log"
 export QT_QPA_PLATFORM=offscreen
 end=$(($(date +%s) + minutes * 60))
 while [ "$(date +%s)" -lt "$end" ]; do
-  "$build/bin/random_sessions" --soak $((end - $(date +%s))) --seed "$seed" --findings "$findings" 2>/dev/null |
+  "$build/bin/window_walks" --soak $((end - $(date +%s))) --seed "$seed" --findings "$findings" 2>/dev/null |
     grep -v '^\[' | tee -a "$log"
   [ "${PIPESTATUS[0]}" -eq 3 ] || break
   hung=$(sed -n 's/^# seed //p' "$findings/hang.walk")
   echo "walked seed $hung: $(grep -vc '^#' "$findings/hang.walk") gestures in 2 s (hung)" >>"$log"
   mv "$findings/hang.walk" "$findings/hang-seed-$hung.walk"
   ls -d "$findings"/window-answers-within-2s-seed-* >/dev/null 2>&1 ||
-    "$build/bin/random_sessions" --shrink "$findings/hang-seed-$hung.walk" --findings "$findings" 2>/dev/null |
+    "$build/bin/window_walks" --shrink "$findings/hang-seed-$hung.walk" --findings "$findings" 2>/dev/null |
     grep -v '^\[' | tee -a "$log"
   seed=$((hung + 1))
 done

@@ -30,11 +30,11 @@
 #include <thread>
 
 #include "golden/test_files.h"
-#include "invariants.h"
 #include "support/file_size_limit.h"
 #include "support/golden_image.h"
 #include "support/run_program.h"
 #include "ui/analysis/damage_curve_view.h"
+#include "window_walks/window_invariants.h"
 
 namespace fs = std::filesystem;
 

@@ -1,7 +1,7 @@
 // The invariants of the window: whatever shows a thickness or a damage equals a fresh design or
 // evaluation of the inputs shown, computed here from the state without the window, or shows nothing;
 // and the process stays small.
-#include "invariants.h"
+#include "window_walks/window_invariants.h"
 
 #include <unistd.h>
 

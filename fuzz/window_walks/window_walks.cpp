@@ -16,8 +16,8 @@
 
 #include "aircraft/mix_grid.h"
 #include "golden/test_files.h"
-#include "invariants.h"
 #include "session_runner.h"
+#include "window_walks/window_invariants.h"
 
 namespace fs = std::filesystem;
 
@@ -38,7 +38,7 @@ struct Mode {
   double soakSeconds = 0;
   uint32_t seed = 1;
   fs::path findings = "findings";
-  fs::path known = kSource / "tests/ui/random/known_findings";
+  fs::path known = kSource / "fuzz/window_walks/known_findings";
 } mode;
 
 // The window with the pool of input files beside it: the examples and every batch case's files.
@@ -461,7 +461,7 @@ void Print(const Finding& finding, uint32_t seed, int gestures, bool known) {
 
 // The walks draw their lines from the gestures of the sessions: each line's first word is one (or each
 // choice's, for a line that is a choice of gestures).
-TEST(RandomSessions, DrawOnlyGesturesOfTheSessionRunner) {
+TEST(WindowWalks, DrawOnlyGesturesOfTheSessionRunner) {
   for (const Gesture& gesture : kGestures) {
     std::istringstream lines(gesture.lines);
     for (std::string line; std::getline(lines, line);)
@@ -472,7 +472,7 @@ TEST(RandomSessions, DrawOnlyGesturesOfTheSessionRunner) {
   }
 }
 
-TEST(RandomSessions, FixedSeedsKeepEveryInvariant) {
+TEST(WindowWalks, FixedSeedsKeepEveryInvariant) {
   const Known known = KnownFindings();
   int gestures = 0;
   for (uint32_t seed = 1; gestures < kCiGestures; ++seed) {
