@@ -184,6 +184,17 @@ std::vector<Finding> StateFindings(frmAircraft& window) {
   return findings;
 }
 
+std::optional<std::string> NoDesignIsShownWithoutItsWarning(frmAircraft& window,
+                                                            const std::vector<std::string>& boxes) {
+  const std::string shown = TextOf(window, "lbh");
+  if (shown.empty()) return std::nullopt;
+  ProgramState design = StateShown(window);
+  if (!DesignThickness(design) || design.lbh != shown) return std::nullopt;  // the thickness invariant's finding
+  const std::string warning = VerdictWarning(design.designResult, design.IsMetric());
+  if (warning.empty() || std::find(boxes.begin(), boxes.end(), warning) != boxes.end()) return std::nullopt;
+  return "the Thickness box shows " + shown + " without the warning \"" + warning.substr(0, warning.find('\n')) + "\"";
+}
+
 ShownTexts WhatTheWindowShows(frmAircraft& window) {
   ShownTexts shown;
   for (const char* name : {"TxtE", "TxtSc", "Txtk", "LbunitE", "LbunitSc", "Lbunitk", "Lbunith", "lbh",

@@ -30,6 +30,12 @@ struct Finding {
 // The invariants that hold of the window at any moment, checked in turn; the findings of those that fail.
 std::vector<Finding> StateFindings(frmAircraft& window);
 
+// The invariant of a step that made a design (`boxes` the texts of the message boxes the step showed):
+// when the Thickness box shows a search that found no design, the step warned of it with what the search
+// found and what to change.
+inline constexpr const char* kNoDesignWarned = "a-search-that-finds-no-design-is-shown-with-its-warning";
+std::optional<std::string> NoDesignIsShownWithoutItsWarning(frmAircraft& window, const std::vector<std::string>& boxes);
+
 // Every text the window shows that a gesture may change (inputs, units, thickness, mix grid, report box,
 // the views and windows shown, the evaluation panel), by the control that shows it.
 using ShownTexts = std::map<std::string, std::string>;

@@ -352,7 +352,8 @@ WalkResult Walk(std::vector<Step>& walk, std::optional<uint32_t> seed, int steps
     Step& step = walk[at];
     const char* keeps = GestureNamed(step.name).keeps;
     const ShownTexts before = WhatTheWindowShows(*runner.window);
-    const int failedBefore = FailedParts();
+    const int failedBefore = FailedParts(), designsBefore = runner.window->State().designResult.number;
+    const std::size_t boxesBefore = runner.services.messages.asked.size();
     watchdog.Start();
     for (std::size_t line = 0; line < step.lines.size(); ++line) {
       if (!Reachable(runner, step.lines[line])) {
@@ -381,6 +382,13 @@ WalkResult Walk(std::vector<Step>& walk, std::optional<uint32_t> seed, int steps
       if (std::optional<std::string> change =
               inputs ? FirstDifference(InputsAndMix(before), InputsAndMix(after)) : FirstDifference(before, after))
         found.push_back({keeps, *change});
+    }
+    if (runner.window->State().designResult.number != designsBefore) {
+      std::vector<std::string> boxes;
+      for (std::size_t box = boxesBefore; box < runner.services.messages.asked.size(); ++box)
+        boxes.push_back(runner.services.messages.asked[box].text);
+      if (std::optional<std::string> unwarned = NoDesignIsShownWithoutItsWarning(*runner.window, boxes))
+        found.push_back({kNoDesignWarned, *unwarned});
     }
     if (FailedParts() > failedBefore)
       found.push_back({kSurprise, "a gesture failed or met a box it had no answer for: see above"});
