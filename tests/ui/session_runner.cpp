@@ -179,7 +179,7 @@ std::string SessionRunner::Hide(const std::string& text) {
 QObject* SessionRunner::Named(const std::string& name) {
   if (name == "window") return window.get();
   const QString objectName = QString::fromStdString(name);
-  if (QObject* child = window->findChild<QObject*>(objectName)) return child;
+  if (window->findChild<QObject*>(objectName)) return Find<QObject>(name.c_str());
   for (QWidget* top : QApplication::topLevelWidgets())
     if (top->objectName() == objectName) return top;
   ADD_FAILURE() << "no control named " << name;

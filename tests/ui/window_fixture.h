@@ -43,11 +43,15 @@ class WindowDriver {
     window->Form_Activate();
   }
 
+  // A control by name; of two that share it (the About box and the change-data dialog both hold a Text1),
+  // the one shown.
   template <class Control>
   Control* Find(const char* name) {
-    Control* control = window->findChild<Control*>(name);
-    EXPECT_NE(control, nullptr) << name;
-    return control;
+    const QList<Control*> controls = window->findChildren<Control*>(name);
+    for (Control* control : controls)
+      if (const auto* widget = qobject_cast<const QWidget*>(control); widget && widget->isVisible()) return control;
+    EXPECT_FALSE(controls.isEmpty()) << name;
+    return controls.isEmpty() ? nullptr : controls.front();
   }
   QAction* Item(const char* name) { return Find<QAction>(name); }
   QTableWidget* Grid() { return Find<QTableWidget>("Grid1"); }
