@@ -3,7 +3,9 @@
 #include <QPlainTextEdit>
 
 #include "state/program_title.h"
+#include "ui/analysis/analysis_keeper.h"
 #include "ui/frm_aircraft.h"
+#include "units/number_text.h"
 #include "units/unit_switch.h"
 
 void frmAircraft::MetricOption_Click() { SwitchUnits(true); }
@@ -18,6 +20,10 @@ void frmAircraft::SwitchUnits(bool metric) {
   ShowUnitItems(metric);
   services_.messages.MsgBox(metric ? "Metric System Selected" : "English System Selected", kMsgOkSecondDefault,
                             kProgramName);
+  // An input that is not a number stays as it is: a leading number it begins with ("1e3x") then counts in
+  // the other unit, so an evaluation made with it no longer belongs to the inputs shown.
+  for (const std::string* input : {&state_.TxtE, &state_.TxtSc, &state_.Txtk})
+    if (!IsNumber(*input) && LeadingNumber(*input) != 0) analysis_->DropEvaluation();
   if (metric)
     ConvertToMetric(state_);
   else

@@ -29,6 +29,8 @@ class ScriptedMessageBox : public MessageBox {
   std::vector<AskedBox> prompts;
   std::vector<std::string> offered;  // the text each prompt started with
   std::deque<std::optional<std::string>> typed;
+  // When set, chooses the button of a box that has no answer queued (instead of the first button).
+  std::function<MsgBoxAnswer(const std::vector<MsgBoxAnswer>& buttons)> choose;
 
   void Answer(std::initializer_list<MsgBoxAnswer> next) { answers.insert(answers.end(), next); }
   const AskedBox& Last() const { return asked.back(); }
@@ -37,6 +39,7 @@ class ScriptedMessageBox : public MessageBox {
   MsgBoxAnswer Show(const std::string& text, int style, const std::string& title) override {
     asked.push_back({text, style, title});
     const std::vector<MsgBoxAnswer> buttons = MsgBoxButtons(style);
+    if (answers.empty() && choose) return choose(buttons);
     if (answers.empty()) {
       if (style == kMsgYesNo || style == kMsgYesNoCancelQuestion) ADD_FAILURE() << "unscripted question: " << text;
       return buttons.front();

@@ -18,13 +18,16 @@
 #include "support/scripted_services.h"
 #include "ui/frm_aircraft.h"
 
-class WindowTest : public testing::Test {
- protected:
+// The window and its program directory, driven as a user drives it; a test fixture or a session runner.
+class WindowDriver {
+ public:
+  virtual ~WindowDriver() = default;
+
   QTemporaryDir programDir;
   ScriptedServices services;
   std::unique_ptr<frmAircraft> window;
 
-  void SetUp() override {
+  void Start() {
     ASSERT_TRUE(programDir.isValid());
     ASSERT_TRUE(QFile::copy(RIPADES_LIBRARY_PATH, programDir.filePath("fly.dll")));
     PrepareProgramDir();
@@ -40,11 +43,15 @@ class WindowTest : public testing::Test {
     window->Form_Activate();
   }
 
+  // A control by name; of two that share it (the About box and the change-data dialog both hold a Text1),
+  // the one shown.
   template <class Control>
   Control* Find(const char* name) {
-    Control* control = window->findChild<Control*>(name);
-    EXPECT_NE(control, nullptr) << name;
-    return control;
+    const QList<Control*> controls = window->findChildren<Control*>(name);
+    for (Control* control : controls)
+      if (const auto* widget = qobject_cast<const QWidget*>(control); widget && widget->isVisible()) return control;
+    EXPECT_FALSE(controls.isEmpty()) << name;
+    return controls.isEmpty() ? nullptr : controls.front();
   }
   QAction* Item(const char* name) { return Find<QAction>(name); }
   QTableWidget* Grid() { return Find<QTableWidget>("Grid1"); }
@@ -76,4 +83,9 @@ class WindowTest : public testing::Test {
     QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, at);
   }
+};
+
+class WindowTest : public testing::Test, public WindowDriver {
+ protected:
+  void SetUp() override { Start(); }
 };
