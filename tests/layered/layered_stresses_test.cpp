@@ -57,6 +57,22 @@ TEST(LayeredStresses, UniformStructuresEqualBoussinesqUnderTheCentre) {
   }
 }
 
+// A small load seen from afar is Boussinesq's point load: sigma z = -3 P z^3 / (2 pi R^5), and the shear
+// on horizontal planes points away from the load with tau / sigma z = (horizontal offset) / z, in x or y.
+TEST(LayeredStresses, ASmallLoadFromAfarIsBoussinesqsPointLoad) {
+  constexpr double kSmall = 0.05, kZ = 8, kOffset = 6;
+  const double load = kP * M_PI * kSmall * kSmall;
+  const double r = std::hypot(kOffset, kZ);
+  const double zz = -3 * load * std::pow(kZ, 3) / (2 * M_PI * std::pow(r, 5));
+  const std::vector<StressTensor> st =
+      Stresses(Uniform({}), {{0, 0, kP, kSmall}}, {{kOffset, 0, kZ}, {0, -kOffset, kZ}});
+  for (const StressTensor& t : st) ExpectRelative(t.zz, zz, 1e-3);
+  ExpectRelative(st[0].xz, zz * kOffset / kZ, 1e-3);
+  EXPECT_NEAR(st[0].yz, 0, 1e-9);
+  ExpectRelative(st[1].yz, -zz * kOffset / kZ, 1e-3);
+  EXPECT_NEAR(st[1].xz, 0, 1e-9);
+}
+
 // A rigid-pavement-like structure: a slab frictionless on a base bonded to the subgrade, loaded by a
 // dual-tandem gear, stresses at and beside the wheels.
 LayeredStructure Pavement(std::vector<double> slab) {
