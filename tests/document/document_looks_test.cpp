@@ -46,7 +46,7 @@ DocumentDetails FullDetails() {
                                   "Regional Airport\npavement area: Apron 3, stands 31–36\ndesigned by: Alexandra "
                                   "Konstantinopoulou-Vandenberghe, Chartered Engineer\nchecked by: B. Checker\n"
                                   "revision: B (issued for tender)\nnotes: Subgrade k from plate load tests of "
-                                  "October 2026; concrete to the tender's specification, Sc at 90 days; the "
+                                  "October 2026; concrete to the tender's requirements, Sc at 90 days; the "
                                   "departures of the busiest forecast year held for all 20 years.",
                                   details)
                   .ok);
